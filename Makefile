@@ -1,0 +1,46 @@
+# Set-up and everyday commands. `make run` and `make test` are all a new machine needs.
+SHELL := /bin/bash
+JOBS ?= $(shell nproc)
+RELEASE_DIR := build/release
+DEBUG_DIR := build/debug
+BENCH_DIR := build/bench
+
+# Debian 12 packages the project builds, tests and runs with.
+DEB_PACKAGES := build-essential cmake ninja-build pkg-config \
+	qt6-base-dev qt6-serialport-dev libgl-dev \
+	libgtest-dev libgmock-dev libbenchmark-dev \
+	poppler-utils xvfb xauth
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: deps build run test bench clean
+
+deps:
+	@missing=$$(for p in $(DEB_PACKAGES); do \
+	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
+	done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing: $$missing"; \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -qq && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOL_BUILD_TESTS=OFF
+	cmake --build $(RELEASE_DIR) -j $(JOBS)
+
+run: build
+	$(RELEASE_DIR)/bin/kolprog-cli --help
+
+test: deps
+	cmake -S . -B $(DEBUG_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKOL_SANITIZE=ON
+	cmake --build $(DEBUG_DIR) -j $(JOBS)
+	cd $(DEBUG_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOL_BUILD_TESTS=OFF -DKOL_BUILD_BENCH=ON
+	cmake --build $(BENCH_DIR) -j $(JOBS)
+	@for b in $(BENCH_DIR)/bin/*_bench; do echo "== $$b"; $$b; done
+
+clean:
+	rm -rf build

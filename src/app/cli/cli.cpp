@@ -1,0 +1,157 @@
+#include "app/cli/cli.h"
+
+#include <algorithm>
+#include <ostream>
+
+namespace kol::cli {
+namespace {
+
+constexpr OptionSpec kCommonOptions[] = {
+    {"program-dir", "DIR", "folder of global.ini and the destination images "
+                           "(default: the program's folder)"},
+    {"destination", "NAME", "destination whose default image a new document starts from"},
+    {"debug", "", "debug mode: progress texts on stderr and the error log"},
+    {"help", "", "show this help"},
+};
+
+const CommandSpec* FindCommand(std::string_view name) {
+  for (const CommandSpec* command : Commands()) {
+    if (command->name == name) return command;
+  }
+  return nullptr;
+}
+
+const OptionSpec* FindOption(const CommandSpec& command, std::string_view name) {
+  for (std::span<const OptionSpec> list : {command.options, CommonOptions()}) {
+    auto it = std::find_if(list.begin(), list.end(),
+                           [&](const OptionSpec& option) { return option.name == name; });
+    if (it != list.end()) return &*it;
+  }
+  return nullptr;
+}
+
+void PrintOptions(std::ostream& out, std::span<const OptionSpec> options) {
+  for (const OptionSpec& option : options) {
+    std::string left = "  --" + std::string(option.name);
+    if (!option.valueName.empty()) left += " " + std::string(option.valueName);
+    out << left;
+    out << std::string(left.size() < 26 ? 26 - left.size() : 1, ' ') << option.help << '\n';
+  }
+}
+
+void PrintUsage(std::ostream& out) {
+  out << "Usage: kolprog-cli COMMAND [OPTIONS] ARGS...\n"
+         "Reads, edits and programs the LZ3300T marine VHF radio and its files.\n\n"
+         "Commands:\n";
+  for (const CommandSpec* command : Commands()) {
+    std::string left = "  " + std::string(command->name) + " " + std::string(command->synopsis);
+    out << left << std::string(left.size() < 40 ? 40 - left.size() : 1, ' ')
+        << command->summary << '\n';
+  }
+  out << "\nOptions of every command:\n";
+  PrintOptions(out, CommonOptions());
+  out << "\n  kolprog-cli COMMAND --help   shows a command's own options.\n"
+         "  kolprog-cli --version        shows the version.\n"
+         "\nExit status: 0 success, 1 failure, 2 usage error, 3 cancelled.\n";
+}
+
+void PrintCommandHelp(std::ostream& out, const CommandSpec& command) {
+  out << "Usage: kolprog-cli " << command.name << " [OPTIONS] " << command.synopsis << "\n"
+      << command.summary << "\n";
+  if (!command.details.empty()) out << "\n" << command.details << "\n";
+  if (!command.options.empty()) {
+    out << "\nOptions:\n";
+    PrintOptions(out, command.options);
+  }
+  out << "\nOptions of every command:\n";
+  PrintOptions(out, CommonOptions());
+}
+
+int UsageError(Io& io, std::string_view message, const CommandSpec* command) {
+  io.err << "kolprog-cli: " << message << '\n';
+  if (command != nullptr) {
+    io.err << "Usage: kolprog-cli " << command->name << " [OPTIONS] " << command->synopsis
+           << "\nTry 'kolprog-cli " << command->name << " --help'.\n";
+  } else {
+    io.err << "Try 'kolprog-cli --help'.\n";
+  }
+  return kExitUsage;
+}
+
+}  // namespace
+
+std::optional<std::string> Invocation::Value(std::string_view name) const {
+  auto it = options.find(name);
+  if (it == options.end()) return std::nullopt;
+  return it->second;
+}
+
+std::string Invocation::ValueOr(std::string_view name, std::string_view fallback) const {
+  auto it = options.find(name);
+  return it == options.end() ? std::string(fallback) : it->second;
+}
+
+std::string Invocation::ProgramDir() const { return ValueOr("program-dir", executableDir); }
+
+std::span<const OptionSpec> CommonOptions() { return kCommonOptions; }
+
+int RunCli(const std::vector<std::string>& argv, std::string_view executableDir, Io& io) {
+  if (argv.empty()) {
+    PrintUsage(io.err);
+    return kExitUsage;
+  }
+  const std::string& first = argv.front();
+  if (first == "--help" || first == "-h" || first == "help") {
+    PrintUsage(io.out);
+    return kExitOk;
+  }
+  if (first == "--version") {
+    io.out << "kolprog-cli " << KOL_VERSION << '\n';
+    return kExitOk;
+  }
+  const CommandSpec* command = FindCommand(first);
+  if (command == nullptr) return UsageError(io, "unknown command '" + first + "'", nullptr);
+
+  Invocation invocation;
+  invocation.executableDir = std::string(executableDir);
+  bool optionsEnded = false;
+  for (std::size_t i = 1; i < argv.size(); ++i) {
+    const std::string& arg = argv[i];
+    if (optionsEnded || arg.size() < 2 || arg.rfind("--", 0) != 0) {
+      invocation.args.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    std::string name = arg.substr(2);
+    std::optional<std::string> inlineValue;
+    if (auto eq = name.find('='); eq != std::string::npos) {
+      inlineValue = name.substr(eq + 1);
+      name.resize(eq);
+    }
+    const OptionSpec* option = FindOption(*command, name);
+    if (option == nullptr) return UsageError(io, "unknown option '--" + name + "'", command);
+    if (option->valueName.empty()) {
+      if (inlineValue) return UsageError(io, "option '--" + name + "' takes no value", command);
+      invocation.options[name] = "";
+    } else if (inlineValue) {
+      invocation.options[name] = *inlineValue;
+    } else if (i + 1 < argv.size()) {
+      invocation.options[name] = argv[++i];
+    } else {
+      return UsageError(io, "option '--" + name + "' needs a value", command);
+    }
+  }
+  if (invocation.Has("help")) {
+    PrintCommandHelp(io.out, *command);
+    return kExitOk;
+  }
+  const int count = static_cast<int>(invocation.args.size());
+  if (count < command->minArgs) return UsageError(io, "missing arguments", command);
+  if (count > command->maxArgs) return UsageError(io, "too many arguments", command);
+  return command->run(invocation, io);
+}
+
+}  // namespace kol::cli

@@ -1,0 +1,16 @@
+// The command table: one entry per command, each defined in its own file.
+#include "app/cli/cli.h"
+#include "app/cli/commands.h"
+
+#include <vector>
+
+namespace kol::cli {
+
+std::span<const CommandSpec* const> Commands() {
+  static const std::vector<const CommandSpec*> kCommands = {
+      // Commands are added here as they are built.
+  };
+  return kCommands;
+}
+
+}  // namespace kol::cli

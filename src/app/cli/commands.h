@@ -1,0 +1,8 @@
+// The commands of the tool; each is defined in its own cmd_<name>.cpp.
+#pragma once
+
+#include "app/cli/cli.h"
+
+namespace kol::cli {
+
+}  // namespace kol::cli

@@ -1,0 +1,30 @@
+// The selected radio model: its code, name, capability flags and image geometry.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace kol {
+
+inline constexpr int kBuiltInModelCode = 1;
+inline constexpr int kBuiltInModelIdentifier = 3300;  // 0x0CE4, at both ends of the image
+
+struct ModelProfile {
+  std::int16_t modelCode = kBuiltInModelCode;
+  std::string modelName = "LZ3300T";
+  bool atis = false;          // "atis" of global.ini
+  bool weather = false;       // "wx": weather channels
+  bool weatherAlert = false;  // "wa": weather alert setting
+  std::int32_t imageUpperBound = 8191;
+  std::int16_t modelIdentifier = kBuiltInModelIdentifier;
+  std::string programFolder;  // where global.ini and the destination images are looked up
+
+  bool IsBuiltIn() const { return modelCode == kBuiltInModelCode; }
+  // "PC Program for " + model name: the main window's title and every message box's.
+  std::string WindowTitle() const { return "PC Program for " + modelName; }
+};
+
+// Model name for a model code: "LZ3300T" for 1, "Unknown model" otherwise.
+std::string ModelNameFor(int modelCode);
+
+}  // namespace kol

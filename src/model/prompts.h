@@ -1,0 +1,28 @@
+// How the core talks to the user: modal message boxes with a title, a text, an icon and
+// buttons. The window shows real boxes, the command line prints lines, tests script them.
+#pragma once
+
+#include <string>
+
+namespace kol {
+
+enum class MessageIcon { kNone, kCritical, kQuestion, kExclamation, kInformation };
+enum class MessageButtons { kOk, kOkCancel, kRetryCancel, kYesNo, kYesNoCancel };
+enum class MessageButton { kOk, kCancel, kRetry, kYes, kNo };
+
+struct Message {
+  std::string title;
+  std::string text;
+  MessageIcon icon = MessageIcon::kNone;
+  MessageButtons buttons = MessageButtons::kOk;
+  MessageButton defaultButton = MessageButton::kOk;
+};
+
+class Prompts {
+ public:
+  virtual ~Prompts() = default;
+  // Shows a modal message and returns the button pressed.
+  virtual MessageButton Show(const Message& message) = 0;
+};
+
+}  // namespace kol
