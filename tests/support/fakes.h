@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "files/error_log.h"
 #include "model/clock.h"
 #include "model/prompts.h"
 
@@ -45,6 +46,19 @@ class ScriptedPrompts : public Prompts {
 
   std::vector<Message> shown;
   std::deque<MessageButton> answers;
+};
+
+// Keeps every error-log line written.
+class RecordingErrorLog : public ErrorLog {
+ public:
+  struct Line {
+    std::string procedure;
+    std::string message;
+  };
+  void Write(std::string_view procedure, std::string_view message) override {
+    lines.push_back({std::string(procedure), std::string(message)});
+  }
+  std::vector<Line> lines;
 };
 
 }  // namespace kol::test
