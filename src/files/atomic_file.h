@@ -1,0 +1,15 @@
+// Writing a file so that it is either complete or untouched: the bytes go to a temporary
+// file in the same folder, which replaces the target only once everything is written.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kol {
+
+// Returns true on success. On failure the target is unchanged, the temporary file is
+// removed and `error` (when given) holds the system's description of the failure.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes,
+                         std::string* error = nullptr);
+
+}  // namespace kol
