@@ -48,7 +48,9 @@ class RadioImage {
   std::string ReadBcd10(int offset) const;
   void WriteBcd10(int offset, std::string_view digits, bool tenthDigitRule);
 
-  // FREQ3: six packed digits, MHz = 1D1D2.D3D4D5D6; 0 outside (100, 200).
+  // FREQ3: six packed digits, MHz = 1D1D2.D3D4D5D6; 0 outside (100, 200). Reading stops
+  // at the first nibble that is not a digit ("5F 12 34" is 105 MHz). Writing rounds to
+  // 100 Hz, half away from zero; a frequency outside (100, 200) is written 00 00 00.
   double ReadFreq3(int offset) const;
   void WriteFreq3(int offset, double mhz);
 
@@ -61,6 +63,7 @@ class RadioImage {
 
   // BITMAP: flag k is bit 7 - (k mod 8) of byte k div 8.
   bool ReadBitmapFlag(int base, int k) const { return ReadBit(base + k / 8, 7 - k % 8); }
+  void WriteBitmapFlag(int base, int k, bool value) { WriteBit(base + k / 8, 7 - k % 8, value); }
 
  private:
   std::vector<std::uint8_t> bytes_;
