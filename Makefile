@@ -7,7 +7,7 @@ BENCH_DIR := build/bench
 
 # Debian 12 packages the project builds, tests and runs with.
 DEB_PACKAGES := build-essential cmake ninja-build pkg-config \
-	qt6-base-dev qt6-serialport-dev libgl-dev \
+	qt6-base-dev qt6-serialport-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	poppler-utils xvfb xauth
 
