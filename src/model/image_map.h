@@ -53,8 +53,9 @@ inline constexpr int kStatusNameLength = 3;
 inline constexpr int kDscUsableFlags = 0x0050;  // BOOL8 x 4
 inline constexpr int kUserMmsi = 0x0054;        // BCD10
 // One byte per call type, bits 7-4 receive and 3-0 TX flags (Distress first). The image
-// keeps the call types in this order, which is not the model's.
-inline constexpr int kCallTypeFlags = 0x005A;
+// keeps All Ships, Group, Individual, PosRequest, PosReport at 0x5A-0x5E; this table lists
+// the bytes in the model's order (All Ships, Individual, Group, PosRequest, PosReport).
+inline constexpr std::array<int, 5> kCallTypeFlags = {0x005A, 0x005C, 0x005B, 0x005D, 0x005E};
 inline constexpr int kReceiveTopBit = 7;
 inline constexpr int kTxTopBit = 3;
 // Byte 0x5F: beep outputs, distress cancel call and the DSC display menus; bit 6 spare.
@@ -66,10 +67,23 @@ inline constexpr int kBeepOut4Bit = 3;
 inline constexpr int kIndividualAckMenuBit = 2;
 inline constexpr int kIndividualAckMessageMenuBit = 1;
 inline constexpr int kPosRequestAckMenuBit = 0;
-inline constexpr int kBeepOut2 = 0x0060;  // BOOL8
-inline constexpr int kBeepOut3 = 0x0061;
-inline constexpr int kBeepOut5 = 0x0062;
-inline constexpr int kBeepOut6 = 0x0063;
+
+// A boolean kept either as one bit of a byte or, with bit -1, as a whole BOOL8 byte.
+struct FlagLocation {
+  int offset;
+  int bit;
+};
+inline constexpr int kWholeByte = -1;
+// BeepOut 0-6 (BeepOut 7 is not in the image).
+inline constexpr std::array<FlagLocation, 7> kBeepOut = {{
+    {kDscFlags, kBeepOut0Bit},
+    {kDscFlags, kBeepOut1Bit},
+    {0x0060, kWholeByte},
+    {0x0061, kWholeByte},
+    {kDscFlags, kBeepOut4Bit},
+    {0x0062, kWholeByte},
+    {0x0063, kWholeByte},
+}};
 
 // DSC AutoPos Setup (slot 1 of the model).
 inline constexpr int kAutoPosLastAddressIndividual = 0x006A;  // U8, when SELECTCALL is 0

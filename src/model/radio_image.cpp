@@ -1,8 +1,12 @@
 #include "model/radio_image.h"
 
+#include "model/formatters.h"
+#include "model/number_text.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <string>
 #include <cstdint>
 
 namespace kol {
@@ -102,7 +106,7 @@ std::string RadioImage::ReadBcd10(int offset) const {
 }
 
 void RadioImage::WriteBcd10(int offset, std::string_view digits, bool tenthDigitRule) {
-  if (digits.find_first_not_of(" \t") == std::string_view::npos) {
+  if (TrimBlanks(digits).empty()) {
     for (int i = 0; i < kBcdBytes; ++i) bytes_.at(offset + i) = kBlank;
     return;
   }
@@ -118,24 +122,21 @@ void RadioImage::WriteBcd10(int offset, std::string_view digits, bool tenthDigit
 }
 
 double RadioImage::ReadFreq3(int offset) const {
-  std::array<int, 2 * kFreqBytes> nibbles{};
-  for (int i = 0; i < 2 * kFreqBytes; ++i) nibbles[i] = Nibble(bytes_.at(offset + i / 2), i % 2);
-
-  // The stored text reads "D1D2.D3D4D5D6"; its leading number is the value above 100 MHz.
-  // Build "1D1D2.D3..." with the integer part padded to two digits, so the frequency comes
-  // from one decimal-to-double conversion.
-  std::string integerPart;
-  for (int i = 0; i < 2 && nibbles[i] <= 9; ++i) {
-    integerPart.push_back(static_cast<char>('0' + nibbles[i]));
+  // The stored digits read as the text "D1D2.D3D4D5D6"; its leading number is the value
+  // above 100 MHz ("5F.1234" gives 5). Rebuild it as "1D1D2.D3..." with the integer part
+  // padded to two digits, so the frequency comes from one decimal-to-double conversion.
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string text;
+  for (int i = 0; i < kFreqBytes; ++i) {
+    if (i == 1) text.push_back('.');
+    const std::uint8_t byte = bytes_.at(offset + i);
+    text.push_back(kHex[byte >> 4]);
+    text.push_back(kHex[byte & 0x0F]);
   }
-  if (integerPart.empty()) return 0.0;
-  std::string text = "1" + std::string(2 - integerPart.size(), '0') + integerPart;
-  if (integerPart.size() == 2) {
-    text.push_back('.');
-    for (int i = 2; i < 2 * kFreqBytes && nibbles[i] <= 9; ++i) {
-      text.push_back(static_cast<char>('0' + nibbles[i]));
-    }
-  }
+  text.resize(LeadingNumberLength(text));
+  const std::size_t point = std::min(text.find('.'), text.size());
+  if (point == 0) return 0.0;
+  text.insert(0, "1" + std::string(2 - point, '0'));
   double mhz = 0.0;
   std::from_chars(text.data(), text.data() + text.size(), mhz);
   return mhz > kFreqLowMhz && mhz < kFreqHighMhz ? mhz : 0.0;
