@@ -2,10 +2,11 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <random>
 #include <system_error>
+
+#include "files/system_error_text.h"
 
 namespace kol {
 namespace {
@@ -20,8 +21,8 @@ std::string TemporaryNameFor(const fs::path& target) {
   return target.string() + suffix;
 }
 
-bool Fail(std::string* error, const std::string& text) {
-  if (error != nullptr) *error = text;
+bool Fail(std::string* error, int number) {
+  if (error != nullptr) *error = SystemErrorText(number);
   return false;
 }
 
@@ -30,12 +31,12 @@ bool Fail(std::string* error, const std::string& text) {
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
   const fs::path target(path);
   std::error_code ec;
-  if (fs::is_directory(target, ec)) return Fail(error, std::strerror(EISDIR));
+  if (fs::is_directory(target, ec)) return Fail(error, EISDIR);
 
   const std::string temporary = TemporaryNameFor(target);
   // "x": never reuse a file someone else created under the same name.
   std::FILE* file = std::fopen(temporary.c_str(), "wbx");
-  if (file == nullptr) return Fail(error, std::strerror(errno));
+  if (file == nullptr) return Fail(error, errno);
 
   bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   int writeErrno = errno;
@@ -49,13 +50,13 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
   }
   if (!written) {
     fs::remove(temporary, ec);
-    return Fail(error, std::strerror(writeErrno));
+    return Fail(error, writeErrno);
   }
   fs::rename(temporary, target, ec);
   if (ec) {
     std::error_code ignored;
     fs::remove(temporary, ignored);
-    return Fail(error, ec.message());
+    return Fail(error, ec.value());
   }
   return true;
 }

@@ -8,7 +8,8 @@
 namespace kol {
 
 // Returns true on success. On failure the target is unchanged, the temporary file is
-// removed and `error` (when given) holds the system's description of the failure.
+// removed and `error` (when given) holds the error number immediately followed by the
+// system's description of the failure ("28No space left on device").
 bool WriteFileAtomically(const std::string& path, std::string_view bytes,
                          std::string* error = nullptr);
 
