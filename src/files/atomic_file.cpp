@@ -2,11 +2,10 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <random>
 #include <system_error>
-
-#include "files/system_error_text.h"
 
 namespace kol {
 namespace {
@@ -21,22 +20,24 @@ std::string TemporaryNameFor(const fs::path& target) {
   return target.string() + suffix;
 }
 
-bool Fail(std::string* error, int number) {
-  if (error != nullptr) *error = SystemErrorText(number);
+bool Fail(std::string* error, int* errorNumber, int number) {
+  if (error != nullptr) *error = std::strerror(number);
+  if (errorNumber != nullptr) *errorNumber = number;
   return false;
 }
 
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error,
+                         int* errorNumber) {
   const fs::path target(path);
   std::error_code ec;
-  if (fs::is_directory(target, ec)) return Fail(error, EISDIR);
+  if (fs::is_directory(target, ec)) return Fail(error, errorNumber, EISDIR);
 
   const std::string temporary = TemporaryNameFor(target);
   // "x": never reuse a file someone else created under the same name.
   std::FILE* file = std::fopen(temporary.c_str(), "wbx");
-  if (file == nullptr) return Fail(error, errno);
+  if (file == nullptr) return Fail(error, errorNumber, errno);
 
   bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   int writeErrno = errno;
@@ -50,13 +51,13 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
   }
   if (!written) {
     fs::remove(temporary, ec);
-    return Fail(error, writeErrno);
+    return Fail(error, errorNumber, writeErrno);
   }
   fs::rename(temporary, target, ec);
   if (ec) {
     std::error_code ignored;
     fs::remove(temporary, ignored);
-    return Fail(error, ec.value());
+    return Fail(error, errorNumber, ec.value());
   }
   return true;
 }

@@ -8,9 +8,9 @@
 namespace kol {
 
 // Returns true on success. On failure the target is unchanged, the temporary file is
-// removed and `error` (when given) holds the error number immediately followed by the
-// system's description of the failure ("28No space left on device").
+// removed, `error` (when given) holds the system's description of the failure and
+// `errorNumber` (when given) its error number.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes,
-                         std::string* error = nullptr);
+                         std::string* error = nullptr, int* errorNumber = nullptr);
 
 }  // namespace kol

@@ -1,5 +1,5 @@
-// Reading a whole file into memory, with the error number and text the error log records
-// when that fails. A folder or an unreadable file is a failure, never an empty file.
+// Reading a whole file into memory. A folder or an unreadable file is a failure, never an
+// empty file; the error number tells the error log why.
 #pragma once
 
 #include <optional>
@@ -7,8 +7,7 @@
 
 namespace kol {
 
-// The file's bytes, or nothing on failure; `error` (when given) then holds the error
-// number immediately followed by its description ("2No such file or directory").
-std::optional<std::string> ReadWholeFile(const std::string& path, std::string* error = nullptr);
+// The file's bytes, or nothing on failure with `errorNumber` (when given) set.
+std::optional<std::string> ReadWholeFile(const std::string& path, int* errorNumber = nullptr);
 
 }  // namespace kol
