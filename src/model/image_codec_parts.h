@@ -1,0 +1,58 @@
+// The pieces DecodeImage and EncodeImage are made of, one per area of the image: general
+// settings, channel plans, MMSI directories and EXP channels.
+#pragma once
+
+#include <algorithm>
+#include <span>
+
+#include "model/image_map.h"
+#include "model/radio_image.h"
+#include "model/settings_model.h"
+
+namespace kol::codec {
+
+// Usable groups, Common, DSC and ATIS setup. May clamp the model's Offset Time.
+void EncodeGeneral(SettingsModel& model, RadioImage& image);
+
+// A plan's Enable and ScanMemory bitmaps and, when it has them, its attribute bytes.
+void DecodePlan(const RadioImage& image, const image_map::PlanBlocks& blocks, ChannelPlan& plan);
+void EncodePlan(const ChannelPlan& plan, const image_map::PlanBlocks& blocks, RadioImage& image);
+
+// A directory is a list that ends at the first empty MMSI.
+void DecodeDirectory(const RadioImage& image, int base, std::span<DirectoryEntry> entries);
+void EncodeDirectory(std::span<const DirectoryEntry> entries, int base, RadioImage& image);
+
+// Sets TxEnable of every enabled EXP channel from its transmit frequency.
+void EncodeExpChannels(std::span<ExpChannelRecord, kExpChannelCount> channels, RadioImage& image);
+
+// Transmit mode of bits 7-6 of a channel's flag byte: 3 normal power, 1 low power, 0 and 2
+// receive only.
+struct TransmitFlags {
+  bool txEnable;
+  bool lowPower;
+};
+TransmitFlags DecodeTransmitMode(int mode);
+int EncodeTransmitMode(bool txEnable, bool lowPower);
+
+// Flag bits of a plan's bitmap, one record per bit, the first record in bit 7 of the first
+// byte. Reading stops where the records end; writing fills the spare bits of the last byte
+// with 0 and touches no further byte.
+template <typename Record>
+void ReadBitmap(const RadioImage& image, int base, int bytes, std::span<Record> records,
+                bool Record::*flag) {
+  const std::size_t count = std::min<std::size_t>(records.size(), static_cast<std::size_t>(bytes) * 8);
+  for (std::size_t k = 0; k < count; ++k) {
+    records[k].*flag = image.ReadBitmapFlag(base, static_cast<int>(k));
+  }
+}
+
+template <typename Record>
+void WriteBitmap(std::span<const Record> records, bool Record::*flag, int base, int bytes,
+                 RadioImage& image) {
+  const std::size_t count = std::min<std::size_t>(records.size(), static_cast<std::size_t>(bytes) * 8);
+  for (std::size_t k = 0; k < (count + 7) / 8 * 8; ++k) {
+    image.WriteBitmapFlag(base, static_cast<int>(k), k < count && records[k].*flag);
+  }
+}
+
+}  // namespace kol::codec

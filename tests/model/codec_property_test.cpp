@@ -1,0 +1,170 @@
+// Random images through decode -> encode -> decode: the model survives, and the encoder
+// writes nothing the address map does not give it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <random>
+
+#include "model/codec_fixtures.h"
+#include "model/image_codec.h"
+
+namespace kol {
+namespace {
+
+constexpr int kImages = 1000;
+
+// Bytes drawn from what an image holds: anything, blank, zero, packed digits or name
+// characters, so that MMSIs, frequencies and names are often valid.
+RadioImage RandomImage(std::mt19937& random) {
+  static constexpr std::string_view kChars = "AZaz09-+().*/, ";
+  RadioImage image;
+  for (std::uint8_t& byte : image.Bytes()) {
+    const std::uint32_t r = random();
+    const std::uint32_t pick = r % 100;
+    const std::uint32_t v = r >> 8;
+    if (pick < 30) byte = static_cast<std::uint8_t>(v);
+    else if (pick < 50) byte = 0xFF;
+    else if (pick < 60) byte = 0x00;
+    else if (pick < 85) byte = static_cast<std::uint8_t>((v % 10) << 4 | (v / 10) % 10);
+    else byte = static_cast<std::uint8_t>(kChars[v % kChars.size()]);
+  }
+  return image;
+}
+
+// The bits the encoder may write for this model: the address map, the fill of disabled
+// EXP slots, the spare bits of the weather bitmap and bit 6 of 0x1D.
+std::array<std::uint8_t, 8192> EncoderBits(const SettingsModel& model, bool weather) {
+  std::array<std::uint8_t, 8192> bits{};
+  auto all = [&](int offset, int length) {
+    for (int i = 0; i < length; ++i) bits[offset + i] = 0xFF;
+  };
+  all(0x02, 3);   // starting mode, channel no
+  all(0x0D, 1);   // TX Po display
+  all(0x10, 4);   // usable flags
+  all(0x17, 2);   // weather alert, scan
+  all(0x1A, 2);   // PTT scan clear, resume time
+  all(0x1D, 1);   // time display, offset
+  all(0x2A, 6);   // priority channels
+  for (int i = 0; i < 4; ++i) all(0x30 + 4 * i, 3);  // status names
+  all(0x50, 9);   // DSC usable flags, user MMSI
+  all(0x5A, 5);   // call types
+  bits[0x5F] = 0xBF;
+  all(0x60, 4);   // beep outputs
+  all(0x6D, 1);   // select call
+  const int selectCall = model.autoPos.slot[1].selectCall;
+  if (selectCall == 0 || selectCall == 1) all(0x6A + selectCall, 1);
+  all(0x70, 9);   // ATIS flags and code
+  all(0x80, 9);   // AutoPos enable, channel, interval, MMSI
+  for (int base : {0x100, 0x120, 0x140, 0x160, 0x180, 0x1A0}) all(base, 30);
+  for (int base : {0x200, 0x300, 0x400}) {
+    for (int k = 0; k < 240; ++k) bits[base + k] = 0xF0;
+  }
+  if (weather) {
+    all(0x1C0, 2);
+    all(0x1D0, 2);
+  }
+  all(0x1C2, 5);
+  all(0x1D2, 5);
+  for (int k = 0; k < 48; ++k) {
+    const int slot = 0x500 + 16 * k;
+    bits[slot] = 0x0E;
+    if (k >= 40) continue;
+    if (model.exp[k].enable) {
+      bits[slot + 1] = 0xD0;
+      all(slot + 2, 9);
+    } else {
+      all(slot + 1, 15);
+    }
+  }
+  all(0x800, 48 * 16);
+  all(0xB00, 20 * 16);
+  return bits;
+}
+
+// Nine digits or more come back as the nine digits and the pad 0.
+// The operating group, channel and weather channel and the user-MMSI-present byte.
+const std::array<std::uint8_t, 8192> kOperatingBits = [] {
+  std::array<std::uint8_t, 8192> bits{};
+  for (int offset : {0x06, 0x08, 0x09, 0x0A, 0x0B, 0x0C, 0x59}) bits[offset] = 0xFF;
+  return bits;
+}();
+
+// First offset where `after` differs from `before` in a bit outside `allowed`, or -1.
+int FirstChangeOutside(const RadioImage& before, const RadioImage& after,
+                       const std::array<std::uint8_t, 8192>& allowed) {
+  for (std::size_t i = 0; i < before.Size(); ++i) {
+    if ((before[i] ^ after[i]) & ~allowed[i]) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void PadTenthDigit(std::string& mmsi) {
+  if (mmsi.size() >= 9) mmsi = mmsi.substr(0, 9) + "0";
+}
+
+// What the image can give back of a model: the radio pads nine-digit MMSIs, keeps
+// duplex only on channels with a duplex pair, stores no power level for a channel that
+// cannot transmit, shows EXP names right-aligned, and keeps nothing of a disabled EXP slot.
+SettingsModel AsStored(SettingsModel model) {
+  for (ChannelPlan& plan : model.group) {
+    for (ChannelRecord& record : plan) record.duplex = record.duplex && record.duplexAllowed;
+  }
+  for (ExpChannelRecord& exp : model.exp) {
+    if (!exp.enable) {
+      exp = {.enable = false, .scanMemory = exp.scanMemory, .powUp = true, .txEnable = true};
+      continue;
+    }
+    exp.lowPower = exp.lowPower && exp.txEnable;
+    if (exp.chDisplayL.size() == 1) exp.chDisplayL.insert(0, " ");
+  }
+  PadTenthDigit(model.dscBasic.userMmsi);
+  PadTenthDigit(model.autoPos.slot[1].mmsi);
+  for (DirectoryEntry& entry : model.individualDirectory) PadTenthDigit(entry.mmsid);
+  for (DirectoryEntry& entry : model.groupDirectory) PadTenthDigit(entry.mmsid);
+  return model;
+}
+
+template <std::size_t N>
+void ExpectBlankAfterEnd(const std::array<DirectoryEntry, N>& entries, int base, const RadioImage& image) {
+  for (std::size_t n = 0; n < N; ++n) {
+    if (entries[n].enable) continue;
+    const auto entry = image.Bytes().subspan(base + 16 * n, 16);
+    ASSERT_TRUE(std::all_of(entry.begin(), entry.end(), [](auto b) { return b == 0xFF; })) << "entry " << n + 1;
+  }
+}
+
+TEST(CodecProperty, RandomImagesRoundTripAndKeepEveryByteTheMapDoesNotName) {
+  std::mt19937 random(20240611);
+  for (int round = 0; round < kImages; ++round) {
+    SCOPED_TRACE("image " + std::to_string(round));
+    const bool weather = round % 2 == 0;
+    const ModelProfile profile = test::Profile(weather);
+    const RadioImage original = RandomImage(random);
+
+    SettingsModel model = test::BuiltModel();
+    DecodeImage(original, profile, model);
+    RadioImage encoded = original;
+    EncodeImage(model, profile, encoded);
+
+    const auto bits = EncoderBits(model, weather);
+    ASSERT_EQ(FirstChangeOutside(original, encoded, bits), -1);
+    ExpectBlankAfterEnd(model.individualDirectory, 0x800, encoded);
+    ExpectBlankAfterEnd(model.groupDirectory, 0xB00, encoded);
+
+    SettingsModel decoded = test::BuiltModel();
+    DecodeImage(encoded, profile, decoded);
+    ASSERT_EQ(decoded, AsStored(model));
+
+    RadioImage again = encoded;
+    EncodeImage(decoded, profile, again);
+    ASSERT_TRUE(again == encoded);
+
+    RadioImage prepared = encoded;
+    PrepareForProgramming(model, prepared);
+    ASSERT_EQ(FirstChangeOutside(encoded, prepared, kOperatingBits), -1);
+  }
+}
+
+}  // namespace
+}  // namespace kol
