@@ -5,4 +5,6 @@
 
 namespace kol::cli {
 
+extern const CommandSpec kReportCommand;
+
 }  // namespace kol::cli

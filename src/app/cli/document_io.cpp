@@ -32,6 +32,8 @@ std::string ExtensionList(Pick pick) {
 std::span<const DocumentFormat> DocumentFormats() {
   static const std::vector<DocumentFormat> kFormats = {
       // One row per format, defined in formats.h.
+      {".txt", "report text", nullptr, SaveReportText},
+      {".pdf", "printed report (PDF)", nullptr, SaveReportPdf},
   };
   return kFormats;
 }

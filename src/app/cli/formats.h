@@ -7,4 +7,10 @@
 
 namespace kol::cli {
 
+// Report text (.txt) and printed report (.pdf): written only, never read.
+bool SaveReportText(Session& session, const std::string& path);
+bool SaveReportPdf(Session& session, const std::string& path);
+// The bytes of a report text file: the report and one final CR LF.
+std::string ReportFileText(const Document& document);
+
 }  // namespace kol::cli

@@ -1,0 +1,40 @@
+// `report IN`: the report text of a document on standard output, byte for byte what
+// `convert IN OUT.txt` writes.
+#include <ostream>
+
+#include "app/cli/commands.h"
+#include "app/cli/document_io.h"
+#include "app/cli/formats.h"
+
+namespace kol::cli {
+namespace {
+
+int RunReport(const Invocation& invocation, Io& io) {
+  const std::string& in = invocation.args[0];
+  const DocumentFormat* format = FormatOf(in);
+  if (format == nullptr || format->load == nullptr) {
+    io.err << "kolprog-cli: cannot read '" << in << "' (readable: " << ReadableExtensions()
+           << ")\n";
+    return kExitUsage;
+  }
+  Session session(invocation, io);
+  if (!format->load(session, in)) return kExitFailure;
+  io.out << ReportFileText(session.document) << std::flush;
+  return io.out ? kExitOk : kExitFailure;
+}
+
+}  // namespace
+
+const CommandSpec kReportCommand{
+    "report",
+    "IN",
+    "print the report text of a document on standard output",
+    "IN is a settings file (.dat) or an image file (.hex). The text has CR LF line ends,\n"
+    "as the report files that `convert IN OUT.txt` writes.",
+    1,
+    1,
+    {},
+    RunReport,
+};
+
+}  // namespace kol::cli

@@ -1,0 +1,106 @@
+#include "report/qt_print_renderer.h"
+
+#include <QBuffer>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+
+namespace kol {
+namespace {
+
+constexpr double kMmPerInch = 25.4;
+// The largest size keeps the longest label clear of the values at 50 mm; smaller sizes
+// let the general settings fit on their one page of A4 or Letter paper.
+constexpr double kLargestPointSize = 8.0;
+constexpr double kSmallestPointSize = 6.0;
+// A printer cannot print to the edge of the paper; the PDF keeps the same border.
+constexpr double kPdfBorderMm = 5.0;
+
+QFont ReportFont(double pointSize) {
+  QFont font(QStringLiteral("Monospace"));
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  font.setPointSizeF(pointSize);
+  return font;
+}
+
+constexpr double kPointSizeStep = 0.25;
+
+// The tallest page in device pixels with the line pitch of `font`.
+double TallestPage(const PrintedReport& report, const QFont& font, QPagedPaintDevice& device) {
+  const double line = QFontMetricsF(font, &device).lineSpacing();
+  const double pxPerMm = device.logicalDpiY() / kMmPerInch;
+  double tallest = 0;
+  for (const PrintedPage& page : report.pages) {
+    const double lines = static_cast<double>(page.lines.size());
+    tallest = std::max(tallest, page.topMm * pxPerMm + line * lines);
+  }
+  return tallest;
+}
+
+// The largest font size, within its limits, at which every page fits the paper.
+QFont FittingFont(const PrintedReport& report, QPagedPaintDevice& device) {
+  double size = kLargestPointSize;
+  while (size > kSmallestPointSize &&
+         TallestPage(report, ReportFont(size), device) > device.height()) {
+    size -= kPointSizeStep;
+  }
+  return ReportFont(size);
+}
+
+}  // namespace
+
+bool RenderPrintedReport(const PrintedReport& report, QPagedPaintDevice& device) {
+  QPainter painter;
+  if (!painter.begin(&device)) return false;
+  const QFont font = FittingFont(report, device);
+  painter.setFont(font);
+  const QFontMetricsF metrics(font, &device);
+  const double pxPerMmX = device.logicalDpiX() / kMmPerInch;
+  const double pxPerMmY = device.logicalDpiY() / kMmPerInch;
+  const double bottom = device.height();
+
+  bool ok = true;
+  for (std::size_t p = 0; p < report.pages.size() && ok; ++p) {
+    const PrintedPage& page = report.pages[p];
+    if (p > 0) ok = device.newPage();
+    double top = page.topMm * pxPerMmY;
+    for (const PrintedLine& line : page.lines) {
+      if (top + metrics.lineSpacing() > bottom && top > 0) {
+        ok = ok && device.newPage();
+        top = 0;
+      }
+      for (const PlacedText& text : line) {
+        const double x = (kPrintMarginMm + text.offsetMm) * pxPerMmX;
+        painter.drawText(QPointF(x, top + metrics.ascent()), QString::fromLatin1(text.text));
+      }
+      top += metrics.lineSpacing();
+    }
+  }
+  return painter.end() && ok;
+}
+
+QByteArray PrintedReportPdf(const PrintedReport& report, const QString& title) {
+  QByteArray pdf;
+  {
+    QBuffer buffer(&pdf);
+    if (!buffer.open(QIODevice::WriteOnly)) return {};
+    QPdfWriter writer(&buffer);
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("KOL Programmer"));
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(kPdfBorderMm, kPdfBorderMm, kPdfBorderMm,
+                                               kPdfBorderMm),
+                                     QPageLayout::Millimeter));
+    if (!RenderPrintedReport(report, writer)) return {};
+  }
+  return pdf;
+}
+
+}  // namespace kol

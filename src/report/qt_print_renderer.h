@@ -1,0 +1,20 @@
+// Draws the printed report on a printer or a PDF writer with QPainter, in a fixed-pitch
+// font, each text at its millimetre offset plus the left margin.
+#pragma once
+
+#include <QByteArray>
+
+#include "report/printed_report.h"
+
+class QPagedPaintDevice;
+
+namespace kol {
+
+// One device page per report page; a report page longer than the paper goes on over
+// further device pages. Needs a QGuiApplication (fonts). False when painting failed.
+bool RenderPrintedReport(const PrintedReport& report, QPagedPaintDevice& device);
+
+// The printed report as a PDF document on A4 paper; empty when rendering failed.
+QByteArray PrintedReportPdf(const PrintedReport& report, const QString& title);
+
+}  // namespace kol
