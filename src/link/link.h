@@ -1,0 +1,104 @@
+// The conversation with the radio over one serial port: port set-up, the receive
+// primitives, the preamble and synchronisation, status, block read and write, and cancel.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "files/error_log.h"
+#include "link/link_host.h"
+#include "link/serial_port.h"
+#include "link/transfer_context.h"
+#include "model/clock.h"
+#include "model/document.h"
+
+namespace kol {
+
+// The platform pieces a transfer runs on.
+struct LinkServices {
+  SerialPort& port;
+  Clock& clock;
+  LinkHost& host;
+  ErrorLog& errorLog;
+};
+
+// The longest the receive loop waits for input before it lets events run again.
+inline constexpr int kPollWaitMs = 5;
+inline constexpr int kSendPauseMs = 10;
+inline constexpr int kReopenPauseMs = 1000;
+
+class Link {
+ public:
+  Link(const LinkServices& services, TransferContext& context, Document& document);
+
+  // Port set-up.
+  bool PortInit();
+  bool PortInitCP();
+  bool PortOpen();
+  void PortClose();
+
+  // Sending.
+  void FlushInput();
+  void SendByte(std::uint8_t byte);
+  void SendLine(std::string_view text);
+  void SendFrame(std::string_view frame);
+
+  // Receive primitives; `text` collects what the primitive keeps.
+  LinkResult WaitByte(std::uint8_t byte, int seconds);
+  LinkResult ReceiveChars(int count, int seconds, std::string& text);
+  LinkResult ReceiveLine(int seconds, std::string& text);
+  LinkResult ReceiveLineRaw(int seconds, std::string& text);
+  LinkResult WaitReplyOK();
+
+  // Exchanges.
+  bool PreambleProbe();
+  bool LinkSetup();
+  bool SyncLink();
+  bool StatusCheck();
+  // Reads `length` bytes at `address` into buffer[address...]; outcome in the error flag.
+  void ReadBlock(std::span<std::uint8_t> buffer, int address, int length);
+  // Writes image bytes address..address + length - 1; outcome in the error flag.
+  void WriteBlock(int address, int length);
+  void CancelTransfer();
+
+  // A progress text, shown only in debug mode.
+  void Status(const std::string& text);
+  // A message box titled with the dialog caption unless `title` is given.
+  MessageButton Show(Message message);
+  // A critical message with an OK button.
+  void Critical(std::string text, std::string title = {});
+
+  AppFlags& Flags() { return document_.flags; }
+  Document& Doc() { return document_; }
+  TransferContext& Context() { return context_; }
+  const LinkServices& Services() const { return services_; }
+
+ private:
+  // What a primitive does with each byte taken and after the cancel and deadline checks.
+  struct Receiver {
+    // Called as soon as a byte is taken; a result ends the call before the checks.
+    std::function<std::optional<LinkResult>(std::uint8_t)> onByte;
+    // Called after the checks in every iteration; a result ends the call.
+    std::function<std::optional<LinkResult>()> complete;
+  };
+  LinkResult ReceiveLoop(int seconds, const Receiver& receiver);
+  bool OpenPort(const char* procedure);
+  bool Reopen(const char* procedure);
+  void Transmit(std::string_view bytes);
+  // One request under the retry rule; true when the radio accepted it.
+  bool RequestWithRetry(const std::function<void()>& sendRequest);
+  // "time out!!" for a time-out, "cancel!!" for a cancel when `reportCancel`.
+  void ReportWaitFailure(LinkResult result, bool reportCancel);
+  bool ReceiveStatus(bool& busy);
+  void ReceiveData(std::span<std::uint8_t> buffer, int address, int length);
+
+  LinkServices services_;
+  TransferContext& context_;
+  Document& document_;
+};
+
+}  // namespace kol

@@ -1,0 +1,163 @@
+// The request exchanges: the retry rule, the status check, block read and write, and the
+// cancel signal.
+#include <algorithm>
+
+#include "link/frame.h"
+#include "link/link.h"
+
+namespace kol {
+namespace {
+
+constexpr std::uint8_t kCan = 0x18;
+constexpr std::uint8_t kAck = 0x06;
+constexpr int kReplySeconds = 10;
+constexpr int kHeadLength = 6;
+
+}  // namespace
+
+bool Link::RequestWithRetry(const std::function<void()>& sendRequest) {
+  int counter = context_.retryCount;
+  for (;;) {
+    sendRequest();
+    const LinkResult result = WaitReplyOK();
+    if (result == LinkResult::kOk) return true;
+    if (result != LinkResult::kTimedOut && result != LinkResult::kErrorReply) return false;
+    if (--counter >= 1) continue;
+    if (result == LinkResult::kTimedOut) return false;
+    const MessageButton answer = Show({"", "confirm the synchronization of the communication",
+                                       MessageIcon::kQuestion, MessageButtons::kOkCancel,
+                                       MessageButton::kOk});
+    if (answer != MessageButton::kOk || !SyncLink()) return false;
+    counter = 1;
+  }
+}
+
+void Link::ReportWaitFailure(LinkResult result, bool reportCancel) {
+  if (result == LinkResult::kTimedOut) Critical("time out!!");
+  if (result == LinkResult::kCancelled && reportCancel) Critical("cancel!!");
+}
+
+bool Link::StatusCheck() {
+  for (;;) {
+    Status("status check..");
+    const std::string frame = BuildFrame("#CEPSR", "00");
+    if (!RequestWithRetry([&] { SendFrame(frame); })) return false;
+    bool busy = false;
+    const bool ready = ReceiveStatus(busy);
+    if (busy && Show({"", "Radio is busy!!", MessageIcon::kExclamation,
+                      MessageButtons::kRetryCancel, MessageButton::kCancel}) ==
+                    MessageButton::kRetry) {
+      continue;
+    }
+    Status(ready ? "status check.. OK" : "status check.. NG!!");
+    return ready;
+  }
+}
+
+bool Link::ReceiveStatus(bool& busy) {
+  std::string head;
+  LinkResult result = ReceiveChars(kHeadLength, kReplySeconds, head);
+  if (result != LinkResult::kOk) {
+    ReportWaitFailure(result, true);
+    return false;
+  }
+  if (head != "#CEPSD") {
+    SendLine("#CMDUN");
+    return false;
+  }
+  std::string rest;
+  result = ReceiveLine(kReplySeconds, rest);
+  if (result != LinkResult::kOk) {
+    ReportWaitFailure(result, true);
+    return false;
+  }
+  if (!VerifyChecksum(head + rest)) {
+    SendLine("#CMDSM");
+    return false;
+  }
+  SendLine("#CMDOK");
+  // The rest begins with the TAB after the head, so the status is the second piece.
+  const std::string_view status = Piece(SplitTabs(rest), 1);
+  busy = status == "01";
+  return status == "00";
+}
+
+void Link::ReadBlock(std::span<std::uint8_t> buffer, int address, int length) {
+  FlushInput();
+  const std::string frame = BuildFrame("#CEPRD", HexAddress(address), HexLength(length));
+  const bool accepted = RequestWithRetry([&] {
+    Flags().errorFlag = true;
+    Flags().cancelFlag = false;
+    SendFrame(frame);
+  });
+  if (!accepted) {
+    // A synchronisation inside the retry may have cleared the flag; the block still failed.
+    Flags().errorFlag = true;
+    return;
+  }
+  ReceiveData(buffer, address, length);
+}
+
+// The data phase of a read: runs once, never retried; every early end leaves the error
+// flag set.
+void Link::ReceiveData(std::span<std::uint8_t> buffer, int address, int length) {
+  Flags().errorFlag = true;
+  Flags().cancelFlag = false;
+  std::string head;
+  LinkResult result = ReceiveChars(kHeadLength, kReplySeconds, head);
+  if (result != LinkResult::kOk) {
+    ReportWaitFailure(result, true);
+    return;
+  }
+  if (head != "#CEPDT") {
+    SendLine("#CMDER");
+    return;
+  }
+  std::string rest;
+  result = ReceiveLine(kReplySeconds, rest);
+  if (result != LinkResult::kOk) {
+    ReportWaitFailure(result, false);
+    return;
+  }
+  const std::string line = head + rest;
+  if (!VerifyChecksum(line)) {
+    SendLine("#CMDSM");
+    return;
+  }
+  const std::vector<std::string_view> pieces = SplitTabs(line);
+  if (ParseHex(Piece(pieces, 1)) != static_cast<std::uint32_t>(address)) {
+    Critical("address error!!");
+    return;
+  }
+  const std::string_view data = Piece(pieces, 3);
+  // Digits that are not hex are refused like a wrong size rather than stored as zeros.
+  const std::optional<std::vector<std::uint8_t>> bytes = ParseHexBytes(data);
+  if (ParseHex(Piece(pieces, 2)) != static_cast<std::uint32_t>(length) ||
+      data.size() != 2 * static_cast<std::size_t>(length) || !bytes) {
+    Critical("data error!!");
+    return;
+  }
+  std::copy(bytes->begin(), bytes->end(), buffer.begin() + address);
+  Flags().errorFlag = false;
+  SendLine("#CMDOK");
+}
+
+void Link::WriteBlock(int address, int length) {
+  const std::span<const std::uint8_t> bytes = Doc().image.Bytes().subspan(
+      static_cast<std::size_t>(address), static_cast<std::size_t>(length));
+  const bool accepted = RequestWithRetry([&] {
+    Flags().errorFlag = true;
+    Flags().cancelFlag = false;
+    FlushInput();
+    SendFrame(BuildFrame("#CEPWR", HexAddress(address), HexLength(length), HexBytes(bytes)));
+  });
+  if (!accepted) Flags().errorFlag = true;
+}
+
+void Link::CancelTransfer() {
+  SendByte(kCan);
+  WaitByte(kAck, kReplySeconds);
+  Flags().cancelFlag = true;
+}
+
+}  // namespace kol

@@ -1,0 +1,23 @@
+// What the link needs of whoever runs a transfer (the dialog, the command line, a test):
+// letting pending events run, progress text and percentage, busy state and message boxes.
+#pragma once
+
+#include <string>
+
+#include "model/prompts.h"
+
+namespace kol {
+
+class LinkHost : public Prompts {
+ public:
+  // Lets pending user-interface events run; a Cancel click sets the cancel flag here.
+  virtual void ProcessEvents() = 0;
+  // A progress text; the link sends them only in debug mode. Empty clears the line.
+  virtual void ShowStatus(const std::string& text) = 0;
+  // A whole percentage, 0-100.
+  virtual void ShowProgress(int percent) = 0;
+  // True while a driver runs: OK and Help disabled, wait pointer shown.
+  virtual void SetBusy(bool busy) = 0;
+};
+
+}  // namespace kol

@@ -1,0 +1,139 @@
+// Sending with the radio's pauses, and the receive primitives built on one polling loop.
+#include <algorithm>
+#include <cctype>
+
+#include "link/frame.h"
+#include "link/link.h"
+
+namespace kol {
+namespace {
+
+bool SpellsError(const std::string& text) {
+  constexpr std::string_view kError = "ERROR";
+  return text.size() == kError.size() &&
+         std::equal(text.begin(), text.end(), kError.begin(), [](char a, char b) {
+           return std::toupper(static_cast<unsigned char>(a)) == b;
+         });
+}
+
+}  // namespace
+
+void Link::Transmit(std::string_view bytes) {
+  services_.port.Write(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+}
+
+void Link::FlushInput() { services_.port.DiscardInput(); }
+
+void Link::SendByte(std::uint8_t byte) {
+  FlushInput();
+  services_.clock.SleepMs(kSendPauseMs);
+  const char c = static_cast<char>(byte);
+  Transmit(std::string_view(&c, 1));
+}
+
+void Link::SendLine(std::string_view text) {
+  services_.clock.SleepMs(kSendPauseMs);
+  Transmit(std::string(text) + std::string(kCrLf));
+}
+
+void Link::SendFrame(std::string_view frame) {
+  services_.clock.SleepMs(kSendPauseMs);
+  Transmit(frame);
+}
+
+// Each iteration lets events run, takes at most one byte (or waits a few milliseconds for
+// one, so that polling does not spin), then checks cancel, the deadline and completion.
+LinkResult Link::ReceiveLoop(int seconds, const Receiver& receiver) {
+  Clock& clock = services_.clock;
+  SerialPort& port = services_.port;
+  const std::int64_t deadline = clock.NowMs() + std::int64_t{seconds} * 1000;
+  for (;;) {
+    services_.host.ProcessEvents();
+    if (port.BytesWaiting() > 0) {
+      const std::uint8_t byte = port.ReadByte();
+      if (receiver.onByte) {
+        if (std::optional<LinkResult> result = receiver.onByte(byte)) return *result;
+      }
+    } else {
+      port.WaitForInput(kPollWaitMs);
+    }
+    if (Flags().cancelFlag) return LinkResult::kCancelled;
+    if (clock.NowMs() > deadline) return LinkResult::kTimedOut;
+    if (receiver.complete) {
+      if (std::optional<LinkResult> result = receiver.complete()) return *result;
+    }
+  }
+}
+
+LinkResult Link::WaitByte(std::uint8_t byte, int seconds) {
+  std::uint8_t last = 0;
+  return ReceiveLoop(seconds, {
+      [&](std::uint8_t taken) -> std::optional<LinkResult> {
+        last = taken;
+        return std::nullopt;
+      },
+      [&]() -> std::optional<LinkResult> {
+        if (last == byte) return LinkResult::kOk;
+        return std::nullopt;
+      }});
+}
+
+LinkResult Link::ReceiveChars(int count, int seconds, std::string& text) {
+  text.clear();
+  return ReceiveLoop(seconds, {
+      [&](std::uint8_t taken) -> std::optional<LinkResult> {
+        text += static_cast<char>(taken);
+        return std::nullopt;
+      },
+      [&]() -> std::optional<LinkResult> {
+        if (SpellsError(text)) return LinkResult::kErrorReply;
+        if (static_cast<int>(text.size()) >= count) return LinkResult::kOk;
+        return std::nullopt;
+      }});
+}
+
+LinkResult Link::ReceiveLine(int seconds, std::string& text) {
+  text.clear();
+  bool crSeen = false;
+  return ReceiveLoop(seconds, {[&](std::uint8_t taken) -> std::optional<LinkResult> {
+                                 if (crSeen) {
+                                   if (taken == kLf) return LinkResult::kOk;
+                                 } else if (taken == kCr) {
+                                   crSeen = true;
+                                 } else {
+                                   text += static_cast<char>(taken);
+                                 }
+                                 return std::nullopt;
+                               },
+                               nullptr});
+}
+
+// Like ReceiveLine, but the byte after the CR must be the LF.
+LinkResult Link::ReceiveLineRaw(int seconds, std::string& text) {
+  text.clear();
+  bool crSeen = false;
+  return ReceiveLoop(seconds, {[&](std::uint8_t taken) -> std::optional<LinkResult> {
+                                 if (crSeen) return taken == kLf ? LinkResult::kOk : LinkResult::kBadReply;
+                                 if (taken == kCr) {
+                                   crSeen = true;
+                                 } else {
+                                   text += static_cast<char>(taken);
+                                 }
+                                 return std::nullopt;
+                               },
+                               nullptr});
+}
+
+LinkResult Link::WaitReplyOK() {
+  std::string word;
+  const LinkResult result = ReceiveChars(6, 10, word);
+  if (result != LinkResult::kOk) return result;
+  if (word != "#CMDOK") return LinkResult::kBadReply;
+  if (WaitByte(kCr, 1) == LinkResult::kOk && WaitByte(kLf, 1) == LinkResult::kOk) {
+    Flags().errorFlag = false;
+    return LinkResult::kOk;
+  }
+  return LinkResult::kBadReply;
+}
+
+}  // namespace kol

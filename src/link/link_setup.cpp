@@ -1,0 +1,97 @@
+// Bringing the link up: the probe, the preamble command, the port's re-opening and the
+// two synchronisation passes; plus the progress texts and messages every exchange uses.
+#include "link/frame.h"
+#include "link/link.h"
+
+namespace kol {
+namespace {
+
+constexpr std::uint8_t kProbe = 'P';
+constexpr std::uint8_t kProbeDone = '0';
+constexpr int kProbeAttempts = 3;
+constexpr std::string_view kPreambleCommand = "ACMD:002";
+
+}  // namespace
+
+void Link::Status(const std::string& text) {
+  if (Flags().debugMode) services_.host.ShowStatus(text);
+}
+
+MessageButton Link::Show(Message message) {
+  if (message.title.empty()) message.title = std::string(OperationTitle(context_.operation));
+  return services_.host.Show(message);
+}
+
+void Link::Critical(std::string text, std::string title) {
+  Show({std::move(title), std::move(text), MessageIcon::kCritical});
+}
+
+bool Link::PreambleProbe() {
+  SendByte(kProbe);
+  if (WaitByte(kProbe, 1) != LinkResult::kOk) return false;
+  SendByte(kProbeDone);
+  return true;
+}
+
+bool Link::LinkSetup() {
+  Flags().cancelFlag = false;
+  // Every later step needs an open port, so a port that cannot be opened ends the set-up.
+  if (!PortInit()) {
+    Critical("port inicialize error!!");
+    return false;
+  }
+  bool probed = false;
+  for (int attempt = 0; attempt < kProbeAttempts && !probed; ++attempt) probed = PreambleProbe();
+  if (!probed) Status("sync failed!!");
+
+  Status("sending 'ACMD:002'...");
+  SendLine(kPreambleCommand);
+  std::string reply;
+  const LinkResult result = ReceiveLineRaw(1, reply);
+  if (result == LinkResult::kCancelled) return false;
+  if (result == LinkResult::kOk && reply == "ERROR") {
+    Critical("ACMD Command error!!");
+    return false;
+  }
+  if (result == LinkResult::kOk && reply != "OK") {
+    Critical("error!!");
+    return false;
+  }
+  // A CR without its LF is reported but, like silence, does not stop the set-up.
+  if (result == LinkResult::kBadReply) Critical("error!!");
+
+  if (!PortInitCP()) {
+    Critical("port inicialize error!!");
+    return false;
+  }
+  services_.clock.SleepMs(kReopenPauseMs);
+  return SyncLink();
+}
+
+bool Link::SyncLink() {
+  bool synchronised = true;
+  for (int pass = 1; pass <= 2; ++pass) {
+    bool passOk = false;
+    bool abandon = false;
+    for (int counter = context_.retryCount; counter >= 1;) {
+      Status("sending '#CMDSY'...(" + std::to_string(pass) + ")");
+      SendLine("#CMDSY");
+      const LinkResult result = WaitReplyOK();
+      if (result == LinkResult::kOk) {
+        passOk = true;
+        break;
+      }
+      if (result != LinkResult::kTimedOut && result != LinkResult::kErrorReply) {
+        abandon = true;
+        break;
+      }
+      --counter;
+    }
+    synchronised = synchronised && passOk;
+    if (abandon) break;
+  }
+  if (!synchronised) Status("can'not Receive '#CMDOK' !!");
+  return synchronised;
+}
+
+}  // namespace kol

@@ -1,0 +1,43 @@
+// The state of one opening of the transfer dialog: which operation runs, over which port,
+// how often a request is tried, and whether the operation completed.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kol {
+
+// What a receive primitive or a reply wait ended with.
+enum class LinkResult : std::int8_t {
+  kOk = 0,           // the expected input arrived
+  kCancelled = 1,    // the cancel flag was found set
+  kTimedOut = 3,     // the deadline passed first
+  kErrorReply = 8,   // the characters so far spell "ERROR" in any letter case
+  kBadReply = -1,    // something else arrived
+};
+
+// The six operations of the transfer dialog, by their codes.
+enum class Operation : std::int16_t {
+  kRead = 0,
+  kProgram = 1,
+  kClearMmsi = 2,
+  kClearDscLog = 3,
+  kClearDistressLog = 4,
+  kClearCallLog = 5,
+};
+
+// The dialog's caption while the operation runs; also the title of its messages.
+std::string_view OperationTitle(Operation operation);
+
+inline constexpr int kDefaultRetryCount = 3;
+
+struct TransferContext {
+  Operation operation = Operation::kRead;
+  std::int16_t portNumber = 1;  // 1-4
+  std::string devicePath;       // when not empty, opened instead of portNumber
+  std::int16_t retryCount = kDefaultRetryCount;
+  bool completed = false;       // the operation finished without error or cancellation
+};
+
+}  // namespace kol

@@ -1,0 +1,176 @@
+// The dialog's start and the three drivers: checks first, then the driver's own step.
+#include "link/transfer_operations.h"
+
+#include <algorithm>
+#include <array>
+
+#include "link/memory_plan.h"
+#include "model/image_codec.h"
+
+namespace kol {
+namespace {
+
+struct LogClear {
+  Operation operation;
+  image_map::Area area;
+  const char* status;
+};
+
+constexpr std::array<LogClear, 3> kLogClears = {{
+    {Operation::kClearDscLog, image_map::kDscLog, "radio clear DSC..."},
+    {Operation::kClearDistressLog, image_map::kDistressLog, "radio clear Distress..."},
+    {Operation::kClearCallLog, image_map::kCallLog, "radio clear Call Log..."},
+}};
+
+}  // namespace
+
+TransferOperations::TransferOperations(const LinkServices& services, TransferContext& context,
+                                       Document& document)
+    : link_(services, context, document) {}
+
+bool TransferOperations::Start() {
+  AppFlags& flags = link_.Flags();
+  LinkHost& host = link_.Services().host;
+  host.SetBusy(true);
+  flags.updateLock = true;
+  link_.Status("startsync...");
+  if (!link_.LinkSetup()) {
+    link_.Status("can not syncing!!");
+    host.SetBusy(false);
+    flags.updateLock = false;
+    return false;
+  }
+  link_.Status("sync ok");
+  RunOperation();
+  Progress(0);
+  host.SetBusy(false);
+  flags.updateLock = false;
+  return !flags.errorFlag;
+}
+
+void TransferOperations::RunOperation() {
+  Document& document = link_.Doc();
+  switch (link_.Context().operation) {
+    case Operation::kRead:
+      RunDriver([this] { ReadStep(); });
+      return;
+    case Operation::kProgram:
+      EncodeImage(document.model, document.profile, document.image);
+      PrepareForProgramming(document.model, document.image);
+      RunDriver([this] { ProgramStep(); });
+      return;
+    case Operation::kClearMmsi:
+      RunDriver([this] { ClearMmsiStep(); });
+      return;
+    case Operation::kClearDscLog:
+    case Operation::kClearDistressLog:
+    case Operation::kClearCallLog:
+      RunDriver([this] { ClearLogStep(); });
+      return;
+  }
+}
+
+bool TransferOperations::ReadRadio(std::vector<std::uint8_t>& buffer) {
+  const RadioImage& image = link_.Doc().image;
+  buffer.assign(image.Bytes().begin(), image.Bytes().end());
+  if (!link_.LinkSetup()) return false;
+  bool read = false;
+  RunDriver([&] {
+    ReadData(buffer);
+    read = Succeeded();
+  });
+  return read;
+}
+
+void TransferOperations::RunDriver(const std::function<void()>& ownStep) {
+  AppFlags& flags = link_.Flags();
+  LinkHost& host = link_.Services().host;
+  flags.updateLock = true;
+  host.SetBusy(true);
+  if (!link_.StatusCheck()) {
+    link_.Critical("Radio not ready!!");
+    host.SetBusy(false);
+    return;
+  }
+  ReadDataChkModel();
+  if (flags.errorFlag) {
+    host.SetBusy(false);
+    return;
+  }
+  ReadDataChkProduct();
+  if (!flags.errorFlag) ownStep();
+  host.SetBusy(false);
+  flags.updateLock = false;
+}
+
+bool TransferOperations::Succeeded() {
+  const AppFlags& flags = link_.Flags();
+  return !flags.errorFlag && !flags.cancelFlag;
+}
+
+void TransferOperations::Complete() {
+  link_.Context().completed = true;
+  link_.Status("");
+  link_.Show({"", "Complete!!", MessageIcon::kInformation});
+}
+
+void TransferOperations::Progress(int percent) {
+  link_.Services().host.ShowProgress(std::clamp(percent, 0, 100));
+}
+
+void TransferOperations::ReadStep() {
+  Document& document = link_.Doc();
+  link_.Status("radio reading...");
+  std::vector<std::uint8_t> buffer(document.image.Bytes().begin(), document.image.Bytes().end());
+  ReadData(buffer);
+  if (!Succeeded()) return;
+  for (int i = memory_plan::kFirstSingleByte; i <= document.image.UpperBound(); ++i) {
+    if (memory_plan::IsCopiedAfterRead(i)) document.image[i] = buffer[i];
+  }
+  DecodeImage(document.image, document.profile, document.model);
+  received_ = std::move(buffer);
+  Complete();
+}
+
+void TransferOperations::ProgramStep() {
+  link_.Status("radio writing...");
+  WriteData();
+  if (Succeeded()) Complete();
+}
+
+void TransferOperations::ClearMmsiStep() {
+  Document& document = link_.Doc();
+  link_.Status("radio clear...");
+  constexpr std::size_t kMmsiBytes = image_map::kUserMmsiPresent - image_map::kUserMmsi + 1;
+  const auto kept = document.image.Bytes().subspan(image_map::kUserMmsi, kMmsiBytes);
+  const std::vector<std::uint8_t> saved(kept.begin(), kept.end());
+  std::fill(kept.begin(), kept.end() - 1, 0xFF);
+  document.image[image_map::kUserMmsiPresent] = 0x00;
+  ClearData();
+  if (Succeeded()) {
+    Complete();
+    document.model.dscBasic.userMmsi.clear();
+  } else {
+    std::copy(saved.begin(), saved.end(), kept.begin());
+  }
+}
+
+void TransferOperations::ClearLogStep() {
+  Document& document = link_.Doc();
+  const auto clear = std::find_if(kLogClears.begin(), kLogClears.end(), [&](const LogClear& c) {
+    return c.operation == link_.Context().operation;
+  });
+  link_.Status(clear->status);
+  const RadioImage kept = document.image;
+  auto area = document.image.Bytes().subspan(static_cast<std::size_t>(clear->area.offset),
+                                             static_cast<std::size_t>(clear->area.length));
+  std::fill(area.begin(), area.end(), 0xFF);
+  ClearLogArea(clear->area);
+  if (Succeeded()) {
+    Complete();
+  } else {
+    document.image = kept;
+  }
+}
+
+}  // namespace kol

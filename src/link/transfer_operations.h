@@ -1,0 +1,61 @@
+// The six operations of the transfer dialog over the link: the read, program and clear
+// drivers with their identity checks and block plans, and the dialog's start.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <vector>
+
+#include "link/link.h"
+#include "model/image_map.h"
+
+namespace kol {
+
+class TransferOperations {
+ public:
+  TransferOperations(const LinkServices& services, TransferContext& context, Document& document);
+
+  // What pressing OK in the dialog does: link set-up, then the context's operation.
+  // Returns true when the dialog closes (the set-up succeeded and the error flag is clear).
+  bool Start();
+
+  // Link set-up, the checks and a full read into a copy of the image, leaving the document
+  // as it is. True when every block arrived; `buffer` then holds the bytes read.
+  bool ReadRadio(std::vector<std::uint8_t>& buffer);
+
+  // The bytes received by the last completed read (the read buffer), else empty.
+  const std::vector<std::uint8_t>& ReceivedImage() const { return received_; }
+
+  // Driver frame: status check, model and product checks, then `ownStep`.
+  void RunDriver(const std::function<void()>& ownStep);
+  void ReadDataChkModel();
+  void ReadDataChkProduct();
+  void ReadData(std::span<std::uint8_t> buffer);
+  void WriteData();
+  void ClearData();
+  void ClearLogArea(const image_map::Area& area);
+
+  Link& GetLink() { return link_; }
+
+ private:
+  void RunOperation();
+  void ReadStep();
+  void ProgramStep();
+  void ClearMmsiStep();
+  void ClearLogStep();
+  // Ends a step that went through: Completed, progress text cleared, "Complete!!".
+  void Complete();
+  bool Succeeded();
+  void Progress(int percent);
+  bool OpenPort();
+  // Writes single bytes first..last in order; see the definition for failures.
+  void WriteSingleBytes(int first, int last);
+  // The end of every block operation: close the port, then report or pause.
+  void FinishBlockOperation(const char* failureTitle);
+
+  Link link_;
+  std::vector<std::uint8_t> received_;
+};
+
+}  // namespace kol

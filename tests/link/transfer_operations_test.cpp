@@ -1,0 +1,306 @@
+// The read, program and clear operations against the simulated radio: what reaches the
+// radio, what the document holds afterwards, and every failure the operations report.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+
+#include "link/memory_plan.h"
+#include "link_rig.h"
+#include "model/image_codec.h"
+
+namespace kol::test {
+namespace {
+
+using Shown = std::vector<std::pair<std::string, std::string>>;  // title, text
+
+std::vector<std::uint8_t> Pattern() {
+  std::vector<std::uint8_t> memory(8192);
+  for (std::size_t i = 0; i < memory.size(); ++i) memory[i] = static_cast<std::uint8_t>(i * 37 + 11);
+  return memory;
+}
+
+Shown ShownMessages(const LinkRig& rig) {
+  Shown shown;
+  for (const Message& m : rig.host.prompts.shown) shown.emplace_back(m.title, m.text);
+  return shown;
+}
+
+std::vector<RadioRequest> Writes(const LinkRig& rig) {
+  std::vector<RadioRequest> writes;
+  for (const RadioRequest& r : rig.radio.Requests()) {
+    if (r.head == "#CEPWR") writes.push_back(r);
+  }
+  return writes;
+}
+
+SettingsModel Decoded(const Document& document) {
+  SettingsModel model;
+  for (int group = 0; group < 3; ++group) BuildChannelPlan(group, model.group[group]);
+  BuildWeatherPlan(model.weather);
+  DecodeImage(document.image, document.profile, model);
+  return model;
+}
+
+TEST(ReadOperationTest, CopiesThePlanIntoTheImageAndDecodes) {
+  LinkRig rig({}, Pattern());
+  const RadioImage before = rig.document.image;
+  EXPECT_TRUE(rig.operations.Start());
+  EXPECT_TRUE(rig.context.completed);
+  EXPECT_EQ(ShownMessages(rig), (Shown{{"Read from Radio", "Complete!!"}}));
+  EXPECT_EQ(rig.CountHead("#CEPRD"), 3 + 190);
+  int wrong = 0;
+  for (int i = 0; i < 8192; ++i) {
+    const bool taken = memory_plan::IsReadBlock(i - i % 16) && memory_plan::IsCopiedAfterRead(i);
+    wrong += rig.document.image[i] != (taken ? rig.radio.Memory()[i] : before[i]);
+  }
+  EXPECT_EQ(wrong, 0);
+  EXPECT_EQ(rig.document.model, Decoded(rig.document));
+  // The backup holds what the radio sent, the identifier and Group3 block included.
+  const std::vector<std::uint8_t>& received = rig.operations.ReceivedImage();
+  EXPECT_EQ(received[0x0000], rig.radio.Memory()[0x0000]);
+  EXPECT_EQ(received[0x0400], rig.radio.Memory()[0x0400]);
+  EXPECT_EQ(received[0x0090], before[0x0090]);
+  // The last block shows 100; the dialog then resets the bar.
+  ASSERT_GE(rig.host.progress.size(), 2u);
+  EXPECT_EQ(rig.host.progress[rig.host.progress.size() - 2], 100);
+  EXPECT_EQ(rig.host.progress.back(), 0);
+  EXPECT_FALSE(rig.document.flags.updateLock);
+  EXPECT_FALSE(rig.host.busy);
+}
+
+struct FailureCase {
+  const char* name;
+  std::function<void(SimulatorOptions&)> radio;
+  bool debugMode;
+  Shown messages;
+  bool dialogCloses;
+  std::function<void(LinkRig&)> prepare = nullptr;
+};
+
+class ReadFailureTest : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(ReadFailureTest, LeavesImageAndModelUnchanged) {
+  const FailureCase& c = GetParam();
+  SimulatorOptions options;
+  c.radio(options);
+  LinkRig rig(options, Pattern());
+  rig.document.flags.debugMode = c.debugMode;
+  if (c.prepare) c.prepare(rig);
+  const RadioImage image = rig.document.image;
+  const SettingsModel model = rig.document.model;
+  EXPECT_EQ(rig.operations.Start(), c.dialogCloses);
+  EXPECT_EQ(ShownMessages(rig), c.messages);
+  EXPECT_FALSE(rig.context.completed);
+  EXPECT_TRUE(rig.document.image == image);
+  EXPECT_TRUE(rig.document.model == model);
+  EXPECT_FALSE(rig.host.busy);
+}
+
+void Fault(SimulatorOptions& options, RequestKind kind, int number, RadioFault fault) {
+  options.faults.push_back({kind, number, fault});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ReadFailureTest,
+    testing::Values(
+        FailureCase{"StatusCheckFailed",
+                    [](SimulatorOptions& o) {
+                      for (int n = 1; n <= 3; ++n) Fault(o, RequestKind::kStatus, n, RadioFault::kNoReply);
+                    },
+                    true, {{"Read from Radio", "Radio not ready!!"}}, true},
+        FailureCase{"ModelCodeUnreadable",
+                    [](SimulatorOptions& o) { Fault(o, RequestKind::kBlock, 2, RadioFault::kNoFrame); },
+                    true,
+                    {{"Read from Radio", "time out!!"}, {"Model Check", "Communication Error!!"}},
+                    false},
+        FailureCase{"ModelCodeWrong", [](SimulatorOptions& o) { o.wrongModel = true; }, true,
+                    {{"Read from Radio", "ModelType Error !!"}}, false},
+        FailureCase{"ModelCodeEndsDiffer", [](SimulatorOptions&) {}, true,
+                    {{"Read from Radio", "ModelType Error !!"}}, false,
+                    [](LinkRig& rig) { rig.radio.Memory()[0x1FFF] = 0xE5; }},
+        FailureCase{"ProductCodeUnreadable",
+                    [](SimulatorOptions& o) { Fault(o, RequestKind::kBlock, 3, RadioFault::kWrongHead); },
+                    true, {{"Model Check", "Communication Error!!"}}, false},
+        FailureCase{"ProductCodeSeventhByte", [](SimulatorOptions& o) { o.wrongProduct = true; }, true,
+                    {{"Product Code Error!", "address: 0x26 -> 0x0"},
+                     {"Read from Radio", "ModelType Error !!"}},
+                    false},
+        FailureCase{"ProductCodeWrongOutsideDebugMode",
+                    [](SimulatorOptions& o) { o.wrongProduct = true; }, false,
+                    {{"Read from Radio", "ModelType Error !!"}}, false},
+        FailureCase{"BlockFailed",
+                    [](SimulatorOptions& o) { Fault(o, RequestKind::kBlock, 50, RadioFault::kWrongAddress); },
+                    true,
+                    {{"Read from Radio", "address error!!"}, {"Read from Radio", "Communication Error!!"}},
+                    false},
+        FailureCase{"CablePulled", [](SimulatorOptions& o) { o.silentFromBlock = 100; }, true,
+                    {{"Read from Radio", "Communication Error!!"}}, false}),
+    [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+
+class ReadCancelTest : public testing::TestWithParam<int> {};
+
+TEST_P(ReadCancelTest, CancelAtAnyBlockLeavesDocumentAndSignalsRadio) {
+  LinkRig rig({}, Pattern());
+  const int block = GetParam();
+  rig.CancelWhen([&] { return rig.CountHead("#CEPRD") >= 3 + block; });
+  const RadioImage image = rig.document.image;
+  const SettingsModel model = rig.document.model;
+  EXPECT_FALSE(rig.operations.Start());
+  EXPECT_TRUE(rig.host.prompts.shown.empty());
+  EXPECT_EQ(rig.CountHead("#CEPRD"), 3 + block);
+  EXPECT_EQ(rig.Heads().back(), "CAN");
+  EXPECT_FALSE(rig.context.completed);
+  EXPECT_TRUE(rig.document.image == image);
+  EXPECT_TRUE(rig.document.model == model);
+}
+
+INSTANTIATE_TEST_SUITE_P(Blocks, ReadCancelTest, testing::Values(1, 2, 95, 190));
+
+// A document whose image holds the pattern and whose model was decoded from it.
+void LoadPattern(LinkRig& rig) {
+  const std::vector<std::uint8_t> pattern = Pattern();
+  std::copy(pattern.begin(), pattern.end(), rig.document.image.Bytes().begin());
+  rig.document.image.WriteCh15(0, kBuiltInModelIdentifier);
+  rig.document.image.WriteCh15(8190, kBuiltInModelIdentifier);
+  rig.document.model = Decoded(rig.document);
+  rig.context.operation = Operation::kProgram;
+}
+
+TEST(ProgramOperationTest, WritesSingleBytesFirstThenTheBlocks) {
+  LinkRig rig;
+  LoadPattern(rig);
+  const std::vector<std::uint8_t> radioBefore = rig.radio.Memory();
+  EXPECT_TRUE(rig.operations.Start());
+  EXPECT_TRUE(rig.context.completed);
+  EXPECT_EQ(ShownMessages(rig), (Shown{{"Program to Radio", "Complete!!"}}));
+  const std::vector<RadioRequest> writes = Writes(rig);
+  ASSERT_EQ(writes.size(), 201u);
+  int last = -1;
+  for (std::size_t i = 0; i < writes.size(); ++i) {
+    EXPECT_EQ(writes[i].length, i < 14 ? 1 : 16) << i;
+    EXPECT_GT(writes[i].address, last);
+    EXPECT_FALSE(writes[i].address >= 0x0040 && writes[i].address < 0x0050);
+    last = writes[i].address;
+  }
+  EXPECT_EQ(writes[0].address, 0x0002);
+  for (int i = 0; i < 8192; ++i) {
+    const std::uint8_t expected = memory_plan::IsProgrammed(i) ? rig.document.image[i] : radioBefore[i];
+    ASSERT_EQ(rig.radio.Memory()[i], expected) << i;
+  }
+}
+
+TEST(ProgramOperationTest, Failures) {
+  struct Case {
+    const char* name;
+    int failingBlock;  // block requests 1-3 are the identity reads
+    int writesSent;
+  };
+  const Case cases[] = {
+      {"block", 3 + 30, 30},
+      // A refused single byte fails the run although the bytes after it went through.
+      {"single byte", 3 + 3, 14},
+  };
+  for (const Case& c : cases) {
+    SimulatorOptions options;
+    Fault(options, RequestKind::kBlock, c.failingBlock, RadioFault::kOtherWord);
+    LinkRig rig(options);
+    LoadPattern(rig);
+    EXPECT_FALSE(rig.operations.Start()) << c.name;
+    EXPECT_EQ(ShownMessages(rig), (Shown{{"Program to Radio", "Communication Error!!"}})) << c.name;
+    EXPECT_EQ(Writes(rig).size(), static_cast<std::size_t>(c.writesSent)) << c.name;
+    EXPECT_FALSE(rig.context.completed);
+  }
+}
+
+TEST(ProgramOperationTest, CancelStopsWithoutMessageOrCancelSignal) {
+  LinkRig rig;
+  LoadPattern(rig);
+  rig.CancelWhen([&] { return rig.CountHead("#CEPWR") >= 50; });
+  EXPECT_FALSE(rig.operations.Start());
+  EXPECT_TRUE(rig.host.prompts.shown.empty());
+  EXPECT_EQ(rig.CountHead("#CEPWR"), 50);
+  EXPECT_EQ(rig.CountHead("CAN"), 0);
+}
+
+struct MmsiRig : LinkRig {
+  explicit MmsiRig(SimulatorOptions options = {}) : LinkRig(std::move(options)) {
+    context.operation = Operation::kClearMmsi;
+    document.image.WriteBcd10(image_map::kUserMmsi, "366123456", true);
+    document.image[image_map::kUserMmsiPresent] = 1;
+    document.model.dscBasic.userMmsi = "366123456";
+  }
+};
+
+TEST(ClearMmsiTest, SendsSixSingleByteRequestsAndEmptiesTheMmsi) {
+  MmsiRig rig;
+  EXPECT_TRUE(rig.operations.Start());
+  EXPECT_TRUE(rig.context.completed);
+  EXPECT_EQ(ShownMessages(rig), (Shown{{"Clear MMSI Data", "Complete!!"}}));
+  const std::vector<RadioRequest> writes = Writes(rig);
+  ASSERT_EQ(writes.size(), 6u);
+  const std::uint8_t expected[] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00};
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(writes[i].address, 0x0054 + i);
+    EXPECT_EQ(writes[i].data, std::vector<std::uint8_t>{expected[i]});
+  }
+  EXPECT_EQ(rig.document.model.dscBasic.userMmsi, "");
+  EXPECT_EQ(rig.host.progress[rig.host.progress.size() - 2], 100);
+}
+
+TEST(ClearMmsiTest, FailureRestoresTheSixBytes) {
+  SimulatorOptions options;
+  Fault(options, RequestKind::kBlock, 3 + 1, RadioFault::kOtherWord);
+  MmsiRig rig(options);
+  const RadioImage image = rig.document.image;
+  EXPECT_FALSE(rig.operations.Start());
+  EXPECT_EQ(ShownMessages(rig), (Shown{{"Clear Data", "Communication Error!!"}}));
+  EXPECT_EQ(Writes(rig).size(), 6u);
+  EXPECT_TRUE(rig.document.image == image);
+  EXPECT_EQ(rig.document.model.dscBasic.userMmsi, "366123456");
+}
+
+struct LogCase {
+  Operation operation;
+  image_map::Area area;
+};
+
+class ClearLogTest : public testing::TestWithParam<LogCase> {};
+
+TEST_P(ClearLogTest, ClearsTheAreaOnTheRadio) {
+  const LogCase& c = GetParam();
+  LinkRig rig({}, Pattern());
+  rig.context.operation = c.operation;
+  const std::vector<std::uint8_t> radioBefore = rig.radio.Memory();
+  EXPECT_TRUE(rig.operations.Start());
+  EXPECT_TRUE(rig.context.completed);
+  EXPECT_EQ(rig.CountHead("#CEPWR"), c.area.length / 16);
+  for (int i = 0; i < 8192; ++i) {
+    const bool inArea = i >= c.area.offset && i < c.area.offset + c.area.length;
+    ASSERT_EQ(rig.radio.Memory()[i], inArea ? 0xFF : radioBefore[i]) << i;
+    ASSERT_EQ(rig.document.image[i], 0xFF) << i;
+  }
+}
+
+TEST_P(ClearLogTest, FailureRestoresTheImage) {
+  const LogCase& c = GetParam();
+  SimulatorOptions options;
+  options.silentFromBlock = 3 + 5;
+  LinkRig rig(options);
+  rig.context.operation = c.operation;
+  const std::vector<std::uint8_t> pattern = Pattern();
+  std::copy(pattern.begin(), pattern.end(), rig.document.image.Bytes().begin());
+  const RadioImage image = rig.document.image;
+  EXPECT_FALSE(rig.operations.Start());
+  EXPECT_EQ(ShownMessages(rig), (Shown{{"Program to Radio", "Communication Error!!"}}));
+  EXPECT_TRUE(rig.document.image == image);
+  EXPECT_FALSE(rig.context.completed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Areas, ClearLogTest,
+                         testing::Values(LogCase{Operation::kClearDscLog, image_map::kDscLog},
+                                         LogCase{Operation::kClearDistressLog, image_map::kDistressLog},
+                                         LogCase{Operation::kClearCallLog, image_map::kCallLog}));
+
+}  // namespace
+}  // namespace kol::test
