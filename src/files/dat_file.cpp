@@ -1,0 +1,64 @@
+#include "files/dat_file.h"
+
+#include "files/atomic_file.h"
+#include "files/dat_text.h"
+#include "files/file_read.h"
+#include "files/ini_file.h"
+#include "files/section_table.h"
+#include "files/startup.h"
+#include "files/system_error_text.h"
+#include "model/number_text.h"
+
+namespace kol {
+namespace {
+
+// Only MODELTYPE of the first MAIN section counts; MODEL, TYPE and VERSION are not read.
+bool ModelTypeMatches(std::string_view text, const ModelProfile& profile) {
+  return ParseNumber(IniFile::Parse(text).Value("MAIN", "MODELTYPE")) == profile.modelCode;
+}
+
+}  // namespace
+
+bool SaveFileAs(const std::string& path, Document& document, FileHost& host) {
+  document.flags.errorFlag = false;
+  UpdateLockScope lock(document.flags);
+  int errorNumber = 0;
+  if (!WriteFileAtomically(path, FormatSettingsText(document.model, document.profile), nullptr,
+                           &errorNumber)) {
+    document.flags.errorFlag = true;
+    host.log.Write("frmMain.SaveFileAs", SystemErrorText(errorNumber));
+    host.Tell(document.profile.WindowTitle(), "FileSave Error!!", MessageIcon::kExclamation);
+    document.flags.cancelFlag = true;
+    return false;
+  }
+  host.Pause();
+  return true;
+}
+
+bool FileRead2(const std::string& path, Document& document, FileHost& host) {
+  document.flags.errorFlag = false;
+  UpdateLockScope lock(document.flags);
+  const std::string keptPath = document.path;
+  ResetDocument(document, host, true);
+  document.path = keptPath;
+
+  int errorNumber = 0;
+  const std::optional<std::string> text = ReadWholeFile(path, &errorNumber);
+  if (!text) {
+    document.flags.errorFlag = true;
+    host.log.Write("frmMain.FileRead2", SystemErrorText(errorNumber));
+    host.Tell(document.profile.WindowTitle(), "FileRead Error!!", MessageIcon::kExclamation);
+    document.flags.cancelFlag = true;
+    return false;
+  }
+  if (!ModelTypeMatches(*text, document.profile)) {
+    host.Tell(document.profile.WindowTitle(), "ModelType Error !!", MessageIcon::kCritical);
+    document.flags.errorFlag = true;
+  } else {
+    ApplySettingsTable(SectionTable::Parse(*text), document.profile, document.model);
+  }
+  host.Pause();
+  return !document.flags.errorFlag;
+}
+
+}  // namespace kol

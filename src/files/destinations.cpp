@@ -1,0 +1,123 @@
+#include "files/destinations.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "files/app_settings.h"
+#include "files/data_folders.h"
+#include "files/file_read.h"
+#include "files/system_error_text.h"
+#include "files/text_lines.h"
+#include "model/image_codec.h"
+#include "model/image_map.h"
+
+namespace kol {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char kLoadProcedure[] = "frmMain.FileReadIni";
+constexpr std::string_view kMobileSuffix = "-M";
+
+bool EndsWithIgnoringCase(std::string_view text, std::string_view end) {
+  return text.size() >= end.size() && EqualsIgnoringCase(text.substr(text.size() - end.size()), end);
+}
+
+// The sorted names of the regular files in `folder` that end in `ending` (any case).
+std::vector<std::string> FilesEndingIn(const std::string& folder, std::string_view ending) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    std::error_code typeError;
+    if (EndsWithIgnoringCase(name, ending) && it->is_regular_file(typeError)) names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// The image's identifier as the radio stores it, at both ends; only the built-in model
+// knows its identifier.
+bool IdentifierAccepted(const std::string& bytes, const ModelProfile& profile) {
+  if (!profile.IsBuiltIn() || bytes.size() < 4) return false;
+  auto word = [&](std::size_t at) {
+    return (static_cast<unsigned char>(bytes[at]) & 0x7F) * 256 + static_cast<unsigned char>(bytes[at + 1]);
+  };
+  const int head = word(image_map::kModelIdentifier);
+  return head == word(bytes.size() - 2) && head == profile.modelIdentifier;
+}
+
+}  // namespace
+
+std::string ModelTag(const ModelProfile& profile) {
+  if (!profile.IsBuiltIn()) return {};
+  char tag[8];
+  std::snprintf(tag, sizeof tag, "_%04X", static_cast<unsigned>(profile.modelIdentifier) & 0xFFFFu);
+  return tag;
+}
+
+std::vector<std::string> ListDestinations(const ModelProfile& profile) {
+  const std::string ending = ModelTag(profile) + ".ini";
+  for (const std::string& folder : DataFolders(profile.programFolder)) {
+    std::vector<std::string> names;
+    for (const std::string& file : FilesEndingIn(folder, ending)) {
+      const std::string name = UpperAscii(file.substr(0, file.find('_')));
+      if (!name.empty()) names.push_back(name);
+      if (names.size() == kMaxDestinations) break;
+    }
+    if (!names.empty()) return names;
+  }
+  return {};
+}
+
+std::string DestinationFileName(std::string_view name, const ModelProfile& profile) {
+  std::string base = UpperAscii(name);
+  if (base.size() > kMobileSuffix.size() && EndsWithIgnoringCase(base, kMobileSuffix)) {
+    base.resize(base.size() - kMobileSuffix.size());
+  }
+  return base + ModelTag(profile) + ".ini";
+}
+
+bool LoadImageFile(const std::string& path, Document& document, FileHost& host) {
+  const std::size_t size = static_cast<std::size_t>(document.profile.imageUpperBound) + 1;
+  std::error_code ec;
+  if (!fs::is_regular_file(path, ec) || fs::file_size(path, ec) != size || ec) return false;
+  std::optional<std::string> bytes;
+  {
+    UpdateLockScope lock(document.flags);
+    int errorNumber = 0;
+    bytes = ReadWholeFile(path, &errorNumber);
+    if (!bytes) host.log.Write(kLoadProcedure, SystemErrorText(errorNumber));
+    host.Pause();
+  }
+  // The file may have changed since its length was taken.
+  if (!bytes || bytes->size() != size || !IdentifierAccepted(*bytes, document.profile)) return false;
+  document.image.Reset(document.profile.imageUpperBound);
+  std::copy(bytes->begin(), bytes->end(), document.image.Bytes().begin());
+  DecodeImage(document.image, document.profile, document.model);
+  return true;
+}
+
+bool LoadDestination(std::string_view name, Document& document, FileHost& host) {
+  const std::string path =
+      DataFilePath(document.profile.programFolder, DestinationFileName(name, document.profile));
+  if (!LoadImageFile(path, document, host)) {
+    host.Tell(document.profile.WindowTitle(), "IniFileRead Error!!", MessageIcon::kExclamation);
+    return false;
+  }
+  document.destination = UpperAscii(name);
+  SaveDestination(host.store, document.profile.modelCode, document.destination);
+  return true;
+}
+
+bool ChangeDestination(std::string_view name, Document& document, FileHost& host) {
+  const MessageButton answer = host.prompts.Show(
+      {document.profile.WindowTitle(), "Do you want to change to " + std::string(name) + "?",
+       MessageIcon::kExclamation, MessageButtons::kOkCancel, MessageButton::kOk});
+  if (answer != MessageButton::kOk) return false;
+  return LoadDestination(name, document, host);
+}
+
+}  // namespace kol

@@ -1,0 +1,47 @@
+// What the file operations need around them: message boxes, the settings store, the error
+// log and the clock that times the pause after each file operation.
+#pragma once
+
+#include <string>
+
+#include "files/error_log.h"
+#include "files/settings_store.h"
+#include "model/clock.h"
+#include "model/document.h"
+#include "model/prompts.h"
+
+namespace kol {
+
+struct FileHost {
+  Prompts& prompts;
+  SettingsStore& store;
+  ErrorLog& log;
+  Clock& clock;
+  // The window pauses after closing a file so that the wait cursor is seen; the command
+  // line does not pause.
+  int pauseMs = 500;
+
+  void Pause() { clock.SleepMs(pauseMs); }
+  // A message with an OK button.
+  void Tell(std::string title, std::string text, MessageIcon icon) {
+    prompts.Show({std::move(title), std::move(text), icon, MessageButtons::kOk, MessageButton::kOk});
+  }
+};
+
+// Holds the update lock for its lifetime and then puts back what it was, so that nested
+// operations (a reset inside an open) leave the outer one's lock in place.
+class UpdateLockScope {
+ public:
+  explicit UpdateLockScope(AppFlags& flags) : flags_(flags), saved_(flags.updateLock) {
+    flags_.updateLock = true;
+  }
+  ~UpdateLockScope() { flags_.updateLock = saved_; }
+  UpdateLockScope(const UpdateLockScope&) = delete;
+  UpdateLockScope& operator=(const UpdateLockScope&) = delete;
+
+ private:
+  AppFlags& flags_;
+  bool saved_;
+};
+
+}  // namespace kol

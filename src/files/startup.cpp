@@ -1,0 +1,116 @@
+#include "files/startup.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+#include "files/app_settings.h"
+#include "files/data_folders.h"
+#include "files/destinations.h"
+#include "files/text_lines.h"
+#include "files/value_text.h"
+#include "model/default_document.h"
+#include "model/formatters.h"
+
+namespace kol {
+namespace {
+
+struct Switch {
+  std::string_view text;
+  bool debug;
+};
+// "/E" is accepted and changes nothing.
+constexpr Switch kSwitches[] = {{"/D", true}, {"/E", false}, {"/DE", true}, {"/ED", true}};
+
+std::string ModelSection(int modelCode) { return "model" + std::to_string(modelCode); }
+
+IniFile LoadModelList(const ModelProfile& profile) {
+  return IniFile::Load(DataFilePath(profile.programFolder, kModelListFile));
+}
+
+void ApplyFlag(const IniFile& modelList, int modelCode, std::string_view key, bool& flag) {
+  if (const std::optional<bool> value = ParseFlag(modelList.Value(ModelSection(modelCode), key))) {
+    flag = *value;
+  }
+}
+
+// The ticked destination: the document's own, or the one remembered for the model, if the
+// menu offers it.
+bool LoadCurrentDestination(Document& document, FileHost& host) {
+  const std::vector<std::string> names = ListDestinations(document.profile);
+  if (names.empty()) return true;  // no destination files: the built-in image stands
+  const std::string wanted = document.destination.empty()
+                                 ? SavedDestination(host.store, document.profile.modelCode)
+                                 : document.destination;
+  const auto ticked = std::find_if(names.begin(), names.end(), [&](const std::string& name) {
+    return EqualsIgnoringCase(name, wanted);
+  });
+  if (ticked == names.end()) {
+    host.Tell(document.profile.WindowTitle(), "IniFileRead Error!!", MessageIcon::kExclamation);
+    return false;
+  }
+  return LoadDestination(*ticked, document, host);
+}
+
+}  // namespace
+
+bool DebugModeRequested(std::string_view commandLine) {
+  const std::string text = UpperAscii(TrimBlanks(commandLine));
+  return std::any_of(std::begin(kSwitches), std::end(kSwitches),
+                     [&](const Switch& s) { return s.debug && s.text == text; });
+}
+
+std::vector<int> OfferedModels(const IniFile& modelList) {
+  std::vector<int> offered;
+  for (int n = 1; n <= std::numeric_limits<std::int16_t>::max(); ++n) {
+    const std::string use = modelList.Value(ModelSection(n), "use");
+    if (use.empty()) break;
+    if (ParseNumber(use) == 1.0) offered.push_back(n);
+  }
+  return offered;
+}
+
+void SelectModel(int modelCode, const IniFile& modelList, ModelProfile& profile) {
+  profile.modelCode = static_cast<std::int16_t>(modelCode);
+  profile.modelName = ModelNameFor(modelCode);
+  ApplyFlag(modelList, modelCode, "atis", profile.atis);
+  ApplyFlag(modelList, modelCode, "wx", profile.weather);
+  ApplyFlag(modelList, modelCode, "wa", profile.weatherAlert);
+}
+
+std::vector<int> StartUp(Document& document, FileHost& host) {
+  const IniFile modelList = LoadModelList(document.profile);
+  const std::vector<int> offered = OfferedModels(modelList);
+  if (offered.empty()) {
+    host.Tell(document.profile.WindowTitle(), "Unknown model!!", MessageIcon::kCritical);
+    return offered;
+  }
+  int modelCode = offered.back();  // the last offered model, unless the user chose another
+  const std::optional<int> last = ReadIntSetting(host.store, kLastModelSetting);
+  if (last && std::find(offered.begin(), offered.end(), *last) != offered.end()) modelCode = *last;
+  SelectModel(modelCode, modelList, document.profile);
+  ResetDocument(document, host, true);
+  return offered;
+}
+
+bool ResetDocument(Document& document, FileHost& host, bool loadDestination) {
+  UpdateLockScope lock(document.flags);
+  BuildNewDocument(document.model, document.image, document.profile);
+  document.path.clear();
+  return !loadDestination || LoadCurrentDestination(document, host);
+}
+
+bool ChangeModelType(int modelCode, Document& document, FileHost& host) {
+  if (modelCode == document.profile.modelCode) return false;
+  const MessageButton answer = host.prompts.Show(
+      {document.profile.WindowTitle(), "Do you want to program the " + ModelNameFor(modelCode) + " series?",
+       MessageIcon::kExclamation, MessageButtons::kOkCancel, MessageButton::kOk});
+  if (answer != MessageButton::kOk) return false;
+  SelectModel(modelCode, LoadModelList(document.profile), document.profile);
+  SaveLastModel(host.store, modelCode);
+  document.destination.clear();  // the new model starts from its own remembered destination
+  ResetDocument(document, host, true);
+  return true;
+}
+
+}  // namespace kol
