@@ -25,7 +25,8 @@ bool EndsWithIgnoringCase(std::string_view text, std::string_view end) {
   return text.size() >= end.size() && EqualsIgnoringCase(text.substr(text.size() - end.size()), end);
 }
 
-// The sorted names of the regular files in `folder` that end in `ending` (any case).
+// The names of the regular files in `folder` that end in `ending` (any case), in
+// alphabetical order without regard to case.
 std::vector<std::string> FilesEndingIn(const std::string& folder, std::string_view ending) {
   std::vector<std::string> names;
   std::error_code ec;
@@ -34,7 +35,8 @@ std::vector<std::string> FilesEndingIn(const std::string& folder, std::string_vi
     std::error_code typeError;
     if (EndsWithIgnoringCase(name, ending) && it->is_regular_file(typeError)) names.push_back(name);
   }
-  std::sort(names.begin(), names.end());
+  std::sort(names.begin(), names.end(),
+            [](const std::string& a, const std::string& b) { return UpperAscii(a) < UpperAscii(b); });
   return names;
 }
 

@@ -1,13 +1,12 @@
 #include "files/atomic_file.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
 namespace kol {
@@ -19,26 +18,6 @@ std::string ReadAll(const std::string& path) {
   text << in.rdbuf();
   return text.str();
 }
-
-// Makes every write past `bytes` fail as on a full disk, for the scope of the object.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    oldHandler_ = signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    signal(SIGXFSZ, oldHandler_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*oldHandler_)(int) = nullptr;
-};
 
 std::size_t FilesIn(const std::filesystem::path& dir) {
   return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir),
@@ -60,7 +39,7 @@ TEST(WriteFileAtomically, FailedWriteKeepsTheOldFile) {
   ASSERT_TRUE(WriteFileAtomically(path, "old contents"));
   std::string error;
   {
-    FileSizeLimit full(16);  // the disk "fills up" after 16 bytes
+    test::FileSizeLimit full(16);  // the disk "fills up" after 16 bytes
     EXPECT_FALSE(WriteFileAtomically(path, std::string(4096, 'x'), &error));
   }
   EXPECT_FALSE(error.empty());

@@ -3,22 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <regex>
-#include <sstream>
 
 #include "files/atomic_file.h"
+#include "files/file_read.h"
 #include "support/temp_dir.h"
 
 namespace kol {
 namespace {
 
-std::string ReadAll(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+std::string ReadAll(const std::filesystem::path& path) { return ReadWholeFile(path.string()).value_or(""); }
 
 TEST(ErrorLogFile, AppendsOneCrLfLinePerFailureInDebugMode) {
   test::TempDir dir;
