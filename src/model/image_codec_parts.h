@@ -42,7 +42,8 @@ void ReadBitmap(const RadioImage& image, int base, int bytes, std::span<Record> 
                 bool Record::*flag) {
   const std::size_t count = std::min<std::size_t>(records.size(), static_cast<std::size_t>(bytes) * 8);
   for (std::size_t k = 0; k < count; ++k) {
-    records[k].*flag = image.ReadBitmapFlag(base, static_cast<int>(k));
+    const std::uint8_t byte = image[base + k / 8];
+    records[k].*flag = (byte << (k % 8)) & 0x80;
   }
 }
 
@@ -50,8 +51,12 @@ template <typename Record>
 void WriteBitmap(std::span<const Record> records, bool Record::*flag, int base, int bytes,
                  RadioImage& image) {
   const std::size_t count = std::min<std::size_t>(records.size(), static_cast<std::size_t>(bytes) * 8);
-  for (std::size_t k = 0; k < (count + 7) / 8 * 8; ++k) {
-    image.WriteBitmapFlag(base, static_cast<int>(k), k < count && records[k].*flag);
+  for (std::size_t first = 0; first < count; first += 8) {
+    std::uint8_t byte = 0;
+    for (std::size_t k = first; k < std::min(first + 8, count); ++k) {
+      if (records[k].*flag) byte |= static_cast<std::uint8_t>(0x80 >> (k - first));
+    }
+    image[base + first / 8] = byte;
   }
 }
 

@@ -126,19 +126,20 @@ double RadioImage::ReadFreq3(int offset) const {
   // above 100 MHz ("5F.1234" gives 5). Rebuild it as "1D1D2.D3..." with the integer part
   // padded to two digits, so the frequency comes from one decimal-to-double conversion.
   static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string text;
-  for (int i = 0; i < kFreqBytes; ++i) {
-    if (i == 1) text.push_back('.');
+  std::array<char, 2 * kFreqBytes + 1> text{};
+  for (int i = 0, at = 0; i < kFreqBytes; ++i) {
+    if (i == 1) text[at++] = '.';
     const std::uint8_t byte = bytes_.at(offset + i);
-    text.push_back(kHex[byte >> 4]);
-    text.push_back(kHex[byte & 0x0F]);
+    text[at++] = kHex[byte >> 4];
+    text[at++] = kHex[byte & 0x0F];
   }
-  text.resize(LeadingNumberLength(text));
-  const std::size_t point = std::min(text.find('.'), text.size());
+  const std::string_view number(text.data(), LeadingNumberLength({text.data(), text.size()}));
+  const std::size_t point = std::min(number.find('.'), number.size());
   if (point == 0) return 0.0;
-  text.insert(0, "1" + std::string(2 - point, '0'));
+  std::array<char, 4 + 2 * kFreqBytes> decimal{'1', '0', '0'};
+  const auto end = std::copy(number.begin(), number.end(), decimal.begin() + 3 - point);
   double mhz = 0.0;
-  std::from_chars(text.data(), text.data() + text.size(), mhz);
+  std::from_chars(decimal.data(), end, mhz);
   return mhz > kFreqLowMhz && mhz < kFreqHighMhz ? mhz : 0.0;
 }
 

@@ -63,7 +63,6 @@ class RadioImage {
 
   // BITMAP: flag k is bit 7 - (k mod 8) of byte k div 8.
   bool ReadBitmapFlag(int base, int k) const { return ReadBit(base + k / 8, 7 - k % 8); }
-  void WriteBitmapFlag(int base, int k, bool value) { WriteBit(base + k / 8, 7 - k % 8, value); }
 
  private:
   std::vector<std::uint8_t> bytes_;

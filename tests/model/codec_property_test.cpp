@@ -112,7 +112,10 @@ SettingsModel AsStored(SettingsModel model) {
   }
   for (ExpChannelRecord& exp : model.exp) {
     if (!exp.enable) {
-      exp = {.enable = false, .scanMemory = exp.scanMemory, .powUp = true, .txEnable = true};
+      const bool scanMemory = exp.scanMemory;
+      exp = ExpChannelRecord{};
+      exp.scanMemory = scanMemory;
+      exp.powUp = exp.txEnable = true;
       continue;
     }
     exp.lowPower = exp.lowPower && exp.txEnable;

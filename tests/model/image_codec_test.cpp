@@ -361,7 +361,9 @@ class EncodeExp : public ::testing::Test {
 };
 
 TEST_F(EncodeExp, EnabledChannelWithoutTransmitFrequencyBecomesReceiveOnly) {
-  ExpChannelRecord record{.enable = true, .lowPower = true, .txEnable = true, .rxFreq = 156.05};
+  ExpChannelRecord record;
+  record.enable = record.lowPower = record.txEnable = true;
+  record.rxFreq = 156.05;
   RadioImage image = Encode(record);
   EXPECT_FALSE(model.exp[4].txEnable);
   EXPECT_EQ(image[kSlot + 1] & 0xC0, 0x00);
@@ -381,14 +383,21 @@ TEST_F(EncodeExp, NameIsRightAlignedLeftPartThenRightPart) {
                {"", "", {' ', ' ', ' '}},   {"ABC", "XY", {'B', 'C', 'Y'}},
                {"_1", "#", {0xFF, '1', 0xFF}}};
   for (const auto& c : cases) {
-    RadioImage image = Encode({.enable = true, .chDisplayL = c.left, .chDisplayR = c.right});
+    ExpChannelRecord record;
+    record.enable = true;
+    record.chDisplayL = c.left;
+    record.chDisplayR = c.right;
+    RadioImage image = Encode(record);
     EXPECT_EQ(BytesAt(image, kSlot + 2, 3), c.bytes) << c.left << '|' << c.right;
   }
 }
 
 TEST_F(EncodeExp, DisabledChannelBlanksItsSlotButKeepsTheGroupByte) {
   model.usable.expChGroup = {true, false, true};
-  RadioImage image = Encode({.enable = false, .chDisplayL = "AB", .rxFreq = 156.05});
+  ExpChannelRecord record;
+  record.chDisplayL = "AB";
+  record.rxFreq = 156.05;
+  RadioImage image = Encode(record);
   EXPECT_EQ(image[kSlot], 0xF0 | 0x08 | 0x02 | 0x01);
   EXPECT_EQ(BytesAt(image, kSlot + 1, 15), Bytes(15, 0xFF));
   EXPECT_EQ(image[kSlot + 16], 0x0A);  // the next slot is another disabled channel
