@@ -78,19 +78,19 @@ void SelectModel(int modelCode, const IniFile& modelList, ModelProfile& profile)
   ApplyFlag(modelList, modelCode, "wa", profile.weatherAlert);
 }
 
-std::vector<int> StartUp(Document& document, FileHost& host) {
+StartUpResult StartUp(Document& document, FileHost& host) {
   const IniFile modelList = LoadModelList(document.profile);
   const std::vector<int> offered = OfferedModels(modelList);
   if (offered.empty()) {
     host.Tell(document.profile.WindowTitle(), "Unknown model!!", MessageIcon::kCritical);
-    return offered;
+    return {};
   }
   int modelCode = offered.back();  // the last offered model, unless the user chose another
   const std::optional<int> last = ReadIntSetting(host.store, kLastModelSetting);
   if (last && std::find(offered.begin(), offered.end(), *last) != offered.end()) modelCode = *last;
   SelectModel(modelCode, modelList, document.profile);
-  ResetDocument(document, host, true);
-  return offered;
+  const bool loaded = ResetDocument(document, host, true);
+  return {offered, loaded};
 }
 
 bool ResetDocument(Document& document, FileHost& host, bool loadDestination) {

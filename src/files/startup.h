@@ -25,10 +25,14 @@ std::vector<int> OfferedModels(const IniFile& modelList);
 // its section (a flag that is not a truth value or number stays as it was).
 void SelectModel(int modelCode, const IniFile& modelList, ModelProfile& profile);
 
+struct StartUpResult {
+  std::vector<int> offeredModels;  // none after "Unknown model!!": the program ends
+  bool destinationLoaded = false;  // false after "IniFileRead Error!!": the built-in image stands
+};
+
 // Reads the model list and the last model, selects the model and builds a new document
-// with the destination's defaults. Returns the offered model types; none after
-// "Unknown model!!" has been shown, and then the program ends.
-std::vector<int> StartUp(Document& document, FileHost& host);
+// with the destination's defaults.
+StartUpResult StartUp(Document& document, FileHost& host);
 
 // A new document of the selected model: plans, empty directories, the built-in default
 // image, no document path; with `loadDestination`, the current destination's image (the

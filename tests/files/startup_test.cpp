@@ -45,7 +45,7 @@ TEST(SelectModel, FlagsComeFromTheModelsSectionAndBadOnesStay) {
 using StartUpTest = test::HostFixture;
 
 TEST_F(StartUpTest, NoModelOfferedEndsWithUnknownModel) {
-  EXPECT_TRUE(StartUp(document, host).empty());
+  EXPECT_TRUE(StartUp(document, host).offeredModels.empty());
   ASSERT_EQ(prompts.Texts(), std::vector<std::string>{"Unknown model!!"});
   EXPECT_EQ(prompts.shown[0].icon, MessageIcon::kCritical);
 }
@@ -53,7 +53,7 @@ TEST_F(StartUpTest, NoModelOfferedEndsWithUnknownModel) {
 TEST_F(StartUpTest, LastModelChosenOnlyWhenOffered) {
   WriteFile("global.ini", "[model1]\nuse=1\n[model2]\nuse=1\n");
   store.Write("Settings", "lastmodel", "1");
-  EXPECT_EQ(StartUp(document, host), (std::vector<int>{1, 2}));
+  EXPECT_EQ(StartUp(document, host).offeredModels, (std::vector<int>{1, 2}));
   EXPECT_EQ(document.profile.modelCode, 1);
   store.Write("Settings", "lastmodel", "5");
   StartUp(document, host);
@@ -65,7 +65,7 @@ TEST_F(StartUpTest, FirstStartLoadsTheUsaDestinationAndRemembersIt) {
   WriteDestination("USA_0CE4.ini", kGroup1);
   WriteDestination("CAN_0CE4.ini", kGroup3);
   document.path = "old.dat";
-  EXPECT_EQ(StartUp(document, host), std::vector<int>{1});
+  EXPECT_EQ(StartUp(document, host).offeredModels, std::vector<int>{1});
   EXPECT_TRUE(prompts.shown.empty());
   EXPECT_TRUE(document.profile.atis && document.profile.weather && document.profile.weatherAlert);
   EXPECT_EQ(document.destination, "USA");
@@ -95,7 +95,7 @@ TEST_F(StartUpTest, FindsTheDataFilesOfAnInstalledProgram) {
   WriteDestination("share/kolprog/INTL_0CE4.ini", kGroup2);
   store.Write("IniFilePath", "IniFileName_1", "intl");
   document.profile.programFolder = dir.File("bin");
-  EXPECT_EQ(StartUp(document, host), std::vector<int>{1});
+  EXPECT_EQ(StartUp(document, host).offeredModels, std::vector<int>{1});
   EXPECT_EQ(document.destination, "INTL");
   EXPECT_EQ(document.image, MakeDestinationImage(kGroup2));
 }
@@ -104,7 +104,7 @@ TEST_F(StartUpTest, ARememberedDestinationThatIsNotOfferedFailsAndKeepsTheBuiltI
   WriteFile("global.ini", test::kFullModelList);
   WriteDestination("USA_0CE4.ini", kGroup1);
   store.Write("IniFilePath", "IniFileName_1", "mars");
-  StartUp(document, host);
+  EXPECT_FALSE(StartUp(document, host).destinationLoaded);
   EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"IniFileRead Error!!"});
   EXPECT_EQ(prompts.shown[0].title, "PC Program for LZ3300T");
   EXPECT_EQ(document.destination, "");
