@@ -9,6 +9,7 @@ namespace kol::cli {
 std::span<const CommandSpec* const> Commands() {
   static const std::vector<const CommandSpec*> kCommands = {
       // Commands are added here as they are built.
+      &kConvertCommand,
       &kReportCommand,
   };
   return kCommands;

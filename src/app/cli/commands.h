@@ -5,6 +5,7 @@
 
 namespace kol::cli {
 
+extern const CommandSpec kConvertCommand;
 extern const CommandSpec kReportCommand;
 
 }  // namespace kol::cli

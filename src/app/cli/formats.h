@@ -7,6 +7,12 @@
 
 namespace kol::cli {
 
+// Raw image (.hex): loading refuses a file of the wrong length ("bad file!!") or of
+// another model ("ModelType Error !!"); saving encodes the document and prepares the
+// image as for programming the radio.
+bool LoadHexImage(Session& session, const std::string& path);
+bool SaveHexImage(Session& session, const std::string& path);
+
 // Report text (.txt) and printed report (.pdf): written only, never read.
 bool SaveReportText(Session& session, const std::string& path);
 bool SaveReportPdf(Session& session, const std::string& path);

@@ -1,0 +1,46 @@
+// `convert IN OUT`: reads a document in one format and writes it in another, each chosen
+// by its file's extension from the format table.
+#include <ostream>
+
+#include "app/cli/commands.h"
+#include "app/cli/document_io.h"
+
+namespace kol::cli {
+namespace {
+
+int RunConvert(const Invocation& invocation, Io& io) {
+  const std::string& in = invocation.args[0];
+  const std::string& out = invocation.args[1];
+  const DocumentFormat* inFormat = FormatOf(in);
+  if (inFormat == nullptr || inFormat->load == nullptr) {
+    io.err << "kolprog-cli: cannot read '" << in << "' (readable: " << ReadableExtensions() << ")\n";
+    return kExitUsage;
+  }
+  const DocumentFormat* outFormat = FormatOf(out);
+  if (outFormat == nullptr || outFormat->save == nullptr) {
+    io.err << "kolprog-cli: cannot write '" << out << "' (writable: " << WritableExtensions() << ")\n";
+    return kExitUsage;
+  }
+  Session session(invocation, io);
+  if (!session.Ready()) return kExitFailure;
+  if (!inFormat->load(session, in) || !outFormat->save(session, out)) return kExitFailure;
+  return kExitOk;
+}
+
+}  // namespace
+
+const CommandSpec kConvertCommand{
+    "convert",
+    "IN OUT",
+    "read a document from IN and write it to OUT, formats chosen by extension",
+    "A raw image (.hex) must be exactly 8192 bytes with the model identifier at both ends;\n"
+    "it is decoded into the new document of the selected model. A .hex output holds the\n"
+    "encoded document, prepared as for programming the radio. A failed conversion leaves\n"
+    "no OUT file behind.",
+    2,
+    2,
+    {},
+    RunConvert,
+};
+
+}  // namespace kol::cli

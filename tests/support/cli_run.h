@@ -1,0 +1,45 @@
+// Runs the built kolprog-cli as a user runs it, with its own per-user folders, and keeps
+// what it printed.
+#pragma once
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+#include "support/test_paths.h"
+
+namespace kol::test {
+
+struct CliRun {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+inline std::string ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+// `args` are passed as they are (each quoted); the program folder is the build's bin
+// folder. Settings and data of the run live in a folder of their own, removed afterwards.
+inline CliRun RunKolprogCli(const std::vector<std::string>& args) {
+  TempDir home;
+  std::string command = "XDG_CONFIG_HOME='" + home.File("config") + "' XDG_DATA_HOME='" +
+                        home.File("data") + "' '" + BinDir() + "/kolprog-cli'";
+  for (const std::string& arg : args) command += " '" + arg + "'";
+  command += " --program-dir '" + BinDir() + "' >'" + home.File("stdout") + "' 2>'" +
+             home.File("stderr") + "'";
+  const int status = std::system(command.c_str());
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFileBytes(home.File("stdout")),
+          ReadFileBytes(home.File("stderr"))};
+}
+
+}  // namespace kol::test
