@@ -36,7 +36,10 @@ bool QtSerialPort::OpenPath(const std::string& devicePath) {
   port_.setDataBits(QSerialPort::Data8);
   port_.setParity(QSerialPort::NoParity);
   port_.setStopBits(QSerialPort::OneStop);
-  if (port_.open(QIODevice::ReadWrite)) return true;
+  if (port_.open(QIODevice::ReadWrite)) {
+    lastError_ = {};
+    return true;
+  }
   lastError_ = {static_cast<int>(port_.error()), port_.errorString().toStdString()};
   return false;
 }

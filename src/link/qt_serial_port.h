@@ -33,6 +33,7 @@ class QtSerialPort final : public SerialPort {
   void DiscardInput() override;
   bool Write(std::span<const std::uint8_t> bytes) override;
   void WaitForInput(int maxMs) override;
+  // Empty once an open has succeeded.
   PortError LastError() const override { return lastError_; }
   std::string SettingsText() const override { return kLineSettings; }
 

@@ -1,5 +1,5 @@
-// The simulated radio behind a pseudo-terminal: programs open the terminal's device as a
-// serial port and talk to the radio as over a cable, paced at the radio's baud rate.
+// The simulated radio behind a pseudo-terminal (a platform adapter, POSIX): programs open
+// the terminal's device as a serial port and talk to the radio as over a cable.
 #pragma once
 
 #include <atomic>
@@ -8,7 +8,7 @@
 
 #include "link/radio_simulator.h"
 
-namespace kol::cli {
+namespace kol {
 
 class PtyRadio {
  public:
@@ -33,4 +33,4 @@ class PtyRadio {
   std::string devicePath_;
 };
 
-}  // namespace kol::cli
+}  // namespace kol

@@ -1,4 +1,4 @@
-#include "app/cli/pty_radio.h"
+#include "link/qt_pty_radio.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -14,7 +14,7 @@
 
 #include "link/simulated_wire.h"
 
-namespace kol::cli {
+namespace kol {
 namespace {
 
 constexpr std::int64_t kIdleWaitNs = 100'000'000;  // how often `stop` is looked at
@@ -76,4 +76,4 @@ void PtyRadio::Serve(const std::atomic<bool>& stop, const std::function<void()>&
   }
 }
 
-}  // namespace kol::cli
+}  // namespace kol
