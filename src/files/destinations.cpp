@@ -7,11 +7,10 @@
 
 #include "files/app_settings.h"
 #include "files/data_folders.h"
-#include "files/file_read.h"
+#include "files/image_file.h"
 #include "files/system_error_text.h"
 #include "files/text_lines.h"
 #include "model/image_codec.h"
-#include "model/image_map.h"
 
 namespace kol {
 namespace {
@@ -38,17 +37,6 @@ std::vector<std::string> FilesEndingIn(const std::string& folder, std::string_vi
   std::sort(names.begin(), names.end(),
             [](const std::string& a, const std::string& b) { return UpperAscii(a) < UpperAscii(b); });
   return names;
-}
-
-// The image's identifier as the radio stores it, at both ends; only the built-in model
-// knows its identifier.
-bool IdentifierAccepted(const std::string& bytes, const ModelProfile& profile) {
-  if (!profile.IsBuiltIn() || bytes.size() < 4) return false;
-  auto word = [&](std::size_t at) {
-    return (static_cast<unsigned char>(bytes[at]) & 0x7F) * 256 + static_cast<unsigned char>(bytes[at + 1]);
-  };
-  const int head = word(image_map::kModelIdentifier);
-  return head == word(bytes.size() - 2) && head == profile.modelIdentifier;
 }
 
 }  // namespace
@@ -83,21 +71,19 @@ std::string DestinationFileName(std::string_view name, const ModelProfile& profi
 }
 
 bool LoadImageFile(const std::string& path, Document& document, FileHost& host) {
-  const std::size_t size = static_cast<std::size_t>(document.profile.imageUpperBound) + 1;
-  std::error_code ec;
-  if (!fs::is_regular_file(path, ec) || fs::file_size(path, ec) != size || ec) return false;
-  std::optional<std::string> bytes;
+  RadioImage loaded;
+  ImageFileResult result;
   {
     UpdateLockScope lock(document.flags);
-    int errorNumber = 0;
-    bytes = ReadWholeFile(path, &errorNumber);
-    if (!bytes) host.log.Write(kLoadProcedure, SystemErrorText(errorNumber));
+    result = LoadImageBytes(path, document.profile, loaded);
+    if (result.status == ImageFileStatus::kBadLength) return false;  // refused before reading
+    if (result.status == ImageFileStatus::kIoError) {
+      host.log.Write(kLoadProcedure, SystemErrorText(result.errorNumber));
+    }
     host.Pause();
   }
-  // The file may have changed since its length was taken.
-  if (!bytes || bytes->size() != size || !IdentifierAccepted(*bytes, document.profile)) return false;
-  document.image.Reset(document.profile.imageUpperBound);
-  std::copy(bytes->begin(), bytes->end(), document.image.Bytes().begin());
+  if (!result.Ok()) return false;
+  document.image = std::move(loaded);
   DecodeImage(document.image, document.profile, document.model);
   return true;
 }

@@ -1,0 +1,72 @@
+#include "files/hex_file.h"
+
+#include "files/image_file.h"
+#include "files/system_error_text.h"
+#include "model/image_codec.h"
+
+namespace kol {
+namespace {
+
+constexpr char kReadFromRadioTitle[] = "Read from Radio";
+
+// Shows why an image file was refused and sets the flags that say so.
+void ReportRefusal(const ImageFileResult& result, Document& document, FileHost& host) {
+  document.flags.errorFlag = true;
+  const std::string title = document.profile.WindowTitle();
+  switch (result.status) {
+    case ImageFileStatus::kBadLength:
+      host.Tell(title, "bad file!!", MessageIcon::kCritical);
+      return;
+    case ImageFileStatus::kWrongModel:
+      host.Tell(kReadFromRadioTitle, "ModelType Error !!", MessageIcon::kCritical);
+      return;
+    case ImageFileStatus::kIoError:
+      host.log.Write("frmMain.ReadHexFileAs", SystemErrorText(result.errorNumber));
+      host.Tell(title, "FileRead Error!!", MessageIcon::kExclamation);
+      document.flags.cancelFlag = true;
+      return;
+    case ImageFileStatus::kOk:
+      return;
+  }
+}
+
+}  // namespace
+
+bool SaveHexFileAs(const std::string& path, Document& document, FileHost& host) {
+  UpdateLockScope lock(document.flags);
+  const ImageFileResult result = SaveImageBytes(path, document.image);
+  if (!result.Ok()) {
+    host.log.Write("frmMain.SaveHexFileAs", SystemErrorText(result.errorNumber));
+    host.Tell(document.profile.WindowTitle(), "FileSave Error!!", MessageIcon::kExclamation);
+    document.flags.cancelFlag = true;
+    return false;
+  }
+  host.Pause();
+  return true;
+}
+
+bool SaveImageFile(const std::string& path, Document& document, FileHost& host) {
+  EncodeImage(document.model, document.profile, document.image);
+  PrepareForProgramming(document.model, document.image);
+  return SaveHexFileAs(path, document, host);
+}
+
+bool ReadHexFileAs(const std::string& path, Document& document, FileHost& host) {
+  document.flags.errorFlag = false;
+  RadioImage loaded;
+  ImageFileResult result;
+  {
+    UpdateLockScope lock(document.flags);
+    result = LoadImageBytes(path, document.profile, loaded);
+    if (result.status != ImageFileStatus::kBadLength) host.Pause();  // refused before reading
+  }
+  if (!result.Ok()) {
+    ReportRefusal(result, document, host);
+    return false;
+  }
+  document.image = std::move(loaded);
+  DecodeImage(document.image, document.profile, document.model);
+  return true;
+}
+
+}  // namespace kol
