@@ -24,7 +24,8 @@ bool ImageIdentifierAccepted(const RadioImage& image, const ModelProfile& profil
   return head == tail && head == profile.modelIdentifier;
 }
 
-ImageFileResult LoadImageBytes(const std::string& path, const ModelProfile& profile, RadioImage& image) {
+ImageFileResult LoadImageBytes(const std::string& path, const ModelProfile& profile,
+                               RadioImage& image) {
   const std::size_t size = static_cast<std::size_t>(std::max(profile.imageUpperBound, 0)) + 1;
   std::error_code ec;
   const std::uintmax_t length = std::filesystem::file_size(path, ec);

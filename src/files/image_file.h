@@ -29,7 +29,8 @@ bool ImageIdentifierAccepted(const RadioImage& image, const ModelProfile& profil
 
 // Reads `path` into `image`, sized for the profile. The length is checked before anything
 // is read; on any refusal `image` is left as it was.
-ImageFileResult LoadImageBytes(const std::string& path, const ModelProfile& profile, RadioImage& image);
+ImageFileResult LoadImageBytes(const std::string& path, const ModelProfile& profile,
+                               RadioImage& image);
 
 // Writes the image's bytes to `path` atomically: on failure an existing file is untouched.
 ImageFileResult SaveImageBytes(const std::string& path, const RadioImage& image);

@@ -28,15 +28,16 @@ void EncodeSlot(ExpChannelRecord& channel, int base, RadioImage& image) {
   image.WriteBits(flags, im::kTransmitModeTopBit, im::kTransmitModeBits,
                   codec::EncodeTransmitMode(channel.txEnable, channel.lowPower));
   image.WriteBit(flags, im::kPowUpBit, channel.powUp);
-  image.WriteChars(base + im::kExpDisplayL, im::kExpDisplayLLength + im::kExpDisplayRLength, SlotName(channel));
+  image.WriteChars(base + im::kExpDisplayL, im::kExpDisplayLLength + im::kExpDisplayRLength,
+                   SlotName(channel));
   image.WriteFreq3(base + im::kExpRxFreq, channel.rxFreq);
   image.WriteFreq3(base + im::kExpTxFreq, channel.txFreq);
 }
 
 void DecodeSlot(const RadioImage& image, int base, ExpChannelRecord& channel) {
   const int flags = base + im::kExpChannelFlagsByte;
-  const codec::TransmitFlags transmit =
-      codec::DecodeTransmitMode(image.ReadBits(flags, im::kTransmitModeTopBit, im::kTransmitModeBits));
+  const codec::TransmitFlags transmit = codec::DecodeTransmitMode(
+      image.ReadBits(flags, im::kTransmitModeTopBit, im::kTransmitModeBits));
   channel.txEnable = transmit.txEnable;
   channel.lowPower = transmit.lowPower;
   channel.powUp = image.ReadBit(flags, im::kPowUpBit);
@@ -52,7 +53,8 @@ void DecodeExpChannels(const RadioImage& image, SettingsModel& model) {
   std::span<ExpChannelRecord> channels = model.exp;
   const im::PlanBlocks& blocks = im::kExpBlocks;
   codec::ReadBitmap(image, blocks.enable, blocks.bitmapBytes, channels, &ExpChannelRecord::enable);
-  codec::ReadBitmap(image, blocks.scanMemory, blocks.bitmapBytes, channels, &ExpChannelRecord::scanMemory);
+  codec::ReadBitmap(image, blocks.scanMemory, blocks.bitmapBytes, channels,
+                    &ExpChannelRecord::scanMemory);
   for (int k = 0; k < kExpChannelCount; ++k) DecodeSlot(image, im::ExpSlot(k), channels[k]);
 }
 

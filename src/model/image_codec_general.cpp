@@ -35,9 +35,13 @@ class FieldWriter {
   explicit FieldWriter(RadioImage& image) : image_(image) {}
   void Bool8(int offset, bool value) const { image_.WriteBool8(offset, value); }
   void Bit(int offset, int bit, bool value) const { image_.WriteBit(offset, bit, value); }
-  void U8(int offset, std::int16_t value) const { image_[offset] = static_cast<std::uint8_t>(value); }
+  void U8(int offset, std::int16_t value) const {
+    image_[offset] = static_cast<std::uint8_t>(value);
+  }
   void Ch15(int offset, ChannelCode value) const { image_.WriteCh15(offset, value); }
-  void Chars(int offset, int n, const std::string& value) const { image_.WriteChars(offset, n, value); }
+  void Chars(int offset, int n, const std::string& value) const {
+    image_.WriteChars(offset, n, value);
+  }
   void Bcd10(int offset, const std::string& value, bool tenthDigitRule) const {
     image_.WriteBcd10(offset, value, tenthDigitRule);
   }
@@ -78,7 +82,9 @@ void GeneralFields(Fields& f, SettingsModel& m) {
   DscBasicSetup& basic = m.dscBasic;
   for (int i = 0; i < 4; ++i) f.Bool8(im::kDscUsableFlags + i, basic.usableGroup[i]);
   f.Bcd10(im::kUserMmsi, basic.userMmsi, true);
-  for (std::size_t i = 0; i < im::kBeepOut.size(); ++i) FlagField(f, im::kBeepOut[i], basic.beepOut[i]);
+  for (std::size_t i = 0; i < im::kBeepOut.size(); ++i) {
+    FlagField(f, im::kBeepOut[i], basic.beepOut[i]);
+  }
   f.Bit(im::kDscFlags, im::kDistressCancelCallBit, basic.distressCancelCall);
 
   for (int type = 0; type < kCallTypeCount; ++type) {
@@ -113,14 +119,16 @@ int LastAddressOffset(int selectCall) {
 constexpr int kMaxOffsetHalfHours = 24;
 
 int DecodeOffsetTime(const RadioImage& image) {
-  const int magnitude = image.ReadBits(im::kTimeByte, im::kOffsetMagnitudeTopBit, im::kOffsetMagnitudeBits);
+  const int magnitude =
+      image.ReadBits(im::kTimeByte, im::kOffsetMagnitudeTopBit, im::kOffsetMagnitudeBits);
   return image.ReadBit(im::kTimeByte, im::kOffsetSignBit) ? magnitude : -magnitude;
 }
 
 // The spare bit 6 is written 0 together with the offset.
 void EncodeOffsetTime(int halfHours, RadioImage& image) {
   const int sign = halfHours >= 0 ? 1 << im::kOffsetSignBit : 0;
-  image.WriteBits(im::kTimeByte, im::kOffsetFieldBits - 1, im::kOffsetFieldBits, sign + std::abs(halfHours));
+  image.WriteBits(im::kTimeByte, im::kOffsetFieldBits - 1, im::kOffsetFieldBits,
+                  sign + std::abs(halfHours));
 }
 
 // CHANNEL holds any text a settings file gave it; the image takes the number it holds.
@@ -135,13 +143,16 @@ void DecodeGeneral(const RadioImage& image, SettingsModel& model) {
   FieldReader reader(image);
   GeneralFields(reader, model);
   for (int i = 0; i < 3; ++i) {
-    model.usable.expChGroup[i] = image.ReadBit(im::ExpSlot(0) + im::kExpGroupFlagsByte, im::kExpGroupFlagBits[i]);
+    model.usable.expChGroup[i] =
+        image.ReadBit(im::ExpSlot(0) + im::kExpGroupFlagsByte, im::kExpGroupFlagBits[i]);
   }
   model.common.offsetTime = static_cast<std::int16_t>(DecodeOffsetTime(image));
   AutoPosSlot& autoPos = model.autoPos.slot[1];
   autoPos.channel = std::to_string(image.ReadCh15(im::kAutoPosChannel));
   autoPos.interval = std::to_string(image[im::kAutoPosInterval]);
-  if (const int offset = LastAddressOffset(autoPos.selectCall); offset >= 0) autoPos.lastAddress = image[offset];
+  if (const int offset = LastAddressOffset(autoPos.selectCall); offset >= 0) {
+    autoPos.lastAddress = image[offset];
+  }
 }
 
 namespace codec {
@@ -151,15 +162,18 @@ void EncodeGeneral(SettingsModel& model, RadioImage& image) {
   GeneralFields(writer, model);
   for (int k = 0; k < im::kExpSlotCount; ++k) {
     for (int i = 0; i < 3; ++i) {
-      image.WriteBit(im::ExpSlot(k) + im::kExpGroupFlagsByte, im::kExpGroupFlagBits[i], model.usable.expChGroup[i]);
+      image.WriteBit(im::ExpSlot(k) + im::kExpGroupFlagsByte, im::kExpGroupFlagBits[i],
+                     model.usable.expChGroup[i]);
     }
   }
   CommonSetup& common = model.common;
-  common.offsetTime = static_cast<std::int16_t>(std::clamp<int>(common.offsetTime, -kMaxOffsetHalfHours, kMaxOffsetHalfHours));
+  common.offsetTime = static_cast<std::int16_t>(
+      std::clamp<int>(common.offsetTime, -kMaxOffsetHalfHours, kMaxOffsetHalfHours));
   EncodeOffsetTime(common.offsetTime, image);
   const AutoPosSlot& autoPos = model.autoPos.slot[1];
   image.WriteCh15(im::kAutoPosChannel, ChannelFromText(autoPos.channel));
-  image[im::kAutoPosInterval] = static_cast<std::uint8_t>(LowBits(ParseNumber(autoPos.interval).value_or(0.0), 8));
+  image[im::kAutoPosInterval] =
+      static_cast<std::uint8_t>(LowBits(ParseNumber(autoPos.interval).value_or(0.0), 8));
   if (const int offset = LastAddressOffset(autoPos.selectCall); offset >= 0) {
     image[offset] = static_cast<std::uint8_t>(autoPos.lastAddress);
   }

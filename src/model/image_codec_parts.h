@@ -40,7 +40,8 @@ int EncodeTransmitMode(bool txEnable, bool lowPower);
 template <typename Record>
 void ReadBitmap(const RadioImage& image, int base, int bytes, std::span<Record> records,
                 bool Record::*flag) {
-  const std::size_t count = std::min<std::size_t>(records.size(), static_cast<std::size_t>(bytes) * 8);
+  const std::size_t count =
+      std::min<std::size_t>(records.size(), static_cast<std::size_t>(bytes) * 8);
   for (std::size_t k = 0; k < count; ++k) {
     const std::uint8_t byte = image[base + k / 8];
     records[k].*flag = (byte << (k % 8)) & 0x80;
@@ -50,7 +51,8 @@ void ReadBitmap(const RadioImage& image, int base, int bytes, std::span<Record> 
 template <typename Record>
 void WriteBitmap(std::span<const Record> records, bool Record::*flag, int base, int bytes,
                  RadioImage& image) {
-  const std::size_t count = std::min<std::size_t>(records.size(), static_cast<std::size_t>(bytes) * 8);
+  const std::size_t count =
+      std::min<std::size_t>(records.size(), static_cast<std::size_t>(bytes) * 8);
   for (std::size_t first = 0; first < count; first += 8) {
     std::uint8_t byte = 0;
     for (std::size_t k = first; k < std::min(first + 8, count); ++k) {

@@ -44,7 +44,8 @@ int EncodeTransmitMode(bool txEnable, bool lowPower) { return !txEnable ? 0 : lo
 
 void DecodePlan(const RadioImage& image, const im::PlanBlocks& blocks, ChannelPlan& plan) {
   ReadBitmap<ChannelRecord>(image, blocks.enable, blocks.bitmapBytes, plan, &ChannelRecord::enable);
-  ReadBitmap<ChannelRecord>(image, blocks.scanMemory, blocks.bitmapBytes, plan, &ChannelRecord::scanMemory);
+  ReadBitmap<ChannelRecord>(image, blocks.scanMemory, blocks.bitmapBytes, plan,
+                            &ChannelRecord::scanMemory);
   if (blocks.attributes < 0) return;
   for (std::size_t k = 0; k < AttributeCount(plan); ++k) {
     DecodeAttribute(image[blocks.attributes + k], plan[k]);
@@ -52,8 +53,10 @@ void DecodePlan(const RadioImage& image, const im::PlanBlocks& blocks, ChannelPl
 }
 
 void EncodePlan(const ChannelPlan& plan, const im::PlanBlocks& blocks, RadioImage& image) {
-  WriteBitmap<ChannelRecord>(plan, &ChannelRecord::enable, blocks.enable, blocks.bitmapBytes, image);
-  WriteBitmap<ChannelRecord>(plan, &ChannelRecord::scanMemory, blocks.scanMemory, blocks.bitmapBytes, image);
+  WriteBitmap<ChannelRecord>(plan, &ChannelRecord::enable, blocks.enable, blocks.bitmapBytes,
+                             image);
+  WriteBitmap<ChannelRecord>(plan, &ChannelRecord::scanMemory, blocks.scanMemory,
+                             blocks.bitmapBytes, image);
   if (blocks.attributes < 0) return;
   for (std::size_t k = 0; k < AttributeCount(plan); ++k) {
     std::uint8_t& byte = image[blocks.attributes + k];

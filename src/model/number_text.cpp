@@ -1,9 +1,9 @@
 #include "model/number_text.h"
 
-#include "model/formatters.h"
-
 #include <charconv>
 #include <cmath>
+
+#include "model/formatters.h"
 
 namespace kol {
 namespace {

@@ -19,11 +19,14 @@ constexpr int kGroupCount = 3;
 // Where to go from an unusable operating group, in order of preference.
 constexpr std::array<std::array<int, 2>, kGroupCount> kFallbackGroups = {{{1, 2}, {2, 0}, {0, 1}}};
 
-bool GroupUsable(const RadioImage& image, int group) { return image[im::kUsableFlags + group] != 0; }
+bool GroupUsable(const RadioImage& image, int group) {
+  return image[im::kUsableFlags + group] != 0;
+}
 
 template <typename Records>
 int FirstEnabled(const Records& records) {
-  const auto it = std::find_if(records.begin(), records.end(), [](const auto& r) { return r.enable; });
+  const auto it =
+      std::find_if(records.begin(), records.end(), [](const auto& r) { return r.enable; });
   return it == records.end() ? -1 : static_cast<int>(it - records.begin());
 }
 
@@ -42,10 +45,12 @@ void FixOperatingGroup(RadioImage& image) {
 
 bool ChannelUsable(const RadioImage& image, int group, int channel) {
   if (channel >= 0 && channel < kChannelTableSize) {
-    return GroupUsable(image, group) && image.ReadBitmapFlag(im::kGroupBlocks[group].enable, channel);
+    return GroupUsable(image, group) &&
+           image.ReadBitmapFlag(im::kGroupBlocks[group].enable, channel);
   }
   if (channel >= kFirstExpCode && channel <= kLastExpCode) {
-    return GroupUsable(image, kExpGroup) && image.ReadBitmapFlag(im::kExpBlocks.enable, channel - kFirstExpCode);
+    return GroupUsable(image, kExpGroup) &&
+           image.ReadBitmapFlag(im::kExpBlocks.enable, channel - kFirstExpCode);
   }
   return false;
 }

@@ -1,13 +1,13 @@
 #include "model/radio_image.h"
 
-#include "model/formatters.h"
-#include "model/number_text.h"
-
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <string>
 #include <cstdint>
+#include <string>
+
+#include "model/formatters.h"
+#include "model/number_text.h"
 
 namespace kol {
 namespace {
@@ -41,8 +41,8 @@ int Nibble(std::uint8_t byte, int index) { return index == 0 ? byte >> 4 : byte 
 // a half) rather than the binary value just below or above it.
 std::int64_t FrequencyUnits(double mhz) {
   std::array<char, 64> text{};
-  auto [end, ec] = std::to_chars(text.data(), text.data() + text.size(), mhz,
-                                 std::chars_format::fixed);
+  auto [end, ec] =
+      std::to_chars(text.data(), text.data() + text.size(), mhz, std::chars_format::fixed);
   if (ec != std::errc()) return 0;
   std::int64_t units = 0;
   const char* p = text.data();
@@ -170,7 +170,8 @@ void RadioImage::WriteBits(int offset, int topBit, int count, int value) {
   const int shift = topBit - count + 1;
   const int mask = ((1 << count) - 1) << shift;
   std::uint8_t& byte = bytes_.at(offset);
-  byte = static_cast<std::uint8_t>((byte & ~mask) | ((static_cast<unsigned>(value) << shift) & mask));
+  byte =
+      static_cast<std::uint8_t>((byte & ~mask) | ((static_cast<unsigned>(value) << shift) & mask));
 }
 
 }  // namespace kol
