@@ -13,12 +13,14 @@ int RunConvert(const Invocation& invocation, Io& io) {
   const std::string& out = invocation.args[1];
   const DocumentFormat* inFormat = FormatOf(in);
   if (inFormat == nullptr || inFormat->load == nullptr) {
-    io.err << "kolprog-cli: cannot read '" << in << "' (readable: " << ReadableExtensions() << ")\n";
+    io.err << "kolprog-cli: cannot read '" << in << "' (readable: " << ReadableExtensions()
+           << ")\n";
     return kExitUsage;
   }
   const DocumentFormat* outFormat = FormatOf(out);
   if (outFormat == nullptr || outFormat->save == nullptr) {
-    io.err << "kolprog-cli: cannot write '" << out << "' (writable: " << WritableExtensions() << ")\n";
+    io.err << "kolprog-cli: cannot write '" << out << "' (writable: " << WritableExtensions()
+           << ")\n";
     return kExitUsage;
   }
   Session session(invocation, io);
@@ -33,10 +35,12 @@ const CommandSpec kConvertCommand{
     "convert",
     "IN OUT",
     "read a document from IN and write it to OUT, formats chosen by extension",
-    "A raw image (.hex) must be exactly 8192 bytes with the model identifier at both ends;\n"
-    "it is decoded into the new document of the selected model. A .hex output holds the\n"
-    "encoded document, prepared as for programming the radio. A failed conversion leaves\n"
-    "no OUT file behind.",
+    "A settings file (.dat) is read into a new document of the selected model, started\n"
+    "from the destination's default image (--destination, else the one last used), and\n"
+    "must name that model type. A raw image (.hex) must be exactly 8192 bytes with the\n"
+    "model identifier at both ends; it is decoded into the new document. A .hex output\n"
+    "holds the encoded document, prepared as for programming the radio. A failed\n"
+    "conversion leaves no OUT file behind.",
     2,
     2,
     {},

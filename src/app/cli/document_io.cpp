@@ -32,6 +32,7 @@ std::string ExtensionList(Pick pick) {
 std::span<const DocumentFormat> DocumentFormats() {
   static const std::vector<DocumentFormat> kFormats = {
       // One row per format, defined in formats.h.
+      {".dat", "settings file", LoadSettingsFile, SaveSettingsFile},
       {".hex", "raw memory image", LoadHexImage, SaveHexImage},
       {".txt", "report text", nullptr, SaveReportText},
       {".pdf", "printed report (PDF)", nullptr, SaveReportPdf},

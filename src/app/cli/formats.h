@@ -13,6 +13,12 @@ namespace kol::cli {
 bool LoadHexImage(Session& session, const std::string& path);
 bool SaveHexImage(Session& session, const std::string& path);
 
+// Settings file (.dat): read as the window's Open reads it, into a new document of the
+// selected model with the destination's defaults ("ModelType Error !!" for a file of
+// another model); written as its Save writes it.
+bool LoadSettingsFile(Session& session, const std::string& path);
+bool SaveSettingsFile(Session& session, const std::string& path);
+
 // Report text (.txt) and printed report (.pdf): written only, never read.
 bool SaveReportText(Session& session, const std::string& path);
 bool SaveReportPdf(Session& session, const std::string& path);
