@@ -18,7 +18,7 @@ int RunReport(const Invocation& invocation, Io& io) {
     return kExitUsage;
   }
   Session session(invocation, io);
-  if (!format->load(session, in)) return kExitFailure;
+  if (!session.Ready() || !format->load(session, in)) return kExitFailure;
   io.out << ReportFileText(session.document) << std::flush;
   return io.out ? kExitOk : kExitFailure;
 }

@@ -13,21 +13,21 @@
 namespace kol::cli {
 namespace {
 
-// A failed save shows the system's text in a box titled with the model name and the
-// window title, and marks the command as failed and not completed.
+// A failed save shows the reason in a box titled with the model name and the window
+// title, and marks the command as failed and not completed.
 bool SaveFailed(Session& session, const std::string& text) {
   Document& document = session.document;
   document.flags.errorFlag = true;
   document.flags.cancelFlag = true;
-  session.prompts.Show({document.profile.modelName + " " + document.profile.WindowTitle(), text,
-                        MessageIcon::kExclamation});
+  session.host.Tell(document.profile.modelName + " " + document.profile.WindowTitle(), text,
+                    MessageIcon::kExclamation);
   return false;
 }
 
 bool SaveBytes(Session& session, const std::string& path, std::string_view bytes) {
   session.document.flags.errorFlag = false;
   std::string error;
-  if (!WriteFileAtomically(path, bytes, &error)) return SaveFailed(session, error);
+  if (!WriteFileAtomically(path, bytes, &error)) return SaveFailed(session, path + ": " + error);
   return true;
 }
 
