@@ -1,7 +1,6 @@
 // Saving and opening a full settings file (about 900 sections): what the window's Save and
 // Open cost before their 500 ms pause, and what the command line's convert costs.
 #include <benchmark/benchmark.h>
-
 #include <unistd.h>
 
 #include <cstdio>
@@ -45,7 +44,8 @@ struct Fixture {
   std::string path;
 
   Fixture() {
-    folder = std::filesystem::temp_directory_path() / ("kolprog-dat-bench-" + std::to_string(::getpid()));
+    folder = std::filesystem::temp_directory_path() /
+             ("kolprog-dat-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     path = (folder / "full.dat").string();
     kol::ModelProfile& profile = document.profile;
@@ -54,7 +54,8 @@ struct Fixture {
     kol::BuildNewDocument(document.model, document.image, profile);
     int n = 0;
     for (auto* entry = document.model.individualDirectory.data();
-         entry != document.model.individualDirectory.data() + kol::kIndividualDirectorySize; ++entry) {
+         entry != document.model.individualDirectory.data() + kol::kIndividualDirectorySize;
+         ++entry) {
       *entry = {true, "STATION " + std::to_string(++n), std::to_string(211000000 + n), {}};
     }
     for (kol::DirectoryEntry& entry : document.model.groupDirectory) {
@@ -75,7 +76,8 @@ void BM_SaveFileAs(benchmark::State& state) {
   for (auto _ : state) {
     if (!kol::SaveFileAs(f.path, f.document, f.host)) state.SkipWithError("save failed");
   }
-  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(std::filesystem::file_size(f.path)));
+  state.SetBytesProcessed(state.iterations() *
+                          static_cast<std::int64_t>(std::filesystem::file_size(f.path)));
 }
 BENCHMARK(BM_SaveFileAs)->Unit(benchmark::kMillisecond);
 
@@ -85,14 +87,17 @@ void BM_FileRead2(benchmark::State& state) {
   for (auto _ : state) {
     if (!kol::FileRead2(f.path, f.document, f.host)) state.SkipWithError("open failed");
   }
-  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(std::filesystem::file_size(f.path)));
+  state.SetBytesProcessed(state.iterations() *
+                          static_cast<std::int64_t>(std::filesystem::file_size(f.path)));
 }
 BENCHMARK(BM_FileRead2)->Unit(benchmark::kMillisecond);
 
 // The parts of the two without the file system and the reset to defaults.
 void BM_FormatSettingsText(benchmark::State& state) {
   Fixture f;
-  for (auto _ : state) benchmark::DoNotOptimize(kol::FormatSettingsText(f.document.model, f.document.profile));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(kol::FormatSettingsText(f.document.model, f.document.profile));
+  }
 }
 BENCHMARK(BM_FormatSettingsText)->Unit(benchmark::kMillisecond);
 

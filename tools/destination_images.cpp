@@ -16,7 +16,8 @@ struct Destination {
   const char* name;
   int group;
 };
-constexpr Destination kDestinations[] = {{"USA", kol::kGroup1}, {"INTL", kol::kGroup2}, {"CAN", kol::kGroup3}};
+constexpr Destination kDestinations[] = {
+    {"USA", kol::kGroup1}, {"INTL", kol::kGroup2}, {"CAN", kol::kGroup3}};
 
 }  // namespace
 
@@ -32,9 +33,9 @@ int main(int argc, char** argv) {
     const std::filesystem::path file =
         std::filesystem::path(argv[1]) / kol::DestinationFileName(destination.name, profile);
     std::string error;
-    if (!kol::WriteFileAtomically(file.string(),
-                                  std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
-                                  &error)) {
+    if (!kol::WriteFileAtomically(
+            file.string(),
+            std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), &error)) {
       std::cerr << file.string() << ": " << error << '\n';
       return 1;
     }

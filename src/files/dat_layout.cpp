@@ -7,10 +7,14 @@ namespace {
 
 using V = DatValue;
 
-std::string Indexed(std::string_view name, int index) { return std::string(name) + std::to_string(index); }
+std::string Indexed(std::string_view name, int index) {
+  return std::string(name) + std::to_string(index);
+}
 
 // Keys whose index is formatted with a sign position: "Priority CH 0".
-std::string Spaced(std::string_view name, int index) { return Indexed(std::string(name) + " ", index); }
+std::string Spaced(std::string_view name, int index) {
+  return Indexed(std::string(name) + " ", index);
+}
 
 constexpr std::string_view kGroupKeys[] = {"Group1", "Group2", "Group3", "Exp CH"};
 
@@ -19,19 +23,25 @@ struct CallTypeKey {
   std::string_view name;
   CallType type;
 };
-constexpr CallTypeKey kCallTypeKeys[] = {
-    {"All Ships Call", kAllShipsCall}, {"Group Call", kGroupCall},
-    {"Individual Call", kIndividualCall}, {"PosRequest", kPosRequest},
-    {"PosReport", kPosReport}};
+constexpr CallTypeKey kCallTypeKeys[] = {{"All Ships Call", kAllShipsCall},
+                                         {"Group Call", kGroupCall},
+                                         {"Individual Call", kIndividualCall},
+                                         {"PosRequest", kPosRequest},
+                                         {"PosReport", kPosReport}};
 
 DatSection UsableSection(UsableSetup& usable) {
   DatSection s{"Usable CH Group Setup", {}};
-  for (int i = 0; i < 4; ++i) s.fields.push_back({std::string(kGroupKeys[i]), V::kFlag, &usable.group[i].usable});
+  for (int i = 0; i < 4; ++i) {
+    s.fields.push_back({std::string(kGroupKeys[i]), V::kFlag, &usable.group[i].usable});
+  }
   for (int i = 0; i < 4; ++i) {
     s.fields.push_back({Spaced("Priority CH", i), V::kAbsInteger, &usable.group[i].priorityCh});
   }
-  for (int i = 0; i < 4; ++i) s.fields.push_back({Spaced("Status name", i), V::kText, &usable.group[i].statusName});
-  for (int i = 0; i < 3; ++i) s.fields.push_back({Spaced("Exp Ch Group", i), V::kTruthWord, &usable.expChGroup[i]});
+  for (int i = 0; i < 4; ++i) {
+    s.fields.push_back({Spaced("Status name", i), V::kText, &usable.group[i].statusName});
+  }
+  for (int i = 0; i < 3; ++i)
+    s.fields.push_back({Spaced("Exp Ch Group", i), V::kTruthWord, &usable.expChGroup[i]});
   return s;
 }
 
@@ -50,9 +60,13 @@ DatSection CommonSection(CommonSetup& c) {
 
 DatSection DscBasicSection(DscBasicSetup& basic) {
   DatSection s{"DSC Setup (Basic Setup)", {}};
-  for (int i = 0; i < 3; ++i) s.fields.push_back({std::string(kGroupKeys[i]), V::kFlag, &basic.usableGroup[i]});
+  for (int i = 0; i < 3; ++i) {
+    s.fields.push_back({std::string(kGroupKeys[i]), V::kFlag, &basic.usableGroup[i]});
+  }
   s.fields.push_back({"User MMSI", V::kHashText, &basic.userMmsi});
-  for (int i = 0; i < kBeepOutCount; ++i) s.fields.push_back({Indexed("BeepOut", i), V::kFlag, &basic.beepOut[i]});
+  for (int i = 0; i < kBeepOutCount; ++i) {
+    s.fields.push_back({Indexed("BeepOut", i), V::kFlag, &basic.beepOut[i]});
+  }
   return s;
 }
 
@@ -76,7 +90,8 @@ DatSection DscDisplaySection(DscDisplaySetup& d) {
 }
 
 DatSection AutoPosSection(DscAutoPosSetup& autoPos) {
-  DatSection s{"DSC Setup (AutoPos Setup)", {{"MENUDISPLAY", V::kLeadingFlag, &autoPos.menuDisplay}}};
+  DatSection s{"DSC Setup (AutoPos Setup)",
+               {{"MENUDISPLAY", V::kLeadingFlag, &autoPos.menuDisplay}}};
   for (int n = 0; n < 2; ++n) {
     AutoPosSlot& slot = autoPos.slot[n];
     s.fields.insert(s.fields.end(), {{Indexed("ENABLE", n), V::kLeadingFlag, &slot.enable},
@@ -121,20 +136,18 @@ DatSection ExpSection(std::string name, ExpChannelRecord& exp) {
 }  // namespace
 
 std::vector<DatSection> SettingsSections(SettingsModel& model, const ModelProfile& profile) {
-  std::vector<DatSection> sections = {UsableSection(model.usable),
-                                      CommonSection(model.common),
-                                      DscBasicSection(model.dscBasic),
-                                      DscAdvancedSection(model.dscAdvanced),
-                                      DscDisplaySection(model.dscDisplay),
-                                      AutoPosSection(model.autoPos)};
+  std::vector<DatSection> sections = {
+      UsableSection(model.usable),         CommonSection(model.common),
+      DscBasicSection(model.dscBasic),     DscAdvancedSection(model.dscAdvanced),
+      DscDisplaySection(model.dscDisplay), AutoPosSection(model.autoPos)};
   if (profile.atis) sections.push_back(AtisSection(model.atis));
   return sections;
 }
 
 std::vector<DatField> ChannelFields(ChannelRecord& r) {
-  return {{"Enable", V::kFlag, &r.enable},       {"LowPower", V::kFlag, &r.lowPower},
-          {"PowUp", V::kFlag, &r.powUp},         {"Duplex", V::kFlag, &r.duplex},
-          {"TxEnable", V::kFlag, &r.txEnable},   {"DispayA", V::kFlag, &r.dispayA},
+  return {{"Enable", V::kFlag, &r.enable},        {"LowPower", V::kFlag, &r.lowPower},
+          {"PowUp", V::kFlag, &r.powUp},          {"Duplex", V::kFlag, &r.duplex},
+          {"TxEnable", V::kFlag, &r.txEnable},    {"DispayA", V::kFlag, &r.dispayA},
           {"ScanMemory", V::kFlag, &r.scanMemory}};
 }
 
@@ -143,8 +156,9 @@ std::vector<DatSection> TrailingSections(SettingsModel& model, const ModelProfil
   if (profile.weather) {
     for (std::size_t i = 0; i < model.weather.size(); ++i) {
       ChannelRecord& wx = model.weather[i];
-      sections.push_back({Indexed("CHWX", static_cast<int>(i)),
-                          {{"Enable", V::kFlag, &wx.enable}, {"ScanMemory", V::kFlag, &wx.scanMemory}}});
+      sections.push_back(
+          {Indexed("CHWX", static_cast<int>(i)),
+           {{"Enable", V::kFlag, &wx.enable}, {"ScanMemory", V::kFlag, &wx.scanMemory}}});
     }
   }
   for (int i = 0; i < kIndividualDirectorySize; ++i) {
@@ -153,7 +167,9 @@ std::vector<DatSection> TrailingSections(SettingsModel& model, const ModelProfil
   for (int i = 0; i < kGroupDirectorySize; ++i) {
     sections.push_back(DirectorySection(Indexed("CHGRPID", i + 1), model.groupDirectory[i]));
   }
-  for (int i = 0; i < kExpChannelCount; ++i) sections.push_back(ExpSection(Indexed("CHEXP", i + 1), model.exp[i]));
+  for (int i = 0; i < kExpChannelCount; ++i) {
+    sections.push_back(ExpSection(Indexed("CHEXP", i + 1), model.exp[i]));
+  }
   return sections;
 }
 

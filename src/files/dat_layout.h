@@ -14,14 +14,14 @@
 namespace kol {
 
 enum class DatValue {
-  kFlag,          // "1"/"0"; reads a truth word or a number, keeps the field otherwise
-  kLeadingFlag,   // "1"/"0"; reads the leading number of the text (none: clear)
-  kTruthWord,     // "True"/"False"; reads like kFlag
-  kInteger,       // decimal; reads a number rounded to the field's width, keeps otherwise
-  kAbsInteger,    // written as its absolute value; reads like kInteger
-  kText,          // as stored; read unchanged, absent or empty gives empty
-  kHashText,      // "#" + text; reads like kText
-  kFrequency,     // MHz, shortest decimal that reads back the same; keeps the field otherwise
+  kFlag,         // "1"/"0"; reads a truth word or a number, keeps the field otherwise
+  kLeadingFlag,  // "1"/"0"; reads the leading number of the text (none: clear)
+  kTruthWord,    // "True"/"False"; reads like kFlag
+  kInteger,      // decimal; reads a number rounded to the field's width, keeps otherwise
+  kAbsInteger,   // written as its absolute value; reads like kInteger
+  kText,         // as stored; read unchanged, absent or empty gives empty
+  kHashText,     // "#" + text; reads like kText
+  kFrequency,    // MHz, shortest decimal that reads back the same; keeps the field otherwise
 };
 
 using DatTarget = std::variant<bool*, std::int16_t*, std::int32_t*, std::string*, double*>;

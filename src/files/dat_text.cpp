@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <optional>
 
-#include "files/value_text.h"
 #include "files/dat_layout.h"
+#include "files/value_text.h"
 #include "model/number_text.h"
 
 namespace kol {
@@ -22,7 +22,9 @@ std::string FrequencyText(double mhz) {
 }
 
 template <typename Int>
-long long Magnitude(Int value) { return std::llabs(static_cast<long long>(value)); }
+long long Magnitude(Int value) {
+  return std::llabs(static_cast<long long>(value));
+}
 
 struct ValueWriter {
   DatValue form;
@@ -32,7 +34,8 @@ struct ValueWriter {
   }
   template <typename Int>
   std::string operator()(Int* value) const {
-    return std::to_string(form == DatValue::kAbsInteger ? Magnitude(*value) : static_cast<long long>(*value));
+    return std::to_string(form == DatValue::kAbsInteger ? Magnitude(*value)
+                                                        : static_cast<long long>(*value));
   }
   std::string operator()(std::string* value) const {
     return form == DatValue::kHashText ? "#" + *value : *value;
@@ -63,11 +66,15 @@ struct ValueReader {
 void WriteSection(std::string& out, std::string_view name, const std::vector<DatField>& fields) {
   out.append("[").append(name).append("]").append(kLineEnd);
   for (const DatField& field : fields) {
-    out.append(field.key).append("=").append(std::visit(ValueWriter{field.form}, field.target)).append(kLineEnd);
+    out.append(field.key)
+        .append("=")
+        .append(std::visit(ValueWriter{field.form}, field.target))
+        .append(kLineEnd);
   }
 }
 
-void ApplySection(const SectionTable& table, std::string_view name, const std::vector<DatField>& fields) {
+void ApplySection(const SectionTable& table, std::string_view name,
+                  const std::vector<DatField>& fields) {
   for (const DatField& field : fields) {
     std::visit(ValueReader{field.form, table.LookupValue(name, field.key)}, field.target);
   }
@@ -114,16 +121,25 @@ std::string FormatSettingsText(const SettingsModel& source, const ModelProfile& 
                 {"TYPE", DatValue::kHashText, &type},
                 {"VERSION", DatValue::kHashText, &version},
                 {"MODELTYPE", DatValue::kInteger, &modelType}});
-  for (const DatSection& section : SettingsSections(model, profile)) WriteSection(out, section.name, section.fields);
+  for (const DatSection& section : SettingsSections(model, profile)) {
+    WriteSection(out, section.name, section.fields);
+  }
   for (const DatPlan& plan : kDatPlans) WritePlan(out, plan, model.group[plan.group]);
-  for (const DatSection& section : TrailingSections(model, profile)) WriteSection(out, section.name, section.fields);
+  for (const DatSection& section : TrailingSections(model, profile)) {
+    WriteSection(out, section.name, section.fields);
+  }
   return out;
 }
 
-void ApplySettingsTable(const SectionTable& table, const ModelProfile& profile, SettingsModel& model) {
-  for (const DatSection& section : SettingsSections(model, profile)) ApplySection(table, section.name, section.fields);
+void ApplySettingsTable(const SectionTable& table, const ModelProfile& profile,
+                        SettingsModel& model) {
+  for (const DatSection& section : SettingsSections(model, profile)) {
+    ApplySection(table, section.name, section.fields);
+  }
   for (const DatPlan& plan : kDatPlans) ApplyPlan(table, plan, model.group[plan.group]);
-  for (const DatSection& section : TrailingSections(model, profile)) ApplySection(table, section.name, section.fields);
+  for (const DatSection& section : TrailingSections(model, profile)) {
+    ApplySection(table, section.name, section.fields);
+  }
 }
 
 }  // namespace kol

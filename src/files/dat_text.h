@@ -15,6 +15,7 @@ std::string FormatSettingsText(const SettingsModel& model, const ModelProfile& p
 
 // Overwrites, key by key, what the table supplies; fields whose value is missing or cannot
 // be converted keep what they held (text fields become empty).
-void ApplySettingsTable(const SectionTable& table, const ModelProfile& profile, SettingsModel& model);
+void ApplySettingsTable(const SectionTable& table, const ModelProfile& profile,
+                        SettingsModel& model);
 
 }  // namespace kol

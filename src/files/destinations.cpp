@@ -21,7 +21,8 @@ constexpr char kLoadProcedure[] = "frmMain.FileReadIni";
 constexpr std::string_view kMobileSuffix = "-M";
 
 bool EndsWithIgnoringCase(std::string_view text, std::string_view end) {
-  return text.size() >= end.size() && EqualsIgnoringCase(text.substr(text.size() - end.size()), end);
+  return text.size() >= end.size() &&
+         EqualsIgnoringCase(text.substr(text.size() - end.size()), end);
 }
 
 // The names of the regular files in `folder` that end in `ending` (any case), in
@@ -34,8 +35,9 @@ std::vector<std::string> FilesEndingIn(const std::string& folder, std::string_vi
     std::error_code typeError;
     if (EndsWithIgnoringCase(name, ending) && it->is_regular_file(typeError)) names.push_back(name);
   }
-  std::sort(names.begin(), names.end(),
-            [](const std::string& a, const std::string& b) { return UpperAscii(a) < UpperAscii(b); });
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    return UpperAscii(a) < UpperAscii(b);
+  });
   return names;
 }
 

@@ -24,7 +24,8 @@ struct FileHost {
   void Pause() { clock.SleepMs(pauseMs); }
   // A message with an OK button.
   void Tell(std::string title, std::string text, MessageIcon icon) {
-    prompts.Show({std::move(title), std::move(text), icon, MessageButtons::kOk, MessageButton::kOk});
+    prompts.Show(
+        {std::move(title), std::move(text), icon, MessageButtons::kOk, MessageButton::kOk});
   }
 };
 

@@ -15,7 +15,8 @@ constexpr std::string_view kNoneMark = "<NONE>";
 // The name of a header line ("[name]"), empty for a header without a closing "]".
 std::string_view HeaderName(std::string_view line) {
   const std::size_t close = line.find(']');
-  return close == std::string_view::npos ? std::string_view{} : TrimBlanks(line.substr(1, close - 1));
+  return close == std::string_view::npos ? std::string_view{}
+                                         : TrimBlanks(line.substr(1, close - 1));
 }
 
 }  // namespace

@@ -23,7 +23,8 @@ QtSettingsStore::QtSettingsStore()
                                             QString::fromUtf8(kApplicationTitle))) {}
 
 QtSettingsStore::QtSettingsStore(const std::string& iniFile)
-    : settings_(std::make_unique<QSettings>(QString::fromStdString(iniFile), QSettings::IniFormat)) {}
+    : settings_(
+          std::make_unique<QSettings>(QString::fromStdString(iniFile), QSettings::IniFormat)) {}
 
 QtSettingsStore::~QtSettingsStore() = default;
 
@@ -32,7 +33,8 @@ std::string QtSettingsStore::Read(std::string_view section, std::string_view key
   return settings_->value(KeyPath(section, key), ToQString(fallback)).toString().toStdString();
 }
 
-void QtSettingsStore::Write(std::string_view section, std::string_view key, std::string_view value) {
+void QtSettingsStore::Write(std::string_view section, std::string_view key,
+                            std::string_view value) {
   settings_->setValue(KeyPath(section, key), ToQString(value));
   settings_->sync();
 }

@@ -15,7 +15,7 @@ inline constexpr char kApplicationTitle[] = "KOL Programmer";
 
 class QtSettingsStore final : public SettingsStore {
  public:
-  QtSettingsStore();                               // the per-user store
+  QtSettingsStore();                                     // the per-user store
   explicit QtSettingsStore(const std::string& iniFile);  // a store in a file of one's choice
   ~QtSettingsStore() override;
 

@@ -102,9 +102,10 @@ bool ResetDocument(Document& document, FileHost& host, bool loadDestination) {
 
 bool ChangeModelType(int modelCode, Document& document, FileHost& host) {
   if (modelCode == document.profile.modelCode) return false;
-  const MessageButton answer = host.prompts.Show(
-      {document.profile.WindowTitle(), "Do you want to program the " + ModelNameFor(modelCode) + " series?",
-       MessageIcon::kExclamation, MessageButtons::kOkCancel, MessageButton::kOk});
+  const MessageButton answer =
+      host.prompts.Show({document.profile.WindowTitle(),
+                         "Do you want to program the " + ModelNameFor(modelCode) + " series?",
+                         MessageIcon::kExclamation, MessageButtons::kOkCancel, MessageButton::kOk});
   if (answer != MessageButton::kOk) return false;
   SelectModel(modelCode, LoadModelList(document.profile), document.profile);
   SaveLastModel(host.store, modelCode);

@@ -25,9 +25,9 @@ std::string UpperAscii(std::string_view text) {
 }
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char x, char y) { return UpperAsciiChar(x) == UpperAsciiChar(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return UpperAsciiChar(x) == UpperAsciiChar(y);
+         });
 }
 
 }  // namespace kol

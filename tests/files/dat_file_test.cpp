@@ -48,14 +48,21 @@ void ChangeEveryField(SettingsModel& m) {
   Flip(m.autoPos.menuDisplay);
   for (int n = 0; n < 2; ++n) {
     AutoPosSlot& slot = m.autoPos.slot[n];
-    slot = {"98765432" + std::to_string(n), !slot.enable, !slot.rcEnable, "EXP" + std::to_string(n),
-            "IV" + std::to_string(n), static_cast<std::int16_t>(n + 1), 40 + n};
+    slot = {"98765432" + std::to_string(n),
+            !slot.enable,
+            !slot.rcEnable,
+            "EXP" + std::to_string(n),
+            "IV" + std::to_string(n),
+            static_cast<std::int16_t>(n + 1),
+            40 + n};
   }
   for (bool& flag : m.atis.usableGroup) Flip(flag);
   m.atis.atisCode = " 0211234567";
   for (ChannelPlan& plan : m.group) {
     for (ChannelRecord& r : plan) {
-      for (bool* flag : {&r.enable, &r.lowPower, &r.powUp, &r.txEnable, &r.dispayA, &r.scanMemory}) Flip(*flag);
+      for (bool* flag : {&r.enable, &r.lowPower, &r.powUp, &r.txEnable, &r.dispayA, &r.scanMemory}) {
+        Flip(*flag);
+      }
       r.duplex = r.duplexAllowed && !r.duplex;
     }
   }
@@ -72,7 +79,14 @@ void ChangeEveryField(SettingsModel& m) {
   std::for_each(m.individualDirectory.begin(), m.individualDirectory.end(), fill);
   std::for_each(m.groupDirectory.begin(), m.groupDirectory.end(), fill);
   for (ExpChannelRecord& exp : m.exp) {
-    exp = {true, true, true, true, exp.txEnable, std::to_string(++n % 100), "B", 156.0 + n * 0.0125,
+    exp = {true,
+           true,
+           true,
+           true,
+           exp.txEnable,
+           std::to_string(++n % 100),
+           "B",
+           156.0 + n * 0.0125,
            160.6 + n * 0.0125};
   }
 }
@@ -121,7 +135,8 @@ TEST_F(DatFileTest, TextsWithoutTheHashPrefixLoseBlanksAndALeadingHash) {
 }
 
 TEST_F(DatFileTest, LinesEndingInLfAloneAreReadToo) {
-  WriteFile("lf.dat", "[MAIN]\nMODELTYPE=1\n[Common Setup]\nChannel No=12\n[CHMMSID1]\nTagName=#HOME\n");
+  WriteFile("lf.dat",
+            "[MAIN]\nMODELTYPE=1\n[Common Setup]\nChannel No=12\n[CHMMSID1]\nTagName=#HOME\n");
   ASSERT_TRUE(FileRead2(dir.File("lf.dat"), document, host));
   EXPECT_EQ(document.model.common.channelNo, 12);
   EXPECT_EQ(document.model.individualDirectory[0].tagName, "HOME");
@@ -129,13 +144,12 @@ TEST_F(DatFileTest, LinesEndingInLfAloneAreReadToo) {
 
 TEST_F(DatFileTest, AFileOfAnotherModelTypeIsRefusedAfterTheReset) {
   const Document fresh = FreshDocument();
-  const char* refused[] = {
-      "[MAIN]\r\nMODELTYPE=2\r\n",
-      "[Common Setup]\r\nMODELTYPE=1\r\n",
-      "[MAIN]\r\nMODEL=#LZ3300T\r\n[MAIN]\r\nMODELTYPE=1\r\n",
-      "[MAIN]\r\n[broken\r\nMODELTYPE=1\r\n",
-      "[MAIN]\r\nMODELTYPE=one\r\n",
-      "[MAIN]\nMODELTYPE=1.5\n"};
+  const char* refused[] = {"[MAIN]\r\nMODELTYPE=2\r\n",
+                           "[Common Setup]\r\nMODELTYPE=1\r\n",
+                           "[MAIN]\r\nMODEL=#LZ3300T\r\n[MAIN]\r\nMODELTYPE=1\r\n",
+                           "[MAIN]\r\n[broken\r\nMODELTYPE=1\r\n",
+                           "[MAIN]\r\nMODELTYPE=one\r\n",
+                           "[MAIN]\nMODELTYPE=1.5\n"};
   for (const char* text : refused) {
     prompts.shown.clear();
     document.model.common.channelNo = 99;
@@ -183,7 +197,8 @@ TEST_F(DatFileTest, BadInputEndsInAMessageOrAValidDocument) {
   const std::string head = "[MAIN]\r\nMODELTYPE=1\r\n";
   using namespace std::string_literals;
   WriteFile("long.dat", head + "[CHMMSID1]\r\nX=" + std::string(50'000'000, 'a') + "\r\nTagName=#" +
-                            std::string(1000, 'N') + "\r\n[Common Setup]\r\nChannel No=" + std::string(400, '9') +
+                            std::string(1000, 'N') +
+                            "\r\n[Common Setup]\r\nChannel No=" + std::string(400, '9') +
                             "\r\nSCAN=1\0\r\nOffset Time=-32769\r\nWeater=2\r\n[CHUSA0]"s);
   ASSERT_TRUE(FileRead2(dir.File("long.dat"), document, host));
   const Document fresh = FreshDocument();

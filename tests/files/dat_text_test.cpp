@@ -162,7 +162,8 @@ TEST(FormatSettingsText, WritesTheSectionsKeysAndValueFormsInOrder) {
 
 std::vector<std::string> Headers(const std::string& text) {
   std::vector<std::string> headers;
-  for (std::size_t at = text.find("\r\n["); at != std::string::npos; at = text.find("\r\n[", at + 1)) {
+  for (std::size_t at = text.find("\r\n["); at != std::string::npos;
+       at = text.find("\r\n[", at + 1)) {
     headers.push_back(text.substr(at + 2, text.find(']', at) - at - 1));
   }
   return headers;
@@ -189,11 +190,12 @@ TEST(FormatSettingsText, OneSectionPerChannelRecordThenWeatherDirectoriesAndExp)
   EXPECT_NE(text.find(std::string("[CHUSA5]\r\nPosition=5\r\nEnable=") + flag(usa5.enable) +
                       "\r\nLowPower=" + flag(usa5.lowPower) + "\r\nPowUp=" + flag(usa5.powUp) +
                       "\r\nDuplex=" + flag(usa5.duplex) + "\r\nTxEnable=" + flag(usa5.txEnable) +
-                      "\r\nDispayA=" + flag(usa5.dispayA) + "\r\nScanMemory=" + flag(usa5.scanMemory) +
-                      "\r\n[CHUSA6]"),
+                      "\r\nDispayA=" + flag(usa5.dispayA) +
+                      "\r\nScanMemory=" + flag(usa5.scanMemory) + "\r\n[CHUSA6]"),
             std::string::npos);
-  EXPECT_TRUE(text.ends_with("[CHEXP40]\r\nEnable=1\r\nCHDisplayL=6\r\nCHDisplayR=A\r\nRxfreq=156.05\r\n"
-                             "Txfreq=157.1\r\nLowPower=0\r\nPowUp=1\r\nScanMemory=1\r\n"));
+  EXPECT_TRUE(
+      text.ends_with("[CHEXP40]\r\nEnable=1\r\nCHDisplayL=6\r\nCHDisplayR=A\r\nRxfreq=156.05\r\n"
+                     "Txfreq=157.1\r\nLowPower=0\r\nPowUp=1\r\nScanMemory=1\r\n"));
   EXPECT_EQ(text.find("\n\n"), std::string::npos);
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), std::count(text.begin(), text.end(), '\r'));
 
@@ -203,12 +205,16 @@ TEST(FormatSettingsText, OneSectionPerChannelRecordThenWeatherDirectoriesAndExp)
 }
 
 TEST(FormatSettingsText, FrequenciesAreTheShortestPositionalText) {
-  const std::pair<double, const char*> cases[] = {
-      {156.05, "156.05"}, {157.1, "157.1"}, {0.0, "0"}, {156.0375, "156.0375"}, {1e21, "1000000000000000000000"}};
+  const std::pair<double, const char*> cases[] = {{156.05, "156.05"},
+                                                  {157.1, "157.1"},
+                                                  {0.0, "0"},
+                                                  {156.0375, "156.0375"},
+                                                  {1e21, "1000000000000000000000"}};
   for (const auto& [mhz, written] : cases) {
     SettingsModel model;
     model.exp[0].rxFreq = mhz;
-    EXPECT_NE(FormatSettingsText(model, ModelProfile{}).find(std::string("\r\nRxfreq=") + written + "\r\n"),
+    EXPECT_NE(FormatSettingsText(model, ModelProfile{})
+                  .find(std::string("\r\nRxfreq=") + written + "\r\n"),
               std::string::npos)
         << written;
   }
@@ -241,29 +247,32 @@ class ApplySettingsTableTest : public ::testing::Test {
 
 TEST_F(ApplySettingsTableTest, ConvertsEachValueKind) {
   ExpectApplied("[common setup]\r\nscan=1\r\n", [](SettingsModel& m) { m.common.scan = true; });
-  ExpectApplied("[Common Setup]\r\nChannel No = 12\r\n", [](SettingsModel& m) { m.common.channelNo = 12; });
+  ExpectApplied("[Common Setup]\r\nChannel No = 12\r\n",
+                [](SettingsModel& m) { m.common.channelNo = 12; });
   ExpectApplied("[Common Setup]\nOffset Time=2.5\nResume Time=-2.5\nTime Display=True\n",
                 [](SettingsModel& m) {
                   m.common.offsetTime = 3;
                   m.common.resumeTime = -3;
                   m.common.timeDisplay = true;
                 });
-  ExpectApplied("[Usable CH Group Setup]\r\nPriority CH 0=70000\r\nExp Ch Group 2=tRUE\r\n"
-                "Status name 1= #AB \r\nGroup2=-1\r\n",
-                [](SettingsModel& m) {
-                  m.usable.group[0].priorityCh = 70000;
-                  m.usable.expChGroup[2] = true;
-                  m.usable.group[1].statusName = "AB";
-                  m.usable.group[1].usable = true;
-                });
-  ExpectApplied("[DSC Setup (AutoPos Setup)]\r\nENABLE0=True\r\nENABLE1=2abc\r\nRCENABLE1=-0.5\r\n"
-                "CHANNEL0= x7 \r\nSELECTCALL1=1\r\n",
-                [](SettingsModel& m) {
-                  m.autoPos.slot[1].enable = true;
-                  m.autoPos.slot[1].rcEnable = true;
-                  m.autoPos.slot[0].channel = "x7";
-                  m.autoPos.slot[1].selectCall = 1;
-                });
+  ExpectApplied(
+      "[Usable CH Group Setup]\r\nPriority CH 0=70000\r\nExp Ch Group 2=tRUE\r\n"
+      "Status name 1= #AB \r\nGroup2=-1\r\n",
+      [](SettingsModel& m) {
+        m.usable.group[0].priorityCh = 70000;
+        m.usable.expChGroup[2] = true;
+        m.usable.group[1].statusName = "AB";
+        m.usable.group[1].usable = true;
+      });
+  ExpectApplied(
+      "[DSC Setup (AutoPos Setup)]\r\nENABLE0=True\r\nENABLE1=2abc\r\nRCENABLE1=-0.5\r\n"
+      "CHANNEL0= x7 \r\nSELECTCALL1=1\r\n",
+      [](SettingsModel& m) {
+        m.autoPos.slot[1].enable = true;
+        m.autoPos.slot[1].rcEnable = true;
+        m.autoPos.slot[0].channel = "x7";
+        m.autoPos.slot[1].selectCall = 1;
+      });
   ExpectApplied("[CHEXP3]\r\nRxfreq=156.05\r\nTxfreq=1e3\r\nCHDisplayL=#6\r\nEnable=1\r\n",
                 [](SettingsModel& m) {
                   m.exp[2].rxFreq = 156.05;
@@ -271,7 +280,9 @@ TEST_F(ApplySettingsTableTest, ConvertsEachValueKind) {
                   m.exp[2].enable = true;
                 });
   ExpectApplied("[CHMMSID2]\r\nTagName=#  AB \r\nMmsid=#123\r\nEnable=True\r\n",
-                [](SettingsModel& m) { m.individualDirectory[1] = {true, "  AB", "123", {}}; });
+                [](SettingsModel& m) {
+                  m.individualDirectory[1] = {true, "  AB", "123", {}};
+                });
   ExpectApplied("[ATIS Setup]\r\nAtis Code=#0\r\n[CHWX9]\r\nEnable=0\r\n", [](SettingsModel& m) {
     m.atis.atisCode = "0";
     m.weather[9].enable = false;
@@ -279,20 +290,22 @@ TEST_F(ApplySettingsTableTest, ConvertsEachValueKind) {
 }
 
 TEST_F(ApplySettingsTableTest, UnconvertibleValuesKeepTheField) {
-  ExpectApplied("[Common Setup]\r\nOffset Time=32768\r\nResume Time=abc\r\nTX Po Display=1e2\r\n"
-                "SCAN=yes\r\nChannel No=0x10\r\n[DSC Setup (AutoPos Setup)]\r\nLASTADDRESS1=3000000000\r\n"
-                "[CHEXP1]\r\nRxfreq=1,5\r\n",
-                [](SettingsModel&) {});
+  ExpectApplied(
+      "[Common Setup]\r\nOffset Time=32768\r\nResume Time=abc\r\nTX Po Display=1e2\r\n"
+      "SCAN=yes\r\nChannel No=0x10\r\n[DSC Setup (AutoPos Setup)]\r\nLASTADDRESS1=3000000000\r\n"
+      "[CHEXP1]\r\nRxfreq=1,5\r\n",
+      [](SettingsModel&) {});
 }
 
 TEST_F(ApplySettingsTableTest, ChannelSectionsNameTheirRecordAndStopAtTheFirstGap) {
-  ExpectApplied("[CHUSA0]\r\nPosition=7\r\nScanMemory=1\r\n[CHUSA1]\r\nPosition=240\r\nScanMemory=1\r\n"
-                "[CHUSA2]\r\nPosition=-1\r\n[CHUSA3]\r\nPosition=8.6\r\nScanMemory=1\r\n"
-                "[CHUSA5]\r\nPosition=10\r\nScanMemory=1\r\n",
-                [](SettingsModel& m) {
-                  m.group[kGroup1][7].scanMemory = true;
-                  m.group[kGroup1][9].scanMemory = true;
-                });
+  ExpectApplied(
+      "[CHUSA0]\r\nPosition=7\r\nScanMemory=1\r\n[CHUSA1]\r\nPosition=240\r\nScanMemory=1\r\n"
+      "[CHUSA2]\r\nPosition=-1\r\n[CHUSA3]\r\nPosition=8.6\r\nScanMemory=1\r\n"
+      "[CHUSA5]\r\nPosition=10\r\nScanMemory=1\r\n",
+      [](SettingsModel& m) {
+        m.group[kGroup1][7].scanMemory = true;
+        m.group[kGroup1][9].scanMemory = true;
+      });
   int fixed = 0;
   while (base.group[kGroup2][fixed].duplexAllowed) ++fixed;
   ExpectApplied("[CHINT0]\r\nPosition=" + std::to_string(fixed) + "\r\nDuplex=1\r\nTxEnable=0\r\n",

@@ -12,7 +12,9 @@
 namespace kol {
 namespace {
 
-std::string ReadAll(const std::filesystem::path& path) { return ReadWholeFile(path.string()).value_or(""); }
+std::string ReadAll(const std::filesystem::path& path) {
+  return ReadWholeFile(path.string()).value_or("");
+}
 
 TEST(ErrorLogFile, AppendsOneCrLfLinePerFailureInDebugMode) {
   test::TempDir dir;

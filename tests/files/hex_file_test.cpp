@@ -21,7 +21,8 @@ class HexFileTest : public test::HostFixture {
     StartUp(document, host);
   }
   std::string ImageBytes() const {
-    return std::string(reinterpret_cast<const char*>(document.image.Bytes().data()), document.image.Size());
+    return std::string(reinterpret_cast<const char*>(document.image.Bytes().data()),
+                       document.image.Size());
   }
 };
 
@@ -93,10 +94,12 @@ std::string Identified(std::size_t size, char lastByte) {
 INSTANTIATE_TEST_SUITE_P(
     Files, HexRefusalTest,
     ::testing::Values(
-        RefusalCase{"Short", "short.hex", Identified(8191, '\xE4'), "bad file!!", "PC Program for LZ3300T", false},
-        RefusalCase{"Long", "long.hex", Identified(8193, '\xE4'), "bad file!!", "PC Program for LZ3300T", false},
-        RefusalCase{"OtherModel", "other.hex", Identified(8192, '\xE5'), "ModelType Error !!", "Read from Radio",
-                    false},
+        RefusalCase{"Short", "short.hex", Identified(8191, '\xE4'), "bad file!!",
+                    "PC Program for LZ3300T", false},
+        RefusalCase{"Long", "long.hex", Identified(8193, '\xE4'), "bad file!!",
+                    "PC Program for LZ3300T", false},
+        RefusalCase{"OtherModel", "other.hex", Identified(8192, '\xE5'), "ModelType Error !!",
+                    "Read from Radio", false},
         RefusalCase{"Missing", "", "", "FileRead Error!!", "PC Program for LZ3300T", true},
         RefusalCase{"Folder", "/", "", "FileRead Error!!", "PC Program for LZ3300T", true}),
     [](const auto& info) { return std::string(info.param.name); });

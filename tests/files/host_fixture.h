@@ -28,7 +28,8 @@ class HostFixture : public ::testing::Test {
   }
   void WriteDestination(const std::string& name, int group) {
     const RadioImage image = MakeDestinationImage(group);
-    WriteFile(name, std::string_view(reinterpret_cast<const char*>(image.Bytes().data()), image.Size()));
+    WriteFile(name,
+              std::string_view(reinterpret_cast<const char*>(image.Bytes().data()), image.Size()));
   }
 
   TempDir dir;

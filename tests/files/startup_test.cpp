@@ -13,7 +13,7 @@ namespace kol {
 namespace {
 
 TEST(DebugModeRequested, WholeTrimmedSwitchInAnyCase) {
-  const std::pair<const char*, bool> cases[] = {{" /de ", true}, {"/D", true}, {"/ed", true},
+  const std::pair<const char*, bool> cases[] = {{" /de ", true}, {"/D", true},  {"/ed", true},
                                                 {"/E", false},   {"/X", false}, {"/D /E", false},
                                                 {"", false},     {"D", false}};
   for (const auto& [line, debug] : cases) EXPECT_EQ(DebugModeRequested(line), debug) << line;
@@ -27,7 +27,9 @@ TEST(OfferedModels, ScanStopsAtTheFirstModelWithoutUse) {
       {"[model1]\nuse=1\n[model3]\nuse=1", {1}},
       {"[model1]\nuse=\n[model2]\nuse=1", {}},
       {"", {}}};
-  for (const auto& [text, offered] : cases) EXPECT_EQ(OfferedModels(IniFile::Parse(text)), offered) << text;
+  for (const auto& [text, offered] : cases) {
+    EXPECT_EQ(OfferedModels(IniFile::Parse(text)), offered) << text;
+  }
 }
 
 TEST(SelectModel, FlagsComeFromTheModelsSectionAndBadOnesStay) {
@@ -169,7 +171,8 @@ struct ImageFileCase {
   bool accepted;
 };
 
-class LoadImageFileTest : public test::HostFixture, public ::testing::WithParamInterface<ImageFileCase> {};
+class LoadImageFileTest : public test::HostFixture,
+                          public ::testing::WithParamInterface<ImageFileCase> {};
 
 TEST_P(LoadImageFileTest, AcceptsOnlyTheRightSizeAndIdentifierAtBothEnds) {
   const ImageFileCase& c = GetParam();
@@ -194,12 +197,11 @@ TEST_P(LoadImageFileTest, AcceptsOnlyTheRightSizeAndIdentifierAtBothEnds) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, LoadImageFileTest,
-    ::testing::Values(ImageFileCase{"Good", 8192, 0x8CE4, 0x0CE4, true},
-                      ImageFileCase{"Long", 8193, 0x0CE4, 0x0CE4, false},
-                      ImageFileCase{"BlankEnd", 8192, 0x0CE4, 0xFFFF, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, LoadImageFileTest,
+                         ::testing::Values(ImageFileCase{"Good", 8192, 0x8CE4, 0x0CE4, true},
+                                           ImageFileCase{"Long", 8193, 0x0CE4, 0x0CE4, false},
+                                           ImageFileCase{"BlankEnd", 8192, 0x0CE4, 0xFFFF, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DestinationTest, ChangingTheDestinationAsksAndKeepsTheOldOneOnFailure) {
   WriteDestination("USA_0CE4.ini", kGroup1);

@@ -13,9 +13,10 @@ struct FlagCase {
 };
 
 TEST(ParseFlag, TruthWordsOrNumbers) {
-  const FlagCase cases[] = {{"True", true},  {"fALSE", false}, {" 1 ", true},       {"0", false},
-                            {"-1", true},    {"0.0", false},   {"2.5", true},       {"", std::nullopt},
-                            {"yes", std::nullopt}, {"1e3", std::nullopt}, {"Truex", std::nullopt}};
+  const FlagCase cases[] = {{"True", true},        {"fALSE", false},       {" 1 ", true},
+                            {"0", false},          {"-1", true},           {"0.0", false},
+                            {"2.5", true},         {"", std::nullopt},     {"yes", std::nullopt},
+                            {"1e3", std::nullopt}, {"Truex", std::nullopt}};
   for (const FlagCase& c : cases) EXPECT_EQ(ParseFlag(c.text), c.expected) << '"' << c.text << '"';
 }
 
@@ -25,10 +26,19 @@ struct IntegerCase {
 };
 
 TEST(ParseInteger, RoundsHalfAwayFromZeroWithinTheFieldWidth) {
-  const IntegerCase cases[] = {{"12", 12},       {" -3 ", -3},           {"2.5", 3},
-                               {"-2.5", -3},     {"32767", 32767},       {"32767.5", std::nullopt},
-                               {"-32768", -32768}, {"-32769", std::nullopt}, {"0x10", std::nullopt},
-                               {"1,000", std::nullopt}, {"", std::nullopt}, {"5.", 5}, {".5", 1}};
+  const IntegerCase cases[] = {{"12", 12},
+                               {" -3 ", -3},
+                               {"2.5", 3},
+                               {"-2.5", -3},
+                               {"32767", 32767},
+                               {"32767.5", std::nullopt},
+                               {"-32768", -32768},
+                               {"-32769", std::nullopt},
+                               {"0x10", std::nullopt},
+                               {"1,000", std::nullopt},
+                               {"", std::nullopt},
+                               {"5.", 5},
+                               {".5", 1}};
   for (const IntegerCase& c : cases) {
     EXPECT_EQ(ParseInteger<std::int16_t>(c.text), c.expected) << '"' << c.text << '"';
   }

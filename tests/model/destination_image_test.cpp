@@ -17,7 +17,8 @@ TEST_P(DestinationImageTest, OwnGroupIsUsableAndOperatingInASaneRadio) {
   const RadioImage image = MakeDestinationImage(group);
   ASSERT_EQ(image.Size(), 8192u);
   EXPECT_EQ(image.ReadCh15(image_map::kModelIdentifier), kBuiltInModelIdentifier);
-  EXPECT_EQ(image.ReadCh15(image_map::TrailingModelIdentifier(image.UpperBound())), kBuiltInModelIdentifier);
+  EXPECT_EQ(image.ReadCh15(image_map::TrailingModelIdentifier(image.UpperBound())),
+            kBuiltInModelIdentifier);
   EXPECT_EQ(image[image_map::kOperatingGroup], group);
   EXPECT_EQ(image[image_map::kOperatingMode], 0);
 
@@ -44,7 +45,8 @@ TEST_P(DestinationImageTest, OwnGroupIsUsableAndOperatingInASaneRadio) {
   for (const ExpChannelRecord& exp : model.exp) EXPECT_FALSE(exp.enable);
 }
 
-INSTANTIATE_TEST_SUITE_P(Groups, DestinationImageTest, ::testing::Values(kGroup1, kGroup2, kGroup3));
+INSTANTIATE_TEST_SUITE_P(Groups, DestinationImageTest,
+                         ::testing::Values(kGroup1, kGroup2, kGroup3));
 
 }  // namespace
 }  // namespace kol

@@ -11,7 +11,8 @@ Session::Session(const Invocation& invocation, Io& io_)
     : io(io_),
       prompts(io_.err, invocation.Has("yes")),
       programDir(invocation.ProgramDir()),
-      userDataFolder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString()),
+      userDataFolder(
+          QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString()),
       errorLog(invocation.Has("debug"), programDir, userDataFolder),
       host{prompts, store, errorLog, clock, 0} {
   document.flags.debugMode = invocation.Has("debug");
