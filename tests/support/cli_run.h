@@ -29,13 +29,15 @@ inline std::string ReadFileBytes(const std::string& path) {
 }
 
 // `args` are passed as they are (each quoted); the program folder is the build's bin
-// folder. Settings and data of the run live in a folder of their own, removed afterwards.
-inline CliRun RunKolprogCli(const std::vector<std::string>& args) {
+// folder unless another is given. Settings and data of the run live in a folder of their
+// own, removed afterwards.
+inline CliRun RunKolprogCli(const std::vector<std::string>& args,
+                            const std::string& programDir = BinDir()) {
   TempDir home;
   std::string command = "XDG_CONFIG_HOME='" + home.File("config") + "' XDG_DATA_HOME='" +
                         home.File("data") + "' '" + BinDir() + "/kolprog-cli'";
   for (const std::string& arg : args) command += " '" + arg + "'";
-  command += " --program-dir '" + BinDir() + "' >'" + home.File("stdout") + "' 2>'" +
+  command += " --program-dir '" + programDir + "' >'" + home.File("stdout") + "' 2>'" +
              home.File("stderr") + "'";
   const int status = std::system(command.c_str());
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFileBytes(home.File("stdout")),

@@ -1,0 +1,112 @@
+// `kolprog-cli convert` with settings files (.dat) on either side, the start-up it runs
+// first (model list, destination) and the error log of --debug.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "support/cli_run.h"
+#include "support/temp_dir.h"
+#include "support/test_paths.h"
+
+namespace kol {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SettingsCli : public ::testing::Test {
+ protected:
+  std::string Path(const std::string& name) const { return dir_.File(name); }
+  void Write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(Path(name), std::ios::binary) << bytes;
+  }
+  std::string Read(const std::string& name) const { return test::ReadFileBytes(Path(name)); }
+  // A program folder of its own with the model list and the USA destination.
+  std::string ProgramFolder() const {
+    const std::string folder = Path("program");
+    fs::create_directories(folder);
+    for (const char* name : {"global.ini", "USA_0CE4.ini"}) {
+      fs::copy_file(test::BinDir() + "/" + name, folder + "/" + name);
+    }
+    return folder;
+  }
+
+  test::TempDir dir_;
+};
+
+TEST_F(SettingsCli, ConvertsBetweenImagesAndSettingsFilesInEveryDirection) {
+  fs::copy_file(test::BinDir() + "/CAN_0CE4.ini", Path("in.hex"));
+  for (const auto& [in, out] : {std::pair{"in.hex", "a.dat"}, {"a.dat", "b.hex"}, {"in.hex", "c.hex"},
+                                {"a.dat", "d.dat"}}) {
+    const test::CliRun run = test::RunKolprogCli({"convert", Path(in), Path(out)});
+    ASSERT_EQ(run.exitCode, 0) << in << " -> " << out << ": " << run.err;
+    EXPECT_EQ(run.err, "");
+  }
+  EXPECT_EQ(Read("a.dat").rfind("[MAIN]\r\nMODEL=#LZ3300T\r\nTYPE=#KOL\r\nVERSION=#1.00\r\n", 0), 0u);
+  EXPECT_EQ(Read("b.hex"), Read("c.hex"));
+  EXPECT_EQ(Read("d.dat"), Read("a.dat"));
+}
+
+TEST_F(SettingsCli, ASettingsFileStartsFromTheChosenDestination) {
+  Write("min.dat", "[MAIN]\nMODELTYPE=1\n");
+  for (const auto& [destination, group] : {std::pair{"", 0}, {"intl", 1}, {"CAN", 2}}) {
+    std::vector<std::string> args = {"convert", Path("min.dat"), Path("out.hex")};
+    if (*destination != '\0') args.insert(args.begin() + 1, {"--destination", destination});
+    const test::CliRun run = test::RunKolprogCli(args);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(Read("out.hex").at(0x0006), group) << destination;  // the operating group
+  }
+}
+
+struct FailureCase {
+  const char* name;
+  std::vector<std::string> options;
+  const char* input;  // the .dat file's text; null: none
+  const char* out;
+  bool emptyProgramFolder;
+  const char* message;
+};
+
+TEST_F(SettingsCli, FailuresPrintTheProgramsMessageAndLeaveNoFile) {
+  const FailureCase cases[] = {
+      {"another model type", {}, "[MAIN]\r\nMODELTYPE=2\r\n", "out.dat", false, "ModelType Error !!"},
+      {"no model section", {}, "[Common Setup]\r\nSCAN=1\r\n", "out.hex", false, "ModelType Error !!"},
+      {"a missing file", {}, nullptr, "out.hex", false, "FileRead Error!!"},
+      {"an unwritable output", {}, "[MAIN]\r\nMODELTYPE=1\r\n", "none/out.dat", false,
+       "FileSave Error!!"},
+      {"an unknown destination", {"--destination", "mars"}, "[MAIN]\r\nMODELTYPE=1\r\n", "out.dat",
+       false, "IniFileRead Error!!"},
+      {"no model list", {}, "[MAIN]\r\nMODELTYPE=1\r\n", "out.dat", true, "Unknown model!!"},
+  };
+  for (const FailureCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove_all(dir_.path());
+    fs::create_directories(dir_.path() / "empty");
+    if (c.input != nullptr) Write("in.dat", c.input);
+    std::vector<std::string> args = {"convert", Path("in.dat"), Path(c.out)};
+    args.insert(args.begin() + 1, c.options.begin(), c.options.end());
+    const test::CliRun run =
+        test::RunKolprogCli(args, c.emptyProgramFolder ? Path("empty") : test::BinDir());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, std::string(c.message) + "\n");
+    EXPECT_FALSE(fs::exists(Path(c.out)));
+  }
+}
+
+TEST_F(SettingsCli, DebugModeLogsFailuresInTheProgramFolder) {
+  const std::string folder = ProgramFolder();
+  const std::vector<std::string> args = {"convert", Path("missing.dat"), Path("out.dat")};
+  EXPECT_EQ(test::RunKolprogCli(args, folder).exitCode, 1);
+  EXPECT_FALSE(fs::exists(folder + "/err.log"));
+
+  std::vector<std::string> debug = args;
+  debug.push_back("--debug");
+  EXPECT_EQ(test::RunKolprogCli(debug, folder).exitCode, 1);
+  const std::string log = test::ReadFileBytes(folder + "/err.log");
+  EXPECT_TRUE(log.ends_with(":frmMain.FileRead2 -> 2No such file or directory\r\n")) << log;
+  EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1);
+}
+
+}  // namespace
+}  // namespace kol
