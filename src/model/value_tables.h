@@ -25,8 +25,10 @@ const std::array<ChannelTableEntry, kChannelTableSize>& ChannelTable();
 int ChannelPosition(std::string_view numberText);
 
 // Default plan of a channel group (kGroup1 USA, kGroup2 International, kGroup3 Canada):
-// sizes `plan` to 240 records and applies the group's defaults. Fields the image holds
-// and the plan does not list keep their values, as the radio's own builder does.
+// sizes `plan` to 240 records, disables them all and enables the group's channels with
+// their usage, receive-only, duplex and low-power defaults. What the plan does not fix
+// (scan memory, power-up, and duplex, low power and usage of unlisted channels) keeps its
+// value: decoding fills it in.
 void BuildChannelPlan(int group, ChannelPlan& plan);
 
 struct WeatherTableEntry {
