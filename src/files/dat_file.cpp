@@ -6,7 +6,6 @@
 #include "files/ini_file.h"
 #include "files/section_table.h"
 #include "files/startup.h"
-#include "files/system_error_text.h"
 #include "model/number_text.h"
 
 namespace kol {
@@ -26,9 +25,7 @@ bool SaveFileAs(const std::string& path, Document& document, FileHost& host) {
   if (!WriteFileAtomically(path, FormatSettingsText(document.model, document.profile), nullptr,
                            &errorNumber)) {
     document.flags.errorFlag = true;
-    host.log.Write("frmMain.SaveFileAs", SystemErrorText(errorNumber));
-    host.Tell(document.profile.WindowTitle(), "FileSave Error!!", MessageIcon::kExclamation);
-    document.flags.cancelFlag = true;
+    ReportFileFailure("frmMain.SaveFileAs", errorNumber, "FileSave Error!!", document, host);
     return false;
   }
   host.Pause();
@@ -46,9 +43,7 @@ bool FileRead2(const std::string& path, Document& document, FileHost& host) {
   const std::optional<std::string> text = ReadWholeFile(path, &errorNumber);
   if (!text) {
     document.flags.errorFlag = true;
-    host.log.Write("frmMain.FileRead2", SystemErrorText(errorNumber));
-    host.Tell(document.profile.WindowTitle(), "FileRead Error!!", MessageIcon::kExclamation);
-    document.flags.cancelFlag = true;
+    ReportFileFailure("frmMain.FileRead2", errorNumber, "FileRead Error!!", document, host);
     return false;
   }
   if (!ModelTypeMatches(*text, document.profile)) {

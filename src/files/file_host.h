@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "files/error_log.h"
 #include "files/settings_store.h"
@@ -28,6 +29,11 @@ struct FileHost {
         {std::move(title), std::move(text), icon, MessageButtons::kOk, MessageButton::kOk});
   }
 };
+
+// A file that could not be read or written: the error-log line for `procedure`, the
+// program's message (`text`, under the window title) and the cancel flag.
+void ReportFileFailure(std::string_view procedure, int errorNumber, std::string text,
+                       Document& document, FileHost& host);
 
 // Holds the update lock for its lifetime and then puts back what it was, so that nested
 // operations (a reset inside an open) leave the outer one's lock in place.

@@ -1,7 +1,6 @@
 #include "files/hex_file.h"
 
 #include "files/image_file.h"
-#include "files/system_error_text.h"
 #include "model/image_codec.h"
 
 namespace kol {
@@ -12,18 +11,16 @@ constexpr char kReadFromRadioTitle[] = "Read from Radio";
 // Shows why an image file was refused and sets the flags that say so.
 void ReportRefusal(const ImageFileResult& result, Document& document, FileHost& host) {
   document.flags.errorFlag = true;
-  const std::string title = document.profile.WindowTitle();
   switch (result.status) {
     case ImageFileStatus::kBadLength:
-      host.Tell(title, "bad file!!", MessageIcon::kCritical);
+      host.Tell(document.profile.WindowTitle(), "bad file!!", MessageIcon::kCritical);
       return;
     case ImageFileStatus::kWrongModel:
       host.Tell(kReadFromRadioTitle, "ModelType Error !!", MessageIcon::kCritical);
       return;
     case ImageFileStatus::kIoError:
-      host.log.Write("frmMain.ReadHexFileAs", SystemErrorText(result.errorNumber));
-      host.Tell(title, "FileRead Error!!", MessageIcon::kExclamation);
-      document.flags.cancelFlag = true;
+      ReportFileFailure("frmMain.ReadHexFileAs", result.errorNumber, "FileRead Error!!", document,
+                        host);
       return;
     case ImageFileStatus::kOk:
       return;
@@ -36,9 +33,8 @@ bool SaveHexFileAs(const std::string& path, Document& document, FileHost& host) 
   UpdateLockScope lock(document.flags);
   const ImageFileResult result = SaveImageBytes(path, document.image);
   if (!result.Ok()) {
-    host.log.Write("frmMain.SaveHexFileAs", SystemErrorText(result.errorNumber));
-    host.Tell(document.profile.WindowTitle(), "FileSave Error!!", MessageIcon::kExclamation);
-    document.flags.cancelFlag = true;
+    ReportFileFailure("frmMain.SaveHexFileAs", result.errorNumber, "FileSave Error!!", document,
+                      host);
     return false;
   }
   host.Pause();

@@ -1,0 +1,14 @@
+#include "files/file_host.h"
+
+#include "files/system_error_text.h"
+
+namespace kol {
+
+void ReportFileFailure(std::string_view procedure, int errorNumber, std::string text,
+                       Document& document, FileHost& host) {
+  host.log.Write(procedure, SystemErrorText(errorNumber));
+  host.Tell(document.profile.WindowTitle(), std::move(text), MessageIcon::kExclamation);
+  document.flags.cancelFlag = true;
+}
+
+}  // namespace kol
