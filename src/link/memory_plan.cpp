@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <span>
 
 namespace kol::memory_plan {
 namespace {
@@ -47,6 +46,20 @@ bool IsProgrammed(int index) {
     case ProgramStep::kSkip: break;
   }
   return false;
+}
+
+std::optional<int> FirstProgrammedDifference(std::span<const std::uint8_t> a,
+                                             std::span<const std::uint8_t> b) {
+  // The product code is the radio's own whatever the image holds there; the read-back's
+  // product check has looked at it already.
+  const auto isProductCode = [](int i) {
+    return i >= image_map::kProductCode && i < image_map::kProductCode + image_map::kProductCodeLength;
+  };
+  const int size = static_cast<int>(std::min(a.size(), b.size()));
+  for (int i = 0; i < size; ++i) {
+    if (IsProgrammed(i) && !isProductCode(i) && a[i] != b[i]) return i;
+  }
+  return std::nullopt;
 }
 
 bool IsCopiedAfterRead(int index) { return !InAny(kNotCopied, index); }

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <span>
 
 #include "model/image_map.h"
 
@@ -26,6 +28,10 @@ inline constexpr int kFirstSingleByte = 0x0002;
 
 // True for image bytes a programming run writes.
 bool IsProgrammed(int index);
+
+// The first programmed address at which the two images differ, the product code aside.
+std::optional<int> FirstProgrammedDifference(std::span<const std::uint8_t> a,
+                                             std::span<const std::uint8_t> b);
 
 // True for the image bytes a completed read copies from the radio into the image.
 bool IsCopiedAfterRead(int index);

@@ -70,7 +70,7 @@ class RadioSimulator {
   static constexpr std::int64_t kLateCrDelayNs = 1'500'000'000;
 
   // The memory is padded or cut to 8 KiB; the radio's identity (model identifier 3300 at
-  // both ends, product code) is stamped into it.
+  // both ends, product code) is stamped into it. Writes leave the product code alone.
   explicit RadioSimulator(SimulatorOptions options = {},
                           std::vector<std::uint8_t> memory = std::vector<std::uint8_t>(kMemorySize, 0xFF));
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace kol::memory_plan {
 namespace {
 
@@ -62,6 +64,18 @@ TEST(MemoryPlanTest, Progress) {
     EXPECT_EQ(ClearProgress(c.address, kUpperBound), c.clear) << c.address;
   }
   EXPECT_EQ(TransferProgress(0x7FF0, 32767), 30);
+}
+
+TEST(MemoryPlanTest, FirstProgrammedDifference) {
+  std::vector<std::uint8_t> a(8192, 0xFF);
+  std::vector<std::uint8_t> b = a;
+  for (int unprogrammed : {0x0000, 0x0001, 0x0020, 0x0026, 0x0040, 0x0090, 0x0C40, 0x1FFF}) {
+    b[unprogrammed] = 0;
+  }
+  EXPECT_EQ(FirstProgrammedDifference(a, b), std::nullopt);
+  b[0x0C3F] = 0;
+  b[0x0027] = 0;
+  EXPECT_EQ(FirstProgrammedDifference(a, b), 0x0027);
 }
 
 }  // namespace

@@ -1,0 +1,86 @@
+// `program IN`: programs the radio from a document, after an optional backup read, and
+// reads the programmed memory back to compare it unless told not to.
+#include <iomanip>
+#include <ostream>
+
+#include "app/cli/commands.h"
+#include "app/cli/link_command.h"
+#include "link/frame.h"
+#include "link/memory_plan.h"
+
+namespace kol::cli {
+namespace {
+
+constexpr OptionSpec kProgramOptions[] = {
+    kPortOption,
+    kYesOption,
+    kTraceOption,
+    {"backup", "FILE", "first read the radio and save its memory as it was to FILE (.hex)"},
+    {"no-verify", "", "do not read the programmed memory back (saves about half the time)"},
+};
+
+int Verify(LinkRun& link, Session& session) {
+  Io& io = session.io;
+  io.err << "Verifying...\n";
+  std::vector<std::uint8_t> readBack;
+  if (!link.ReadRadio(readBack)) {
+    io.err << "kolprog-cli: the programmed memory could not be read back\n";
+    return link.FailureExit();
+  }
+  const RadioImage& image = session.document.image;
+  const std::optional<int> difference =
+      memory_plan::FirstProgrammedDifference(image.Bytes(), readBack);
+  if (!difference) {
+    io.err << "verified\n";
+    return kExitOk;
+  }
+  const auto at = static_cast<std::size_t>(*difference);
+  io.err << "verify failed at 0x" << HexAddress(*difference) << ": the radio holds 0x"
+         << HexLength(readBack[at]) << ", the image 0x" << HexLength(image[at]) << '\n';
+  return kExitFailure;
+}
+
+// Reads the radio as it is and saves the bytes to FILE and to the backups folder.
+bool BackUp(LinkRun& link, Session& session, const std::string& path) {
+  std::vector<std::uint8_t> before;
+  if (!link.ReadRadio(before)) return false;
+  const std::string kept = KeepBackup(session, before);
+  if (!kept.empty()) session.io.err << "Backup of the radio's memory: " << kept << '\n';
+  return WriteImageBytes(path, before, session.io);
+}
+
+int RunProgram(const Invocation& invocation, Io& io) {
+  const std::string& in = invocation.args[0];
+  const DocumentFormat* format = ReadableFormat(in, io);
+  if (format == nullptr) return kExitUsage;
+  const std::optional<std::string> backup = invocation.Value("backup");
+  const DocumentFormat* backupFormat = backup ? FormatOf(*backup) : nullptr;
+  if (backup && (backupFormat == nullptr || backupFormat->extension != ".hex")) {
+    io.err << "kolprog-cli: --backup takes a raw image file name ending in .hex\n";
+    return kExitUsage;
+  }
+  Session session(invocation, io);
+  if (!session.Ready() || !format->load(session, in)) return kExitFailure;
+  LinkRun link(session, invocation);
+  if (!link.Usable()) return link.RefusalExit();
+  if (backup && !BackUp(link, session, *backup)) return link.FailureExit();
+  if (!link.Run(Operation::kProgram)) return link.FailureExit();
+  return invocation.Has("no-verify") ? kExitOk : Verify(link, session);
+}
+
+}  // namespace
+
+const CommandSpec kProgramCommand{
+    "program",
+    "IN",
+    "program the radio from IN (.dat or .hex), then read it back and compare",
+    "IN is encoded and prepared as for any programming run. Afterwards the programmed\n"
+    "memory is read back and compared: the command prints \"verified\", or the first\n"
+    "address that differs and fails. The radio must be in PC control mode, as for read.",
+    1,
+    1,
+    kProgramOptions,
+    RunProgram,
+};
+
+}  // namespace kol::cli

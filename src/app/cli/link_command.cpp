@@ -1,0 +1,192 @@
+#include "app/cli/link_command.h"
+
+#include <unistd.h>
+
+#include <QDateTime>
+
+#include <charconv>
+#include <filesystem>
+#include <iostream>
+
+#include "files/app_settings.h"
+#include "files/atomic_file.h"
+
+namespace kol::cli {
+namespace {
+
+// A radio that asks the same question this often is not going to change its mind; even
+// with --yes the next answer is Cancel, so that an unattended run cannot loop for ever.
+constexpr int kMostAnswersPerQuestion = 20;
+constexpr int kLowestPort = 1;
+constexpr int kHighestPort = 4;
+
+std::optional<int> PortNumber(const std::string& text) {
+  int number = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), number);
+  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return number;
+}
+
+}  // namespace
+
+CliLinkHost::CliLinkHost(std::ostream& err, Prompts& prompts, AppFlags& flags,
+                         const std::atomic<bool>& interrupted)
+    : err_(err),
+      prompts_(prompts),
+      flags_(flags),
+      interrupted_(interrupted),
+      terminal_(&err == &std::cerr && isatty(STDERR_FILENO) != 0) {}
+
+MessageButton CliLinkHost::Show(const Message& message) {
+  EndLine();
+  if (message.buttons != MessageButtons::kOk &&
+      ++questionsAsked_[message.text] > kMostAnswersPerQuestion) {
+    err_ << message.text << " -> Cancel (asked " << kMostAnswersPerQuestion << " times)\n";
+    return MessageButton::kCancel;
+  }
+  return prompts_.Show(message);
+}
+
+void CliLinkHost::ProcessEvents() {
+  if (interrupted_.load()) flags_.cancelFlag = true;
+}
+
+void CliLinkHost::ShowStatus(const std::string& text) {
+  if (text.empty()) return;
+  EndLine();
+  err_ << text << '\n';
+}
+
+// On a terminal one line counts up; elsewhere (a log, a pipe) a line per ten per cent. A
+// bar that goes back (the reset after a walk, or a new walk) is not shown going back.
+void CliLinkHost::ShowProgress(int percent) {
+  const int previous = barPercent_;
+  barPercent_ = percent;
+  if (percent < previous) {
+    printedTens_ = percent / 10;
+    return;
+  }
+  if (terminal_) {
+    if (percent == previous) return;
+    err_ << "\r" << percent << "%" << std::flush;
+    lineOpen_ = true;
+  } else if (percent / 10 > printedTens_) {
+    err_ << percent << "%\n";
+    printedTens_ = percent / 10;
+  }
+}
+
+void CliLinkHost::EndLine() {
+  if (!lineOpen_) return;
+  err_ << '\n';
+  lineOpen_ = false;
+}
+
+LinkRun::LinkRun(Session& session, const Invocation& invocation) : session_(session) {
+  Io& io = session.io;
+  context_.portNumber = static_cast<std::int16_t>(
+      ReadIntSetting(session.store, kComNumSetting).value_or(kLowestPort));
+  if (const std::optional<std::string> port = invocation.Value("port")) {
+    const std::optional<int> number = PortNumber(*port);
+    if (number && (*number < kLowestPort || *number > kHighestPort)) {
+      io.err << "kolprog-cli: --port takes 1-4 or a device path, not '" << *port << "'\n";
+      usable_ = false;
+      refusalExit_ = kExitUsage;
+      return;
+    }
+    if (number) {
+      context_.portNumber = static_cast<std::int16_t>(*number);
+    } else {
+      context_.devicePath = *port;
+    }
+  }
+  SerialPort* port = &qtPort_;
+  if (const std::optional<std::string> trace = invocation.Value("trace")) {
+    traceFile_.open(*trace, std::ios::out | std::ios::trunc);
+    if (!traceFile_) {
+      io.err << "kolprog-cli: cannot write the trace file '" << *trace << "'\n";
+      usable_ = false;
+      refusalExit_ = kExitFailure;
+      return;
+    }
+    tracing_ = std::make_unique<TracingSerialPort>(qtPort_, session.clock, traceFile_);
+    port = tracing_.get();
+  }
+  Document& document = session.document;
+  host_ = std::make_unique<CliLinkHost>(io.err, session.prompts, document.flags,
+                                        InterruptGuard::Flag());
+  operations_ = std::make_unique<TransferOperations>(
+      LinkServices{*port, session.clock, *host_, session.errorLog}, context_, document);
+}
+
+bool LinkRun::Run(Operation operation) {
+  context_.operation = operation;
+  context_.completed = false;
+  operations_->Start();
+  host_->EndLine();
+  ExplainPortFailure();
+  return context_.completed && !Interrupted();
+}
+
+bool LinkRun::ReadRadio(std::vector<std::uint8_t>& buffer) {
+  context_.operation = Operation::kRead;
+  const bool read = operations_->ReadRadio(buffer);
+  host_->EndLine();
+  ExplainPortFailure();
+  return read && !Interrupted();
+}
+
+int LinkRun::FailureExit() const {
+  if (!Interrupted()) return kExitFailure;
+  session_.io.err << "kolprog-cli: cancelled\n";
+  return kExitCancelled;
+}
+
+// The link only says "port inicialize error!!"; the command line adds the system's reason
+// and the ports that are there.
+void LinkRun::ExplainPortFailure() {
+  const PortError error = qtPort_.LastError();
+  if (error.description.empty()) return;
+  std::ostream& err = session_.io.err;
+  err << "kolprog-cli: cannot open "
+      << (context_.devicePath.empty() ? DeviceForPortNumber(context_.portNumber)
+                                      : context_.devicePath)
+      << ": " << error.description << '\n';
+  const std::vector<PortInfo> ports = ListSerialPorts();
+  err << (ports.empty() ? "No serial ports found.\n" : "Serial ports present:\n");
+  for (const PortInfo& port : ports) err << "  " << port.name << "  " << port.description << '\n';
+}
+
+const DocumentFormat* ReadableFormat(const std::string& path, Io& io) {
+  const DocumentFormat* format = FormatOf(path);
+  if (format != nullptr && format->load != nullptr) return format;
+  io.err << "kolprog-cli: cannot read '" << path << "' (readable: " << ReadableExtensions() << ")\n";
+  return nullptr;
+}
+
+const DocumentFormat* WritableFormat(const std::string& path, Io& io) {
+  const DocumentFormat* format = FormatOf(path);
+  if (format != nullptr && format->save != nullptr) return format;
+  io.err << "kolprog-cli: cannot write '" << path << "' (writable: " << WritableExtensions() << ")\n";
+  return nullptr;
+}
+
+std::string KeepBackup(const Session& session, const std::vector<std::uint8_t>& bytes) {
+  const std::filesystem::path folder = std::filesystem::path(session.userDataFolder) / "backups";
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  const std::string name =
+      QDateTime::currentDateTime().toString("yyyy-MM-dd_HH-mm-ss-zzz").toStdString() + ".hex";
+  const std::string path = (folder / name).string();
+  return WriteImageBytes(path, bytes, session.io) ? path : std::string();
+}
+
+bool WriteImageBytes(const std::string& path, const std::vector<std::uint8_t>& bytes, Io& io) {
+  std::string error;
+  const std::string_view data(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  if (WriteFileAtomically(path, data, &error)) return true;
+  io.err << "kolprog-cli: cannot write '" << path << "': " << error << '\n';
+  return false;
+}
+
+}  // namespace kol::cli

@@ -1,0 +1,105 @@
+// What read, program and clear share: the --port, --yes and --trace options, the host
+// that turns progress into stderr lines and Ctrl+C into a cancel, backups and exit codes.
+#pragma once
+
+#include <atomic>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/cli/document_io.h"
+#include "app/cli/interrupt.h"
+#include "app/cli/session.h"
+#include "link/link_host.h"
+#include "link/qt_serial_port.h"
+#include "link/tracing_serial_port.h"
+#include "link/transfer_operations.h"
+
+namespace kol::cli {
+
+inline constexpr OptionSpec kPortOption{
+    "port", "DEV", "serial port: 1-4 or a device path such as /dev/ttyUSB0 (default: the "
+                   "stored port, else 1)"};
+inline constexpr OptionSpec kYesOption{
+    "yes", "", "answer the radio's questions Retry / OK (default: Cancel)"};
+inline constexpr OptionSpec kTraceOption{
+    "trace", "FILE", "write every byte sent and received, with time stamps, to FILE"};
+
+// Progress, progress texts and messages as lines on stderr; Ctrl+C sets the cancel flag
+// the next time events run, as the dialog's Cancel button does.
+class CliLinkHost final : public LinkHost {
+ public:
+  CliLinkHost(std::ostream& err, Prompts& prompts, AppFlags& flags,
+              const std::atomic<bool>& interrupted);
+  ~CliLinkHost() override { EndLine(); }
+
+  MessageButton Show(const Message& message) override;
+  void ProcessEvents() override;
+  void ShowStatus(const std::string& text) override;
+  void ShowProgress(int percent) override;
+  void SetBusy(bool) override {}
+  // Ends a progress line that is still open.
+  void EndLine();
+
+ private:
+  std::ostream& err_;
+  Prompts& prompts_;
+  AppFlags& flags_;
+  const std::atomic<bool>& interrupted_;
+  bool terminal_;
+  bool lineOpen_ = false;
+  int barPercent_ = -1;
+  int printedTens_ = -1;
+  std::map<std::string, int> questionsAsked_;
+};
+
+// One command's conversation with the radio.
+class LinkRun {
+ public:
+  // Reads --port and --trace. After a usage or file message Usable() is false and
+  // RefusalExit() is the exit code.
+  LinkRun(Session& session, const Invocation& invocation);
+  bool Usable() const { return usable_; }
+  int RefusalExit() const { return refusalExit_; }
+
+  // One press of the dialog's OK for `operation`; true when it completed.
+  bool Run(Operation operation);
+  // Link set-up, the checks and a full read, the document left as it is.
+  bool ReadRadio(std::vector<std::uint8_t>& buffer);
+  const std::vector<std::uint8_t>& ReceivedImage() const { return operations_->ReceivedImage(); }
+
+  bool Interrupted() const { return interrupt_.Interrupted(); }
+  // The exit code of a run that did not complete: cancelled or failed.
+  int FailureExit() const;
+
+ private:
+  void ExplainPortFailure();
+
+  Session& session_;
+  bool usable_ = true;
+  int refusalExit_ = kExitOk;
+  InterruptGuard interrupt_;
+  QtSerialPort qtPort_;
+  std::ofstream traceFile_;
+  std::unique_ptr<TracingSerialPort> tracing_;
+  std::unique_ptr<CliLinkHost> host_;
+  TransferContext context_;
+  std::unique_ptr<TransferOperations> operations_;
+};
+
+// The format of a file a command reads (or writes), or null after a usage message naming
+// the formats that can.
+const DocumentFormat* ReadableFormat(const std::string& path, Io& io);
+const DocumentFormat* WritableFormat(const std::string& path, Io& io);
+
+// Keeps the bytes read from a radio as backups/<date-time>.hex in the session's per-user
+// data folder; returns the file's path, or empty after a message on stderr.
+std::string KeepBackup(const Session& session, const std::vector<std::uint8_t>& bytes);
+
+// Writes raw image bytes to `path` as a whole or not at all; false after a message.
+bool WriteImageBytes(const std::string& path, const std::vector<std::uint8_t>& bytes, Io& io);
+
+}  // namespace kol::cli

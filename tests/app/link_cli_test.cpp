@@ -1,0 +1,110 @@
+// The link end to end: `kolprog-cli simulate` plays the radio on a pseudo-terminal, and
+// `read` and `program` (with its read-back) talk to it through the Qt serial port.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "link/memory_plan.h"
+#include "support/cli_run.h"
+#include "support/temp_dir.h"
+#include "support/test_paths.h"
+
+namespace kol {
+namespace {
+
+namespace fs = std::filesystem;
+
+// `kolprog-cli simulate` in the background, as long as the object lives.
+class Simulator {
+ public:
+  Simulator(const test::TempDir& dir, const std::string& link, const std::string& save) {
+    pid_ = fork();
+    if (pid_ == 0) {
+      setenv("XDG_CONFIG_HOME", dir.File("sim-config").c_str(), 1);
+      setenv("XDG_DATA_HOME", dir.File("sim-data").c_str(), 1);
+      freopen(dir.File("sim-out").c_str(), "w", stdout);
+      freopen(dir.File("sim-err").c_str(), "w", stderr);
+      const std::string program = test::BinDir() + "/kolprog-cli";
+      execl(program.c_str(), program.c_str(), "simulate", "--link", link.c_str(), "--save",
+            save.c_str(), "--baud", "0", "--program-dir", test::BinDir().c_str(), nullptr);
+      _exit(127);
+    }
+    // Starting a process takes real time; this waits for it, not for a time-out of the code.
+    for (int i = 0; i < 500 && !fs::is_symlink(link); ++i) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+  }
+  ~Simulator() { Stop(); }
+
+  // Interrupts the simulator as Ctrl+C does; returns its exit status.
+  int Stop() {
+    if (pid_ <= 0) return status_;
+    kill(pid_, SIGINT);
+    int status = 0;
+    waitpid(pid_, &status, 0);
+    pid_ = -1;
+    status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return status_;
+  }
+
+ private:
+  pid_t pid_ = -1;
+  int status_ = -1;
+};
+
+TEST(LinkCli, ReadAndProgramWithVerifyOverAPseudoTerminal) {
+  test::TempDir dir;
+  const std::string link = dir.File("radio");
+  const std::string saved = dir.File("radio.hex");
+  Simulator simulator(dir, link, saved);
+  ASSERT_TRUE(fs::is_symlink(link)) << test::ReadFileBytes(dir.File("sim-err"));
+
+  const test::CliRun read = test::RunKolprogCli({"read", "--port", link, dir.File("read.hex")});
+  ASSERT_EQ(read.exitCode, 0) << read.err;
+  EXPECT_NE(read.err.find("Complete!!\n"), std::string::npos) << read.err;
+  EXPECT_NE(read.err.find("backups/"), std::string::npos) << read.err;
+  const std::string image = test::ReadFileBytes(dir.File("read.hex"));
+  ASSERT_EQ(image.size(), 8192u);
+  EXPECT_EQ(image.substr(0x20, 7), std::string("QT512N\xFF", 7));
+
+  // A destination image differs from the simulator's blank memory almost everywhere.
+  const std::string in = dir.File("in.hex");
+  fs::copy_file(test::BinDir() + "/INTL_0CE4.ini", in);
+  const test::CliRun program = test::RunKolprogCli({"program", "--port", link, in});
+  ASSERT_EQ(program.exitCode, 0) << program.err;
+  EXPECT_NE(program.err.find("Complete!!\nVerifying...\n"), std::string::npos) << program.err;
+  EXPECT_EQ(program.err.substr(program.err.size() - 9), "verified\n");
+
+  ASSERT_EQ(simulator.Stop(), 0);
+  EXPECT_FALSE(fs::exists(link));
+  // The radio holds what programming sends: the image encoded and prepared, as convert
+  // writes it.
+  const test::CliRun convert = test::RunKolprogCli({"convert", in, dir.File("sent.hex")});
+  ASSERT_EQ(convert.exitCode, 0) << convert.err;
+  const std::string sent = test::ReadFileBytes(dir.File("sent.hex"));
+  const std::string radio = test::ReadFileBytes(saved);
+  ASSERT_EQ(radio.size(), 8192u);
+  const auto bytes = [](const std::string& s) {
+    return std::span(reinterpret_cast<const std::uint8_t*>(s.data()), s.size());
+  };
+  EXPECT_EQ(memory_plan::FirstProgrammedDifference(bytes(sent), bytes(radio)), std::nullopt);
+  EXPECT_NE(memory_plan::FirstProgrammedDifference(bytes(sent), bytes(image)), std::nullopt);
+}
+
+TEST(LinkCli, PortThatCannotBeOpenedFailsWithTheSystemsReason) {
+  test::TempDir dir;
+  const test::CliRun run =
+      test::RunKolprogCli({"read", "--port", dir.File("no-such-device"), dir.File("out.hex")});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find("port inicialize error!!\n"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("No such file or directory"), std::string::npos) << run.err;
+  EXPECT_FALSE(fs::exists(dir.File("out.hex")));
+}
+
+}  // namespace
+}  // namespace kol
