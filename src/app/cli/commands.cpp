@@ -11,6 +11,10 @@ std::span<const CommandSpec* const> Commands() {
       // Commands are added here as they are built.
       &kConvertCommand,
       &kReportCommand,
+      &kReadCommand,
+      &kProgramCommand,
+      &kClearCommand,
+      &kSimulateCommand,
   };
   return kCommands;
 }

@@ -7,5 +7,9 @@ namespace kol::cli {
 
 extern const CommandSpec kConvertCommand;
 extern const CommandSpec kReportCommand;
+extern const CommandSpec kReadCommand;
+extern const CommandSpec kProgramCommand;
+extern const CommandSpec kClearCommand;
+extern const CommandSpec kSimulateCommand;
 
 }  // namespace kol::cli
