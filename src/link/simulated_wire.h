@@ -27,7 +27,6 @@ class SimulatedWire {
   // The PC's port closed: whatever was on its way to it is lost.
   void DropAll();
 
-  RadioSimulator& Radio() { return radio_; }
 
  private:
   struct Arrival {

@@ -286,19 +286,24 @@ TEST_P(ClearLogTest, ClearsTheAreaOnTheRadio) {
   }
 }
 
-TEST_P(ClearLogTest, FailureRestoresTheImage) {
+TEST_P(ClearLogTest, FailureOrCancelRestoresTheImage) {
   const LogCase& c = GetParam();
-  SimulatorOptions options;
-  options.silentFromBlock = 3 + 5;
-  LinkRig rig(options);
-  rig.context.operation = c.operation;
-  const std::vector<std::uint8_t> pattern = Pattern();
-  std::copy(pattern.begin(), pattern.end(), rig.document.image.Bytes().begin());
-  const RadioImage image = rig.document.image;
-  EXPECT_FALSE(rig.operations.Start());
-  EXPECT_EQ(ShownMessages(rig), (Shown{{"Program to Radio", "Communication Error!!"}}));
-  EXPECT_TRUE(rig.document.image == image);
-  EXPECT_FALSE(rig.context.completed);
+  for (const bool cancel : {false, true}) {
+    SimulatorOptions options;
+    if (!cancel) options.silentFromBlock = 3 + 5;
+    LinkRig rig(options);
+    rig.context.operation = c.operation;
+    if (cancel) rig.CancelWhen([&] { return rig.CountHead("#CEPWR") >= 5; });
+    const std::vector<std::uint8_t> pattern = Pattern();
+    std::copy(pattern.begin(), pattern.end(), rig.document.image.Bytes().begin());
+    const RadioImage image = rig.document.image;
+    EXPECT_FALSE(rig.operations.Start());
+    const Shown expected = cancel ? Shown{} : Shown{{"Program to Radio", "Communication Error!!"}};
+    EXPECT_EQ(ShownMessages(rig), expected);
+    EXPECT_TRUE(rig.document.image == image);
+    EXPECT_FALSE(rig.context.completed);
+    EXPECT_EQ(rig.CountHead("CAN"), 0);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Areas, ClearLogTest,
