@@ -27,7 +27,6 @@ class SimulatedWire {
   // The PC's port closed: whatever was on its way to it is lost.
   void DropAll();
 
-
  private:
   struct Arrival {
     std::int64_t atNs;
