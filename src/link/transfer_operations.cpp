@@ -120,6 +120,7 @@ void TransferOperations::Progress(int percent) {
 
 void TransferOperations::ReadStep() {
   Document& document = link_.Doc();
+  received_.clear();
   link_.Status("radio reading...");
   std::vector<std::uint8_t> buffer(document.image.Bytes().begin(), document.image.Bytes().end());
   ReadData(buffer);
