@@ -8,6 +8,7 @@ namespace kol::cli {
 namespace {
 
 struct PromptCase {
+  const char* name;
   MessageButtons buttons;
   bool answerYes;
   MessageButton expected;
@@ -29,16 +30,17 @@ TEST_P(CliPromptsTest, PrintsTheTextAndAnswersAsTheCommandLineChose) {
 INSTANTIATE_TEST_SUITE_P(
     Buttons, CliPromptsTest,
     ::testing::Values(
-        PromptCase{MessageButtons::kOk, false, MessageButton::kOk, "Radio is busy!!\n"},
-        PromptCase{MessageButtons::kOk, true, MessageButton::kOk, "Radio is busy!!\n"},
-        PromptCase{MessageButtons::kRetryCancel, true, MessageButton::kRetry,
+        PromptCase{"OkOnly", MessageButtons::kOk, false, MessageButton::kOk, "Radio is busy!!\n"},
+        PromptCase{"OkOnlyWithYes", MessageButtons::kOk, true, MessageButton::kOk, "Radio is busy!!\n"},
+        PromptCase{"RetryWithYes", MessageButtons::kRetryCancel, true, MessageButton::kRetry,
                    "Radio is busy!! -> Retry (--yes)\n"},
-        PromptCase{MessageButtons::kRetryCancel, false, MessageButton::kCancel,
+        PromptCase{"RetryWithoutYes", MessageButtons::kRetryCancel, false, MessageButton::kCancel,
                    "Radio is busy!! -> Cancel (give --yes to answer Retry)\n"},
-        PromptCase{MessageButtons::kOkCancel, true, MessageButton::kOk,
+        PromptCase{"OkCancelWithYes", MessageButtons::kOkCancel, true, MessageButton::kOk,
                    "Radio is busy!! -> OK (--yes)\n"},
-        PromptCase{MessageButtons::kYesNo, false, MessageButton::kNo,
-                   "Radio is busy!! -> No (give --yes to answer Yes)\n"}));
+        PromptCase{"YesNoWithoutYes", MessageButtons::kYesNo, false, MessageButton::kNo,
+                   "Radio is busy!! -> No (give --yes to answer Yes)\n"}),
+    [](const ::testing::TestParamInfo<PromptCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace kol::cli

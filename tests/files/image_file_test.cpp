@@ -64,7 +64,9 @@ TEST(ImageFile, LoadChecksLengthThenIdentifierAndKeepsTheImageOnRefusal) {
     const ImageFileResult result = LoadImageBytes(dir.File("in.hex"), profile, image);
     EXPECT_EQ(result.status, c.status);
     EXPECT_EQ(image == written, c.status == ImageFileStatus::kOk);
-    if (c.status != ImageFileStatus::kOk) EXPECT_EQ(image, RadioImage(100));
+    if (c.status != ImageFileStatus::kOk) {
+      EXPECT_EQ(image, RadioImage(100));
+    }
   }
 }
 

@@ -11,18 +11,10 @@ namespace {
 int RunConvert(const Invocation& invocation, Io& io) {
   const std::string& in = invocation.args[0];
   const std::string& out = invocation.args[1];
-  const DocumentFormat* inFormat = FormatOf(in);
-  if (inFormat == nullptr || inFormat->load == nullptr) {
-    io.err << "kolprog-cli: cannot read '" << in << "' (readable: " << ReadableExtensions()
-           << ")\n";
-    return kExitUsage;
-  }
-  const DocumentFormat* outFormat = FormatOf(out);
-  if (outFormat == nullptr || outFormat->save == nullptr) {
-    io.err << "kolprog-cli: cannot write '" << out << "' (writable: " << WritableExtensions()
-           << ")\n";
-    return kExitUsage;
-  }
+  const DocumentFormat* inFormat = ReadableFormat(in, io);
+  if (inFormat == nullptr) return kExitUsage;
+  const DocumentFormat* outFormat = WritableFormat(out, io);
+  if (outFormat == nullptr) return kExitUsage;
   Session session(invocation, io);
   if (!session.Ready()) return kExitFailure;
   if (!inFormat->load(session, in) || !outFormat->save(session, out)) return kExitFailure;

@@ -11,12 +11,8 @@ namespace {
 
 int RunReport(const Invocation& invocation, Io& io) {
   const std::string& in = invocation.args[0];
-  const DocumentFormat* format = FormatOf(in);
-  if (format == nullptr || format->load == nullptr) {
-    io.err << "kolprog-cli: cannot read '" << in << "' (readable: " << ReadableExtensions()
-           << ")\n";
-    return kExitUsage;
-  }
+  const DocumentFormat* format = ReadableFormat(in, io);
+  if (format == nullptr) return kExitUsage;
   Session session(invocation, io);
   if (!session.Ready() || !format->load(session, in)) return kExitFailure;
   io.out << ReportFileText(session.document) << std::flush;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <ostream>
 #include <vector>
 
 #include "app/cli/formats.h"
@@ -48,12 +49,20 @@ const DocumentFormat* FormatOf(std::string_view path) {
   return nullptr;
 }
 
-std::string ReadableExtensions() {
-  return ExtensionList([](const DocumentFormat& f) { return f.load != nullptr; });
+const DocumentFormat* ReadableFormat(const std::string& path, Io& io) {
+  const DocumentFormat* format = FormatOf(path);
+  if (format != nullptr && format->load != nullptr) return format;
+  io.err << "kolprog-cli: cannot read '" << path << "' (readable: "
+         << ExtensionList([](const DocumentFormat& f) { return f.load != nullptr; }) << ")\n";
+  return nullptr;
 }
 
-std::string WritableExtensions() {
-  return ExtensionList([](const DocumentFormat& f) { return f.save != nullptr; });
+const DocumentFormat* WritableFormat(const std::string& path, Io& io) {
+  const DocumentFormat* format = FormatOf(path);
+  if (format != nullptr && format->save != nullptr) return format;
+  io.err << "kolprog-cli: cannot write '" << path << "' (writable: "
+         << ExtensionList([](const DocumentFormat& f) { return f.save != nullptr; }) << ")\n";
+  return nullptr;
 }
 
 }  // namespace kol::cli

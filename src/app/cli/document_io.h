@@ -23,9 +23,9 @@ std::span<const DocumentFormat> DocumentFormats();
 // The format of a path by its extension (any letter case), or null.
 const DocumentFormat* FormatOf(std::string_view path);
 
-// "the .hex, .dat files" style list of the extensions that can be read or written, for
-// usage messages.
-std::string ReadableExtensions();
-std::string WritableExtensions();
+// The format to read `path` with (or write it with); null after telling the user on
+// stderr which extensions the tool can read (or write).
+const DocumentFormat* ReadableFormat(const std::string& path, Io& io);
+const DocumentFormat* WritableFormat(const std::string& path, Io& io);
 
 }  // namespace kol::cli

@@ -157,20 +157,6 @@ void LinkRun::ExplainPortFailure() {
   for (const PortInfo& port : ports) err << "  " << port.name << "  " << port.description << '\n';
 }
 
-const DocumentFormat* ReadableFormat(const std::string& path, Io& io) {
-  const DocumentFormat* format = FormatOf(path);
-  if (format != nullptr && format->load != nullptr) return format;
-  io.err << "kolprog-cli: cannot read '" << path << "' (readable: " << ReadableExtensions() << ")\n";
-  return nullptr;
-}
-
-const DocumentFormat* WritableFormat(const std::string& path, Io& io) {
-  const DocumentFormat* format = FormatOf(path);
-  if (format != nullptr && format->save != nullptr) return format;
-  io.err << "kolprog-cli: cannot write '" << path << "' (writable: " << WritableExtensions() << ")\n";
-  return nullptr;
-}
-
 std::string KeepBackup(const Session& session, const std::vector<std::uint8_t>& bytes) {
   const std::filesystem::path folder = std::filesystem::path(session.userDataFolder) / "backups";
   std::error_code ec;

@@ -90,11 +90,6 @@ class LinkRun {
   std::unique_ptr<TransferOperations> operations_;
 };
 
-// The format of a file a command reads (or writes), or null after a usage message naming
-// the formats that can.
-const DocumentFormat* ReadableFormat(const std::string& path, Io& io);
-const DocumentFormat* WritableFormat(const std::string& path, Io& io);
-
 // Keeps the bytes read from a radio as backups/<date-time>.hex in the session's per-user
 // data folder; returns the file's path, or empty after a message on stderr.
 std::string KeepBackup(const Session& session, const std::vector<std::uint8_t>& bytes);
