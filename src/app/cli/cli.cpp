@@ -30,12 +30,21 @@ const OptionSpec* FindOption(const CommandSpec& command, std::string_view name) 
   return nullptr;
 }
 
+// One line of a two-column list; a left column too wide for its place gets a line of its own.
+void PrintColumns(std::ostream& out, const std::string& left, std::string_view right,
+                  std::size_t column) {
+  if (left.size() < column) {
+    out << left << std::string(column - left.size(), ' ') << right << '\n';
+  } else {
+    out << left << '\n' << std::string(column, ' ') << right << '\n';
+  }
+}
+
 void PrintOptions(std::ostream& out, std::span<const OptionSpec> options) {
   for (const OptionSpec& option : options) {
     std::string left = "  --" + std::string(option.name);
     if (!option.valueName.empty()) left += " " + std::string(option.valueName);
-    out << left;
-    out << std::string(left.size() < 26 ? 26 - left.size() : 1, ' ') << option.help << '\n';
+    PrintColumns(out, left, option.help, 26);
   }
 }
 
@@ -44,9 +53,8 @@ void PrintUsage(std::ostream& out) {
          "Reads, edits and programs the LZ3300T marine VHF radio and its files.\n\n"
          "Commands:\n";
   for (const CommandSpec* command : Commands()) {
-    std::string left = "  " + std::string(command->name) + " " + std::string(command->synopsis);
-    out << left << std::string(left.size() < 40 ? 40 - left.size() : 1, ' ')
-        << command->summary << '\n';
+    PrintColumns(out, "  " + std::string(command->name) + " " + std::string(command->synopsis),
+                 command->summary, 24);
   }
   out << "\nOptions of every command:\n";
   PrintOptions(out, CommonOptions());
