@@ -10,6 +10,8 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <cmath>
+#include <string>
 
 namespace kol {
 namespace {
@@ -54,6 +56,16 @@ QFont FittingFont(const PrintedReport& report, QPagedPaintDevice& device) {
   return ReportFont(size);
 }
 
+// The part of `text` that fits in `room` device pixels. A text from a hand-edited file
+// may be of any length; cut to whole characters of the fixed-pitch font, it never runs
+// into the next column or off the paper.
+QString FittedText(const std::string& text, double room, const QFontMetricsF& metrics) {
+  const double pitch = metrics.horizontalAdvance(QLatin1Char('M'));
+  const double fitting = pitch > 0 ? std::floor(std::max(room, 0.0) / pitch) : 0;
+  const std::size_t length = std::min(text.size(), static_cast<std::size_t>(fitting));
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(length));
+}
+
 }  // namespace
 
 bool RenderPrintedReport(const PrintedReport& report, QPagedPaintDevice& device) {
@@ -65,6 +77,7 @@ bool RenderPrintedReport(const PrintedReport& report, QPagedPaintDevice& device)
   const double pxPerMmX = device.logicalDpiX() / kMmPerInch;
   const double pxPerMmY = device.logicalDpiY() / kMmPerInch;
   const double bottom = device.height();
+  const double blank = metrics.horizontalAdvance(QLatin1Char(' '));
 
   bool ok = true;
   for (std::size_t p = 0; p < report.pages.size() && ok; ++p) {
@@ -76,9 +89,14 @@ bool RenderPrintedReport(const PrintedReport& report, QPagedPaintDevice& device)
         ok = ok && device.newPage();
         top = 0;
       }
-      for (const PlacedText& text : line) {
-        const double x = (kPrintMarginMm + text.offsetMm) * pxPerMmX;
-        painter.drawText(QPointF(x, top + metrics.ascent()), QString::fromLatin1(text.text));
+      // The texts of a line come from left to right; each keeps a blank before the next.
+      for (std::size_t t = 0; t < line.size(); ++t) {
+        const double x = (kPrintMarginMm + line[t].offsetMm) * pxPerMmX;
+        const double end = t + 1 < line.size()
+                               ? (kPrintMarginMm + line[t + 1].offsetMm) * pxPerMmX - blank
+                               : device.width();
+        painter.drawText(QPointF(x, top + metrics.ascent()),
+                         FittedText(line[t].text, end - x, metrics));
       }
       top += metrics.lineSpacing();
     }

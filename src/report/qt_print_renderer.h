@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include "report/printed_report.h"
 
@@ -11,7 +12,8 @@ class QPagedPaintDevice;
 namespace kol {
 
 // One device page per report page; a report page longer than the paper goes on over
-// further device pages. Needs a QGuiApplication (fonts). False when painting failed.
+// further device pages. A text too long for its place is cut before the next text of its
+// line or the edge of the paper. Needs a QGuiApplication (fonts). False when painting failed.
 bool RenderPrintedReport(const PrintedReport& report, QPagedPaintDevice& device);
 
 // The printed report as a PDF document on A4 paper; empty when rendering failed.
