@@ -134,8 +134,10 @@ INSTANTIATE_TEST_SUITE_P(
         // A USA channel that is disabled, an EXP channel code of the editor's lists.
         AutoPosCase{"33", "17", 1, 21, "", "", "Group", ""},
         AutoPosCase{"241", "-1", 2, 1, "", "", "", ""},
-        // Texts from a hand-edited file: a leading number counts, anything else is 0.
-        AutoPosCase{"32abc", "2.4", 0, 0, "16", "30 sec", "Individual", ""},
+        // Texts from a hand-edited file count as the image takes them: a number with
+        // blanks around it, anything else is 0.
+        AutoPosCase{" 32\t", "2.4", 0, 0, "16", "30 sec", "Individual", ""},
+        AutoPosCase{"32abc", "5 min", 0, 0, "", "OFF", "Individual", ""},
         AutoPosCase{"junk", "99999999999999999999", 0, -5, "", "", "Individual", ""}));
 
 TEST(ReportText, BuildingTheReportChangesNothing) {
