@@ -55,8 +55,21 @@ TEST_F(SettingsCli, ASettingsFileStartsFromTheChosenDestination) {
     if (*destination != '\0') args.insert(args.begin() + 1, {"--destination", destination});
     const test::CliRun run = test::RunKolprogCli(args);
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(Read("out.hex").at(0x0006), group) << destination;  // the operating group
+    const std::string image = Read("out.hex");
+    EXPECT_EQ(image.at(0x0006), group) << destination;  // the operating group
+    // Programming sends the product code's block: it must be the radio's own.
+    EXPECT_EQ(image.substr(0x0020, 7), "QT512N\xFF") << destination;
   }
+}
+
+TEST_F(SettingsCli, ADestinationThatCannotBeLoadedIsReportedOnce) {
+  const std::string folder = ProgramFolder();
+  std::ofstream(folder + "/USA_0CE4.ini", std::ios::binary) << std::string(8191, '\xFF');
+  Write("min.dat", "[MAIN]\r\nMODELTYPE=1\r\n[Common Setup]\r\nChannel No=12\r\n");
+  const test::CliRun run = test::RunKolprogCli({"convert", Path("min.dat"), Path("out.dat")}, folder);
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.err, "IniFileRead Error!!\n");
+  EXPECT_NE(Read("out.dat").find("\r\nChannel No=12\r\n"), std::string::npos);
 }
 
 struct FailureCase {

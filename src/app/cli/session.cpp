@@ -2,24 +2,39 @@
 
 #include <QStandardPaths>
 
+#include <algorithm>
+
 #include "files/destinations.h"
 #include "files/startup.h"
 
 namespace kol::cli {
 
+MessageButton StartUpNotices::Show(const Message& message) {
+  if (message.buttons == MessageButtons::kOk) {
+    if (startingUp_) {
+      printed_.push_back(message.text);
+    } else if (std::find(printed_.begin(), printed_.end(), message.text) != printed_.end()) {
+      return MessageButton::kOk;  // said once already
+    }
+  }
+  return inner_.Show(message);
+}
+
 Session::Session(const Invocation& invocation, Io& io_)
     : io(io_),
       prompts(io_.err, invocation.Has("yes")),
+      notices(prompts),
       programDir(invocation.ProgramDir()),
       userDataFolder(
           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString()),
       errorLog(invocation.Has("debug"), programDir, userDataFolder),
-      host{prompts, store, errorLog, clock, 0} {
+      host{notices, store, errorLog, clock, 0} {
   document.flags.debugMode = invocation.Has("debug");
   document.profile.programFolder = programDir;
   const std::optional<std::string> destination = invocation.Value("destination");
   if (destination) document.destination = *destination;
   const StartUpResult started = StartUp(document, host);
+  notices.EndStartUp();
   if (started.offeredModels.empty()) return;
   // A destination asked for by name must be one the program folder offers; without any
   // destination files a window would quietly keep its built-in image.

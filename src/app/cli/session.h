@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/cli/cli.h"
 #include "app/cli/cli_prompts.h"
@@ -13,6 +14,21 @@
 #include "model/document.h"
 
 namespace kol::cli {
+
+// The messages the file operations of a run show. A notice the start-up printed is not
+// printed again: every later reset of the document (opening a settings file starts a new
+// one) meets the same destination that could not be loaded.
+class StartUpNotices final : public Prompts {
+ public:
+  explicit StartUpNotices(Prompts& inner) : inner_(inner) {}
+  MessageButton Show(const Message& message) override;
+  void EndStartUp() { startingUp_ = false; }
+
+ private:
+  Prompts& inner_;
+  bool startingUp_ = true;
+  std::vector<std::string> printed_;
+};
 
 class Session {
  public:
@@ -28,6 +44,7 @@ class Session {
   Io& io;
   Document document;
   CliPrompts prompts;
+  StartUpNotices notices;  // what the file operations show, through `prompts`
   std::string programDir;
   std::string userDataFolder;  // where the error log goes when the program folder is read-only
   QtSettingsStore store;
