@@ -10,6 +10,7 @@
 #include "app/cli/cli.h"
 #include "app/cli/document_io.h"
 #include "app/cli/formats.h"
+#include "files/qt_settings_store.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   const std::unique_ptr<QCoreApplication> app =
       MakeApplication(argc, argv, DrawsPrintedReport(args));
-  QCoreApplication::setApplicationName("KOL Programmer");
+  QCoreApplication::setApplicationName(kol::kApplicationTitle);
   kol::cli::Io io{std::cout, std::cerr};
   return kol::cli::RunCli(args, QCoreApplication::applicationDirPath().toStdString(), io);
 }
