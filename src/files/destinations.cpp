@@ -41,6 +41,18 @@ std::vector<std::string> FilesEndingIn(const std::string& folder, std::string_vi
   return names;
 }
 
+// The destination's image file in the data folders, its name matched without regard to
+// case as the listing matches it: "intl_0CE4.ini" is the file of INTL.
+std::string DestinationFilePath(std::string_view name, const ModelProfile& profile) {
+  const std::string file = DestinationFileName(name, profile);
+  for (const std::string& folder : DataFolders(profile.programFolder)) {
+    for (const std::string& found : FilesEndingIn(folder, file)) {
+      if (EqualsIgnoringCase(found, file)) return (fs::path(folder) / found).string();
+    }
+  }
+  return (fs::path(profile.programFolder) / file).string();
+}
+
 }  // namespace
 
 std::string ModelTag(const ModelProfile& profile) {
@@ -91,8 +103,7 @@ bool LoadImageFile(const std::string& path, Document& document, FileHost& host) 
 }
 
 bool LoadDestination(std::string_view name, Document& document, FileHost& host) {
-  const std::string path =
-      DataFilePath(document.profile.programFolder, DestinationFileName(name, document.profile));
+  const std::string path = DestinationFilePath(name, document.profile);
   if (!LoadImageFile(path, document, host)) {
     host.Tell(document.profile.WindowTitle(), "IniFileRead Error!!", MessageIcon::kExclamation);
     return false;

@@ -149,6 +149,13 @@ TEST_F(DestinationTest, NamesComeFromTheFilesOfTheModel) {
   EXPECT_EQ(DestinationFileName("-M", document.profile), "-M_0CE4.ini");
 }
 
+TEST_F(DestinationTest, AListedFileLoadsWhateverTheCaseOfItsName) {
+  WriteDestination("intl_0ce4.INI", kGroup2);
+  ASSERT_EQ(ListDestinations(document.profile), std::vector<std::string>{"INTL"});
+  EXPECT_TRUE(LoadDestination("INTL", document, host));
+  EXPECT_EQ(document.image, MakeDestinationImage(kGroup2));
+}
+
 TEST_F(DestinationTest, AtMostTenAreOffered) {
   for (char c = 'A'; c <= 'K'; ++c) WriteFile(std::string(1, c) + "_0CE4.ini", "x");
   const std::vector<std::string> names = ListDestinations(document.profile);
