@@ -127,12 +127,13 @@ TEST_F(StartUpTest, ChangingTheModelAsksRemembersAndStartsANewDocument) {
   EXPECT_EQ(document.profile.modelCode, 2);
   EXPECT_EQ(prompts.Texts().back(), "Do you want to program the LZ3300T series?");
 
-  document.model.common.scan = !document.model.common.scan;
+  document.path = "old.dat";
   EXPECT_TRUE(ChangeModelType(1, document, host));
   EXPECT_EQ(document.profile.modelCode, 1);
   EXPECT_EQ(document.profile.WindowTitle(), "PC Program for LZ3300T");
   EXPECT_EQ((store.values[{"Settings", "lastmodel"}]), "1");
   EXPECT_EQ(document.image.ReadCh15(image_map::kModelIdentifier), 3300);  // a new document
+  EXPECT_TRUE(document.path.empty());
 }
 
 using DestinationTest = test::HostFixture;
