@@ -1,10 +1,16 @@
 // The report outputs of the command-line tool, run as a user runs it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <filesystem>
+#include <map>
+#include <optional>
+#include <regex>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/cli_run.h"
@@ -58,10 +64,48 @@ std::vector<std::vector<std::string>> PdfPageTitles(const std::string& pdf,
   return pages;
 }
 
+// Sets an environment variable of this test (and of the programs it starts), or removes
+// it; restores it afterwards.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, std::optional<std::string> value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    if (value) {
+      setenv(name, value->c_str(), 1);
+    } else {
+      unsetenv(name);
+    }
+  }
+  ~ScopedEnv() {
+    if (old_) {
+      setenv(name_, old_->c_str(), 1);
+    } else {
+      unsetenv(name_);
+    }
+  }
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+// Drawing needs a runtime folder; from a plain shell, where none is set, the PDF is written
+// without a word on stderr and without leaving a folder behind.
 TEST_F(ReportCli, PdfHoldsTheSectionsOnTheirPages) {
+  const ScopedEnv noRuntimeDir("XDG_RUNTIME_DIR", std::nullopt);
+  const ScopedEnv tmp("TMPDIR", dir_.File(""));
   const std::string pdf = dir_.File("report.pdf");
   const test::CliRun convert = test::RunKolprogCli({"convert", In(), pdf});
   ASSERT_EQ(convert.exitCode, 0) << convert.err;
+  EXPECT_EQ(convert.err, "");
+  std::vector<std::string> left;
+  for (const auto& entry : std::filesystem::directory_iterator(dir_.path())) {
+    left.push_back(entry.path().filename().string());
+  }
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::string>{"radio.hex", "report.pdf"}));
   // The model list beside the program gives the model ATIS and weather channels.
   const std::vector<std::vector<std::string>> expected = {
       {"LZ3300T Kolvane", "##### Usable CH Group Setup #####", "##### Common Setup #####",
@@ -77,6 +121,72 @@ TEST_F(ReportCli, PdfHoldsTheSectionsOnTheirPages) {
       {"LZ3300T Kolvane", "##### Programmable EXP Channel #####"},
   };
   EXPECT_EQ(PdfPageTitles(pdf, dir_.File("pdf.txt")), expected);
+}
+
+// Replaces the value of the first `key=` line of a settings file.
+void SetKey(std::string& dat, const std::string& key, const std::string& value) {
+  const std::size_t start = dat.find("\r\n" + key + "=");
+  ASSERT_NE(start, std::string::npos) << key;
+  const std::size_t from = start + 3 + key.size();
+  dat.replace(from, dat.find("\r\n", from) - from, value);
+}
+
+struct PdfWord {
+  double xMin = 0;
+  double xMax = 0;
+  std::string text;
+};
+
+// The words of each printed line (page and height), from left to right.
+std::map<std::pair<int, std::string>, std::vector<PdfWord>> PdfLines(const std::string& pdf) {
+  const std::string bbox = pdf + ".html";
+  if (std::system(("pdftotext -bbox '" + pdf + "' '" + bbox + "'").c_str()) != 0) return {};
+  const std::string html = test::ReadFileBytes(bbox);
+  const std::regex item(R"re(<page |<word xMin="([0-9.]+)" yMin="([0-9.]+)")re"
+                        R"re( xMax="([0-9.]+)"[^>]*>([^<]*)<)re");
+  std::map<std::pair<int, std::string>, std::vector<PdfWord>> lines;
+  int page = 0;
+  for (std::sregex_iterator it(html.begin(), html.end(), item), end; it != end; ++it) {
+    const std::smatch& m = *it;
+    if (!m[1].matched) {
+      ++page;
+      continue;
+    }
+    lines[{page, m[2]}].push_back({std::stod(m[1]), std::stod(m[3]), m[4]});
+  }
+  for (auto& [where, words] : lines) {
+    std::sort(words.begin(), words.end(),
+              [](const PdfWord& a, const PdfWord& b) { return a.xMin < b.xMin; });
+  }
+  return lines;
+}
+
+// Texts of any length from a hand-edited settings file are cut before the next column.
+TEST_F(ReportCli, PdfCutsLongTextsBeforeTheNextColumn) {
+  const std::string dat = dir_.File("long.dat");
+  ASSERT_EQ(test::RunKolprogCli({"convert", In(), dat}).exitCode, 0);
+  std::string text = test::ReadFileBytes(dat);
+  SetKey(text, "Status name 0", std::string(300, 'S'));
+  SetKey(text, "Status name 1", "SHORT NAME AND A LONG ONE");
+  std::ofstream(dat, std::ios::binary) << text;
+
+  const std::string pdf = dir_.File("long.pdf");
+  const test::CliRun convert = test::RunKolprogCli({"convert", dat, pdf});
+  ASSERT_EQ(convert.exitCode, 0) << convert.err;
+  const auto lines = PdfLines(pdf);
+  ASSERT_FALSE(lines.empty());
+  bool cut = false;
+  for (const auto& [where, words] : lines) {
+    for (std::size_t i = 1; i < words.size(); ++i) {
+      EXPECT_LT(words[i - 1].xMax, words[i].xMin)
+          << "page " << where.first << ": '" << words[i - 1].text << "' runs into '"
+          << words[i].text << "'";
+    }
+    for (const PdfWord& word : words) {
+      cut = cut || (word.text.rfind("SSSS", 0) == 0 && word.text.size() < 300);
+    }
+  }
+  EXPECT_TRUE(cut);  // the long name is printed, in part
 }
 
 TEST_F(ReportCli, FailedWriteLeavesNoFile) {
