@@ -78,6 +78,20 @@ TEST(ReportText, ModelWithoutAtisWeatherAndAlertLeavesTheirLinesOut) {
   EXPECT_EQ(lines[Find(lines, "##### Memory ID Setting #####") - 1], "");
 }
 
+TEST(ReportText, EachModelFlagGatesItsOwnLines) {
+  for (int flag = 0; flag < 3; ++flag) {
+    SCOPED_TRACE(flag);
+    ModelProfile profile;
+    profile.atis = flag == 0;
+    profile.weather = flag == 1;
+    profile.weatherAlert = flag == 2;
+    const std::vector<std::string> lines = Lines(BuildReportText(test::SmallDocument(), profile));
+    EXPECT_EQ(Find(lines, "##### ATIS Setup #####") >= 0, profile.atis);
+    EXPECT_EQ(Find(lines, "##### Programmable Wx Channel #####") >= 0, profile.weather);
+    EXPECT_EQ(Find(lines, "[Weather CH Function]") >= 0, profile.weatherAlert);
+  }
+}
+
 TEST(ReportText, UnusableExpGroupShowsDashesAndEmptyStatusNames) {
   SettingsModel model = test::SmallDocument();
   model.usable.group[kExpGroup].usable = false;
