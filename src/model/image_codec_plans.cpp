@@ -71,14 +71,15 @@ void DecodeDirectory(const RadioImage& image, int base, std::span<DirectoryEntry
     entries[n].tagName = image.ReadChars(entry + im::kDirectoryTagName, im::kTagNameLength);
   }
   // The radio keeps the directory as a list ending at the first empty MMSI: anything after
-  // it is left-over memory, not an entry.
+  // it is left-over memory, not an entry. Member flags are not in the image and stay as
+  // the settings file gave them.
   bool ended = false;
   for (DirectoryEntry& entry : entries) {
     ended = ended || entry.mmsid.empty();
+    entry.enable = !ended;
     if (ended) {
-      entry.Clear();
-    } else {
-      entry.enable = true;
+      entry.mmsid.clear();
+      entry.tagName.clear();
     }
   }
 }

@@ -56,17 +56,24 @@ std::map<int, std::uint8_t> FromBlank(int offset, const Bytes& written) {
 const LocationCase kLocations[] = {
     {"usable Group1", [](SettingsModel& m) { m.usable.group[0].usable = true; }, {{0x10, 0x01}}},
     {"usable Exp CH", [](SettingsModel& m) { m.usable.group[3].usable = true; }, {{0x13, 0x01}}},
-    {"priority CH Group2", [](SettingsModel& m) { m.usable.group[1].priorityCh = 0x0123; },
+    {"priority CH Group2",
+     [](SettingsModel& m) { m.usable.group[1].priorityCh = 0x0123; },
      {{0x2C, 0x01}, {0x2D, 0x23}}},
-    {"priority CH Exp CH is not stored", [](SettingsModel& m) { m.usable.group[3].priorityCh = 5; }, {}},
+    {"priority CH Exp CH is not stored",
+     [](SettingsModel& m) { m.usable.group[3].priorityCh = 5; },
+     {}},
     {"status name Group3", [](SettingsModel& m) { m.usable.group[2].statusName = "CAN"; },
      FromBlank(0x38, {'C', 'A', 'N'})},
     {"status name Exp CH", [](SettingsModel& m) { m.usable.group[3].statusName = "EX"; },
      FromBlank(0x3C, {'E', 'X'})},
     {"Exp Ch Group 0", [](SettingsModel& m) { m.usable.expChGroup[0] = true; }, EveryExpSlot(0x08)},
     {"Exp Ch Group 2", [](SettingsModel& m) { m.usable.expChGroup[2] = true; }, EveryExpSlot(0x02)},
-    {"starting channel mode", [](SettingsModel& m) { m.common.startingChannelMode = 1; }, {{0x02, 0x01}}},
-    {"channel no", [](SettingsModel& m) { m.common.channelNo = 0x0105; }, {{0x03, 0x01}, {0x04, 0x05}}},
+    {"starting channel mode",
+     [](SettingsModel& m) { m.common.startingChannelMode = 1; },
+     {{0x02, 0x01}}},
+    {"channel no",
+     [](SettingsModel& m) { m.common.channelNo = 0x0105; },
+     {{0x03, 0x01}, {0x04, 0x05}}},
     {"TX Po display", [](SettingsModel& m) { m.common.txPoDisplay = 2; }, {{0x0D, 0x02}}},
     {"scan", [](SettingsModel& m) { m.common.scan = true; }, {{0x18, 0x01}}},
     {"PTT scan clear", [](SettingsModel& m) { m.common.pttScanClear = true; }, {{0x1A, 0x01}}},
@@ -74,7 +81,9 @@ const LocationCase kLocations[] = {
     {"weather alert", [](SettingsModel& m) { m.common.weater = 3; }, {{0x17, 0x03}}},
     {"time display", [](SettingsModel& m) { m.common.timeDisplay = true; }, {{0x1D, 0x80}}},
     {"offset time", [](SettingsModel& m) { m.common.offsetTime = -5; }, {{0x1D, 0x20 ^ 0x05}}},
-    {"DSC usable flag 3", [](SettingsModel& m) { m.dscBasic.usableGroup[3] = true; }, {{0x53, 0x01}}},
+    {"DSC usable flag 3",
+     [](SettingsModel& m) { m.dscBasic.usableGroup[3] = true; },
+     {{0x53, 0x01}}},
     {"user MMSI", [](SettingsModel& m) { m.dscBasic.userMmsi = "12345"; },
      FromBlank(0x54, {0x12, 0x34, 0x5F, 0xFF, 0xF0})},
     {"BeepOut 0", [](SettingsModel& m) { m.dscBasic.beepOut[0] = true; }, {{0x5F, 0x80}}},
@@ -85,32 +94,57 @@ const LocationCase kLocations[] = {
     {"BeepOut 5", [](SettingsModel& m) { m.dscBasic.beepOut[5] = true; }, {{0x62, 0x01}}},
     {"BeepOut 6", [](SettingsModel& m) { m.dscBasic.beepOut[6] = true; }, {{0x63, 0x01}}},
     {"BeepOut 7 is not stored", [](SettingsModel& m) { m.dscBasic.beepOut[7] = true; }, {}},
-    {"distress cancel call", [](SettingsModel& m) { m.dscBasic.distressCancelCall = true; }, {{0x5F, 0x20}}},
+    {"distress cancel call",
+     [](SettingsModel& m) { m.dscBasic.distressCancelCall = true; },
+     {{0x5F, 0x20}}},
     {"All Ships receive Distress",
-     [](SettingsModel& m) { m.dscAdvanced.call[kAllShipsCall].receive[kDistress] = true; }, {{0x5A, 0x80}}},
+     [](SettingsModel& m) { m.dscAdvanced.call[kAllShipsCall].receive[kDistress] = true; },
+     {{0x5A, 0x80}}},
     {"Individual receive Urgency",
-     [](SettingsModel& m) { m.dscAdvanced.call[kIndividualCall].receive[kUrgency] = true; }, {{0x5C, 0x40}}},
-    {"Group TX Safety", [](SettingsModel& m) { m.dscAdvanced.call[kGroupCall].tx[kSafety] = true; },
+     [](SettingsModel& m) { m.dscAdvanced.call[kIndividualCall].receive[kUrgency] = true; },
+     {{0x5C, 0x40}}},
+    {"Group TX Safety",
+     [](SettingsModel& m) { m.dscAdvanced.call[kGroupCall].tx[kSafety] = true; },
      {{0x5B, 0x02}}},
-    {"PosRequest TX Routine", [](SettingsModel& m) { m.dscAdvanced.call[kPosRequest].tx[kRoutine] = true; },
+    {"PosRequest TX Routine",
+     [](SettingsModel& m) { m.dscAdvanced.call[kPosRequest].tx[kRoutine] = true; },
      {{0x5D, 0x01}}},
     {"PosReport receive Routine",
-     [](SettingsModel& m) { m.dscAdvanced.call[kPosReport].receive[kRoutine] = true; }, {{0x5E, 0x10}}},
-    {"Individual ACK menu", [](SettingsModel& m) { m.dscDisplay.individualAckMenu = true; }, {{0x5F, 0x04}}},
-    {"Individual ACK message menu", [](SettingsModel& m) { m.dscDisplay.individualAckMessageMenu = true; },
+     [](SettingsModel& m) { m.dscAdvanced.call[kPosReport].receive[kRoutine] = true; },
+     {{0x5E, 0x10}}},
+    {"Individual ACK menu",
+     [](SettingsModel& m) { m.dscDisplay.individualAckMenu = true; },
+     {{0x5F, 0x04}}},
+    {"Individual ACK message menu",
+     [](SettingsModel& m) { m.dscDisplay.individualAckMessageMenu = true; },
      {{0x5F, 0x02}}},
-    {"POS request ACK menu", [](SettingsModel& m) { m.dscDisplay.posRequestAckMenu = true; }, {{0x5F, 0x01}}},
+    {"POS request ACK menu",
+     [](SettingsModel& m) { m.dscDisplay.posRequestAckMenu = true; },
+     {{0x5F, 0x01}}},
     {"AutoPos enable", [](SettingsModel& m) { m.autoPos.slot[1].enable = true; }, {{0x80, 0x01}}},
-    {"AutoPos channel", [](SettingsModel& m) { m.autoPos.slot[1].channel = "300"; }, {{0x81, 0x01}, {0x82, 0x2C}}},
-    {"AutoPos channel rounds half away", [](SettingsModel& m) { m.autoPos.slot[1].channel = "15.5"; },
+    {"AutoPos channel",
+     [](SettingsModel& m) { m.autoPos.slot[1].channel = "300"; },
+     {{0x81, 0x01}, {0x82, 0x2C}}},
+    {"AutoPos channel rounds half away",
+     [](SettingsModel& m) { m.autoPos.slot[1].channel = "15.5"; },
      {{0x82, 0x10}}},
-    {"AutoPos channel negative is none", [](SettingsModel& m) { m.autoPos.slot[1].channel = "-1"; },
+    {"AutoPos channel negative is none",
+     [](SettingsModel& m) { m.autoPos.slot[1].channel = "-1"; },
      {{0x81, 0xFF}, {0x82, 0xFF}}},
-    {"AutoPos channel masked", [](SettingsModel& m) { m.autoPos.slot[1].channel = "65552"; }, {{0x82, 0x10}}},
-    {"AutoPos channel not a number", [](SettingsModel& m) { m.autoPos.slot[1].channel = "16x"; }, {}},
-    {"AutoPos interval", [](SettingsModel& m) { m.autoPos.slot[1].interval = "300"; }, {{0x83, 0x2C}}},
-    {"AutoPos interval not a number", [](SettingsModel& m) { m.autoPos.slot[1].interval = "OFF"; }, {}},
-    {"AutoPos individual last address", [](SettingsModel& m) { m.autoPos.slot[1].lastAddress = 7; },
+    {"AutoPos channel masked",
+     [](SettingsModel& m) { m.autoPos.slot[1].channel = "65552"; },
+     {{0x82, 0x10}}},
+    {"AutoPos channel not a number",
+     [](SettingsModel& m) { m.autoPos.slot[1].channel = "16x"; },
+     {}},
+    {"AutoPos interval",
+     [](SettingsModel& m) { m.autoPos.slot[1].interval = "300"; },
+     {{0x83, 0x2C}}},
+    {"AutoPos interval not a number",
+     [](SettingsModel& m) { m.autoPos.slot[1].interval = "OFF"; },
+     {}},
+    {"AutoPos individual last address",
+     [](SettingsModel& m) { m.autoPos.slot[1].lastAddress = 7; },
      {{0x6A, 0x07}}},
     {"AutoPos group last address",
      [](SettingsModel& m) {
@@ -136,19 +170,32 @@ const LocationCase kLocations[] = {
     {"ATIS usable flag 1", [](SettingsModel& m) { m.atis.usableGroup[1] = true; }, {{0x71, 0x01}}},
     {"ATIS code keeps ten digits", [](SettingsModel& m) { m.atis.atisCode = "1234567891"; },
      FromBlank(0x74, {0x12, 0x34, 0x56, 0x78, 0x91})},
-    {"Group2 scan memory", [](SettingsModel& m) { m.group[1][5].scanMemory = true; }, {{0x160, 0x04}}},
-    {"Group3 last channel", [](SettingsModel& m) { m.group[2][239].enable = !m.group[2][239].enable; },
+    {"Group2 scan memory",
+     [](SettingsModel& m) { m.group[1][5].scanMemory = true; },
+     {{0x160, 0x04}}},
+    {"Group3 last channel",
+     [](SettingsModel& m) { m.group[2][239].enable = !m.group[2][239].enable; },
      {{0x180 + 29, 0x01}}},
-    {"Group1 power-up", [](SettingsModel& m) { m.group[0][33].powUp = true; }, {{0x200 + 33, 0x10}}},
-    {"Group2 low power", [](SettingsModel& m) { m.group[1][32].lowPower = true; }, {{0x300 + 32, 0x80}}},
-    {"Group3 receive only", [](SettingsModel& m) { m.group[2][32].txEnable = false; }, {{0x400 + 32, 0xC0}}},
-    {"weather scan memory", [](SettingsModel& m) { m.weather[9].scanMemory = true; }, {{0x1D1, 0x40}}},
-    {"individual directory name", [](SettingsModel& m) { m.individualDirectory[47].tagName = "X"; },
-     FromBlank(0x800 + 47 * 16 + 5, {'X'})},
-    {"group directory MMSI", [](SettingsModel& m) { m.groupDirectory[19].mmsid = "1"; },
-     FromBlank(0xB00 + 19 * 16, {0x1F, 0xFF, 0xFF, 0xFF, 0xF0})},
+    {"Group1 power-up",
+     [](SettingsModel& m) { m.group[0][33].powUp = true; },
+     {{0x200 + 33, 0x10}}},
+    {"Group2 low power",
+     [](SettingsModel& m) { m.group[1][32].lowPower = true; },
+     {{0x300 + 32, 0x80}}},
+    {"Group3 receive only",
+     [](SettingsModel& m) { m.group[2][32].txEnable = false; },
+     {{0x400 + 32, 0xC0}}},
+    {"weather scan memory",
+     [](SettingsModel& m) { m.weather[9].scanMemory = true; },
+     {{0x1D1, 0x40}}},
+    {"individual directory name",
+     [](SettingsModel& m) { m.individualDirectory[47].tagName = "XY"; },
+     FromBlank(0x800 + 47 * 16 + 5, {'X', 'Y'})},
+    {"group directory MMSI", [](SettingsModel& m) { m.groupDirectory[19].mmsid = "12"; },
+     FromBlank(0xB00 + 19 * 16, {0x12, 0xFF, 0xFF, 0xFF, 0xF0})},
     {"EXP40 scan memory", [](SettingsModel& m) { m.exp[39].scanMemory = true; }, {{0x1D6, 0x01}}},
-    {"EXP1 receive frequency", [](SettingsModel& m) { m.exp[0].rxFreq = 156.025; },
+    {"EXP1 receive frequency",
+     [](SettingsModel& m) { m.exp[0].rxFreq = 156.025; },
      {{0x505, 0x56}, {0x506, 0x02}, {0x507, 0x50}}},
     {"EXP1 power-up", [](SettingsModel& m) { m.exp[0].powUp = true; }, {{0x501, 0x10}}},
 };
@@ -172,7 +219,9 @@ TEST_P(FieldLocation, ChangesExactlyItsOwnBits) {
 INSTANTIATE_TEST_SUITE_P(Codec, FieldLocation, ::testing::ValuesIn(kLocations),
                          [](const auto& info) {
                            std::string name;
-                           for (char c : std::string(info.param.name)) name += std::isalnum(c) ? c : '_';
+                           for (char c : std::string(info.param.name)) {
+                             name += std::isalnum(c) ? c : '_';
+                           }
                            return name;
                          });
 
@@ -195,7 +244,8 @@ TEST(DecodeImage, BlankImageGivesEmptyTextsAndAllFlagsSet) {
   EXPECT_EQ(model.autoPos.slot[1].interval, "255");
   for (const ChannelPlan& plan : model.group) {
     for (const ChannelRecord& record : plan) {
-      EXPECT_TRUE(record.enable && record.scanMemory && record.txEnable && record.duplex && record.powUp);
+      EXPECT_TRUE(record.enable && record.scanMemory && record.txEnable && record.duplex &&
+                  record.powUp);
       EXPECT_FALSE(record.lowPower);
     }
   }
@@ -234,7 +284,7 @@ TEST(DecodeImage, DirectoryEndsAtTheFirstEmptyMmsi) {
   }
   Put(image, 0x800 + 16 * 3 + 5, {'G', 'H', 'O', 'S', 'T'});  // a name without an MMSI
   SettingsModel model = BuiltModel();
-  model.individualDirectory[4].member[3] = true;
+  model.individualDirectory[4].member[3] = true;  // member flags only come from .dat files
   DecodeImage(image, Profile(false), model);
 
   for (int n = 0; n < 3; ++n) {
@@ -242,8 +292,10 @@ TEST(DecodeImage, DirectoryEndsAtTheFirstEmptyMmsi) {
     EXPECT_EQ(model.individualDirectory[n].mmsid, "2110000000");
     EXPECT_EQ(model.individualDirectory[n].tagName, "SHIP");
   }
+  DirectoryEntry dropped;  // entry 5 and its name are dropped; its member flags stay
+  dropped.member[3] = true;
   for (int n = 3; n < kIndividualDirectorySize; ++n) {
-    EXPECT_EQ(model.individualDirectory[n], DirectoryEntry{}) << n;
+    EXPECT_EQ(model.individualDirectory[n], n == 4 ? dropped : DirectoryEntry{}) << n;
   }
 }
 
@@ -470,7 +522,8 @@ TEST(EncodeImage, NeverWritesIdentifierOperatingStateOrProductCode) {
   SettingsModel model = BuiltModel();
   RadioImage image = FilledImage(0x5A);
   EncodeImage(model, Profile(true), image);
-  for (int offset : {0x00, 0x01, 0x06, 0x07, 0x08, 0x09, 0x0A, 0x0B, 0x0C, 0x20, 0x26, 0x59, 0x1FFE, 0x1FFF}) {
+  for (int offset :
+       {0x00, 0x01, 0x06, 0x07, 0x08, 0x09, 0x0A, 0x0B, 0x0C, 0x20, 0x26, 0x59, 0x1FFE, 0x1FFF}) {
     EXPECT_EQ(image[offset], 0x5A) << std::hex << offset;
   }
 }
