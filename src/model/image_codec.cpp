@@ -29,7 +29,7 @@ void DecodeImage(const RadioImage& image, const ModelProfile& profile, SettingsM
   if (profile.weather) codec::DecodePlan(image, im::kWeatherBlocks, model.weather);
   codec::DecodeDirectory(image, im::kIndividualDirectory, model.individualDirectory);
   codec::DecodeDirectory(image, im::kGroupDirectory, model.groupDirectory);
-  DecodeExpChannels(image, model);
+  codec::DecodeExpChannels(image, model.exp);
 }
 
 void EncodeImage(SettingsModel& model, const ModelProfile& profile, RadioImage& image) {

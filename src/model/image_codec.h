@@ -15,9 +15,6 @@ void DecodeImage(const RadioImage& image, const ModelProfile& profile, SettingsM
 // The general settings only: usable groups, Common, DSC and ATIS setup.
 void DecodeGeneral(const RadioImage& image, SettingsModel& model);
 
-// The EXP channels only (Enable and ScanMemory bitmaps, then the 40 slots).
-void DecodeExpChannels(const RadioImage& image, SettingsModel& model);
-
 // Writes the whole model into the image in place. Changes the model in three places:
 // usable flags of empty groups, a clamped Offset Time, TxEnable of enabled EXP channels.
 void EncodeImage(SettingsModel& model, const ModelProfile& profile, RadioImage& image);

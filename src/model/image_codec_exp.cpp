@@ -2,7 +2,6 @@
 // slot each in the EXP area.
 #include <string>
 
-#include "model/image_codec.h"
 #include "model/image_codec_parts.h"
 
 namespace kol {
@@ -49,16 +48,16 @@ void DecodeSlot(const RadioImage& image, int base, ExpChannelRecord& channel) {
 
 }  // namespace
 
-void DecodeExpChannels(const RadioImage& image, SettingsModel& model) {
-  std::span<ExpChannelRecord> channels = model.exp;
+namespace codec {
+
+void DecodeExpChannels(const RadioImage& image,
+                       std::span<ExpChannelRecord, kExpChannelCount> channels) {
   const im::PlanBlocks& blocks = im::kExpBlocks;
-  codec::ReadBitmap(image, blocks.enable, blocks.bitmapBytes, channels, &ExpChannelRecord::enable);
-  codec::ReadBitmap(image, blocks.scanMemory, blocks.bitmapBytes, channels,
-                    &ExpChannelRecord::scanMemory);
+  std::span<ExpChannelRecord> records = channels;
+  ReadBitmap(image, blocks.enable, blocks.bitmapBytes, records, &ExpChannelRecord::enable);
+  ReadBitmap(image, blocks.scanMemory, blocks.bitmapBytes, records, &ExpChannelRecord::scanMemory);
   for (int k = 0; k < kExpChannelCount; ++k) DecodeSlot(image, im::ExpSlot(k), channels[k]);
 }
-
-namespace codec {
 
 void EncodeExpChannels(std::span<ExpChannelRecord, kExpChannelCount> channels, RadioImage& image) {
   const im::PlanBlocks& blocks = im::kExpBlocks;

@@ -22,7 +22,10 @@ void EncodePlan(const ChannelPlan& plan, const image_map::PlanBlocks& blocks, Ra
 void DecodeDirectory(const RadioImage& image, int base, std::span<DirectoryEntry> entries);
 void EncodeDirectory(std::span<const DirectoryEntry> entries, int base, RadioImage& image);
 
-// Sets TxEnable of every enabled EXP channel from its transmit frequency.
+// The EXP channels: Enable and ScanMemory bitmaps, then the 40 slots. Encoding sets
+// TxEnable of every enabled EXP channel from its transmit frequency.
+void DecodeExpChannels(const RadioImage& image,
+                       std::span<ExpChannelRecord, kExpChannelCount> channels);
 void EncodeExpChannels(std::span<ExpChannelRecord, kExpChannelCount> channels, RadioImage& image);
 
 // Transmit mode of bits 7-6 of a channel's flag byte: 3 normal power, 1 low power, 0 and 2

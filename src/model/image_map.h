@@ -6,8 +6,6 @@
 
 namespace kol::image_map {
 
-inline constexpr int kImageSize = 8192;  // the built-in model's image, 0x0000-0x1FFF
-
 // Model identifier (CH15) at the start and again in the last two bytes of the image.
 inline constexpr int kModelIdentifier = 0x0000;
 constexpr int TrailingModelIdentifier(int upperBound) { return upperBound - 1; }

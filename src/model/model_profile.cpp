@@ -3,7 +3,7 @@
 namespace kol {
 
 std::string ModelNameFor(int modelCode) {
-  return modelCode == kBuiltInModelCode ? "LZ3300T" : "Unknown model";
+  return modelCode == kBuiltInModelCode ? kBuiltInModelName : "Unknown model";
 }
 
 }  // namespace kol

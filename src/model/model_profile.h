@@ -4,18 +4,21 @@
 #include <cstdint>
 #include <string>
 
+#include "model/radio_image.h"
+
 namespace kol {
 
 inline constexpr int kBuiltInModelCode = 1;
 inline constexpr int kBuiltInModelIdentifier = 3300;  // 0x0CE4, at both ends of the image
+inline constexpr const char* kBuiltInModelName = "LZ3300T";
 
 struct ModelProfile {
   std::int16_t modelCode = kBuiltInModelCode;
-  std::string modelName = "LZ3300T";
+  std::string modelName = kBuiltInModelName;
   bool atis = false;          // "atis" of global.ini
   bool weather = false;       // "wx": weather channels
   bool weatherAlert = false;  // "wa": weather alert setting
-  std::int32_t imageUpperBound = 8191;
+  std::int32_t imageUpperBound = kDefaultImageUpperBound;
   std::int16_t modelIdentifier = kBuiltInModelIdentifier;
   std::string programFolder;  // where global.ini and the destination images are looked up
 
