@@ -29,8 +29,9 @@ std::string PowerText(bool high);                     // "Hi" / "Low"
 enum class ListMark { kEnable, kTx, kLow, kUp, kDup, kMem };
 std::string ListMarkText(ListMark column, bool value);
 
-std::string EmptyTextMark(std::string_view text);            // text, or "----" when blank
-std::string FixedWidthColumn(std::string_view text, int width);  // padded/cut; "-" x width when empty
+std::string EmptyTextMark(std::string_view text);  // text, or "----" when blank
+// The text padded with blanks or cut to `width`; `width` times "-" when it is empty.
+std::string FixedWidthColumn(std::string_view text, int width);
 
 std::string Frequency3Text(double mhz);                  // "156.800" or "---.---"
 std::string Frequency3GatedText(double mhz, bool gate);  // "---.---" also when gated

@@ -26,7 +26,9 @@ class ConvertCli : public ::testing::Test {
   std::string In() const { return dir_.File("in.hex"); }
   std::set<std::string> Files() const {
     std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir_.path())) names.insert(entry.path().filename());
+    for (const auto& entry : fs::directory_iterator(dir_.path())) {
+      names.insert(entry.path().filename());
+    }
     return names;
   }
 
@@ -71,8 +73,8 @@ const FailureCase kFailures[] = {
     {"a missing file", nullptr, "out.hex", "FileRead Error!!"},
     {"an unwritable output path", [](const std::string& image) { return image; }, "none/out.hex",
      "FileSave Error!!"},
-    {"an output path that is a folder", [](const std::string& image) { return image; }, "folder.hex",
-     "FileSave Error!!"},
+    {"an output path that is a folder", [](const std::string& image) { return image; },
+     "folder.hex", "FileSave Error!!"},
 };
 
 TEST_F(ConvertCli, RefusesOrFailsWithOneLineAndNoOutputFile) {
@@ -95,7 +97,8 @@ TEST_F(ConvertCli, UnknownFormatIsAUsageError) {
   WriteInput(image_);
   const test::CliRun run = test::RunKolprogCli({"convert", In(), dir_.File("out.doc")});
   EXPECT_EQ(run.exitCode, 2);
-  EXPECT_EQ(run.err.rfind("kolprog-cli: cannot write '" + dir_.File("out.doc") + "'", 0), 0u) << run.err;
+  EXPECT_EQ(run.err.rfind("kolprog-cli: cannot write '" + dir_.File("out.doc") + "'", 0), 0u)
+      << run.err;
   EXPECT_FALSE(fs::exists(dir_.File("out.doc")));
 }
 

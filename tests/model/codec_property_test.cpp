@@ -82,7 +82,6 @@ std::array<std::uint8_t, 8192> EncoderBits(const SettingsModel& model, bool weat
   return bits;
 }
 
-// Nine digits or more come back as the nine digits and the pad 0.
 // The operating group, channel and weather channel and the user-MMSI-present byte.
 const std::array<std::uint8_t, 8192> kOperatingBits = [] {
   std::array<std::uint8_t, 8192> bits{};
@@ -99,6 +98,7 @@ int FirstChangeOutside(const RadioImage& before, const RadioImage& after,
   return -1;
 }
 
+// Nine digits or more come back as the nine digits and the pad 0.
 void PadTenthDigit(std::string& mmsi) {
   if (mmsi.size() >= 9) mmsi = mmsi.substr(0, 9) + "0";
 }
@@ -119,7 +119,7 @@ SettingsModel AsStored(SettingsModel model) {
       continue;
     }
     exp.lowPower = exp.lowPower && exp.txEnable;
-    if (exp.chDisplayL.size() == 1) exp.chDisplayL.insert(0, " ");
+    if (exp.chDisplayL.size() == 1) exp.chDisplayL = ' ' + exp.chDisplayL;
   }
   PadTenthDigit(model.dscBasic.userMmsi);
   PadTenthDigit(model.autoPos.slot[1].mmsi);
@@ -129,11 +129,13 @@ SettingsModel AsStored(SettingsModel model) {
 }
 
 template <std::size_t N>
-void ExpectBlankAfterEnd(const std::array<DirectoryEntry, N>& entries, int base, const RadioImage& image) {
+void ExpectBlankAfterEnd(const std::array<DirectoryEntry, N>& entries, int base,
+                         const RadioImage& image) {
   for (std::size_t n = 0; n < N; ++n) {
     if (entries[n].enable) continue;
     const auto entry = image.Bytes().subspan(base + 16 * n, 16);
-    ASSERT_TRUE(std::all_of(entry.begin(), entry.end(), [](auto b) { return b == 0xFF; })) << "entry " << n + 1;
+    ASSERT_TRUE(std::all_of(entry.begin(), entry.end(), [](auto b) { return b == 0xFF; }))
+        << "entry " << n + 1;
   }
 }
 

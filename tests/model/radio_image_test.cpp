@@ -27,7 +27,8 @@ TEST(RadioImage, NewImageIsBlankAndSizedByItsUpperBound) {
   RadioImage image;
   EXPECT_EQ(image.Size(), 8192u);
   EXPECT_EQ(image.UpperBound(), 8191);
-  EXPECT_TRUE(std::all_of(image.Bytes().begin(), image.Bytes().end(), [](auto b) { return b == 0xFF; }));
+  EXPECT_TRUE(
+      std::all_of(image.Bytes().begin(), image.Bytes().end(), [](auto b) { return b == 0xFF; }));
   image[5] = 0;
   image.Reset(32767);
   EXPECT_EQ(image.Size(), 32768u);
@@ -77,7 +78,9 @@ TEST(RadioImage, IsRadioCharAcceptsDigitsLettersAndNinePunctuationMarks) {
   for (int c = 0; c < 256; ++c) permitted += IsRadioChar(static_cast<unsigned char>(c));
   EXPECT_EQ(permitted, 10 + 26 + 26 + 9);
   for (char c : std::string_view("-+().*/, 0Zz")) EXPECT_TRUE(IsRadioChar(c)) << c;
-  for (int c : {int{'_'}, int{'#'}, int{'\''}, 0x00, 0x7F, 0xC4, 0xFF}) EXPECT_FALSE(IsRadioChar(c)) << c;
+  for (int c : {int{'_'}, int{'#'}, int{'\''}, 0x00, 0x7F, 0xC4, 0xFF}) {
+    EXPECT_FALSE(IsRadioChar(c)) << c;
+  }
 }
 
 TEST(RadioImage, Bcd10ReadsDigitsUpToTheFirstNibbleAboveNine) {
@@ -112,7 +115,8 @@ TEST(RadioImage, Bcd10WritesDigitsWithTheTenthDigitRuleWhereAsked) {
   for (const auto& w : writes) {
     RadioImage image = ImageWith(0x54, {0, 0, 0, 0, 0, 0x42});
     image.WriteBcd10(0x54, w.text, w.tenthDigitRule);
-    EXPECT_EQ(BytesAt(image, 0x54, 6), (Bytes{w.bytes[0], w.bytes[1], w.bytes[2], w.bytes[3], w.bytes[4], 0x42}))
+    EXPECT_EQ(BytesAt(image, 0x54, 6),
+              (Bytes{w.bytes[0], w.bytes[1], w.bytes[2], w.bytes[3], w.bytes[4], 0x42}))
         << w.text;
   }
 }
