@@ -1,4 +1,5 @@
-// The selected radio model: its code, name, capability flags and image geometry.
+// The selected radio model: its code, name, capability flags and image geometry, as the
+// model list and the built-in model give them.
 #pragma once
 
 #include <cstdint>
