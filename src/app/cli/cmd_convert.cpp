@@ -31,8 +31,9 @@ const CommandSpec kConvertCommand{
     "from the destination's default image (--destination, else the one last used), and\n"
     "must name that model type. A raw image (.hex) must be exactly 8192 bytes with the\n"
     "model identifier at both ends; it is decoded into the new document. A .hex output\n"
-    "holds the encoded document, prepared as for programming the radio. A failed\n"
-    "conversion leaves no OUT file behind.",
+    "holds the encoded document, prepared as for programming the radio. A .txt output\n"
+    "holds the report text, a .pdf output the printed report. A failed conversion\n"
+    "leaves no OUT file behind.",
     2,
     2,
     {},
