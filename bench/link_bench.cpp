@@ -53,7 +53,7 @@ class CountingPort final : public SerialPort {
     sendingUntil_ = std::max(sendingUntil_, SteadyClock::now()) + wire;
     return port_.Write(data);
   }
-  void WaitForInput(int maxMs) override { port_.WaitForInput(maxMs); }
+  bool WaitForInput(int maxMs) override { return port_.WaitForInput(maxMs); }
   PortError LastError() const override { return port_.LastError(); }
   std::string SettingsText() const override { return port_.SettingsText(); }
   std::int64_t bytes = 0;

@@ -26,6 +26,13 @@ struct LinkServices {
   ErrorLog& errorLog;
 };
 
+// A failure of the serial port itself: it could not be opened, or it failed while open (a
+// write refused, an adapter pulled out).
+struct PortFailure {
+  bool opening = false;
+  PortError error;
+};
+
 // The longest the receive loop waits for input before it lets events run again.
 inline constexpr int kPollWaitMs = 5;
 inline constexpr int kSendPauseMs = 10;
@@ -72,6 +79,22 @@ class Link {
   // A critical message with an OK button.
   void Critical(std::string text, std::string title = {});
 
+  // The port's first failure since the last LinkSetup began, if any.
+  const std::optional<PortFailure>& LastPortFailure() const { return portFailure_; }
+
+  // While one lives, a failure of the open port is written to the error log (debug mode)
+  // under `procedure`, the block operation that runs, once.
+  class ProcedureScope {
+   public:
+    ProcedureScope(Link& link, const char* procedure);
+    ~ProcedureScope();
+    ProcedureScope(const ProcedureScope&) = delete;
+    ProcedureScope& operator=(const ProcedureScope&) = delete;
+
+   private:
+    Link& link_;
+  };
+
   AppFlags& Flags() { return document_.flags; }
   Document& Doc() { return document_; }
   TransferContext& Context() { return context_; }
@@ -95,10 +118,16 @@ class Link {
   void ReportWaitFailure(LinkResult result, bool reportCancel);
   bool ReceiveStatus(bool& busy);
   void ReceiveData(std::span<std::uint8_t> buffer, int address, int length);
+  // A write or a wait for input failed: the port is broken until it is opened again.
+  void PortFailed();
 
   LinkServices services_;
   TransferContext& context_;
   Document& document_;
+  const char* procedure_ = nullptr;
+  bool procedureLogged_ = false;
+  bool portBroken_ = false;
+  std::optional<PortFailure> portFailure_;
 };
 
 }  // namespace kol

@@ -10,12 +10,33 @@ bool Link::OpenPort(const char* procedure) {
   SerialPort& port = services_.port;
   const bool opened = context_.devicePath.empty() ? port.OpenNumber(context_.portNumber)
                                                   : port.OpenPath(context_.devicePath);
-  if (!opened && Flags().debugMode) {
-    const PortError error = port.LastError();
+  if (opened) {
+    portBroken_ = false;
+    return true;
+  }
+  const PortError error = port.LastError();
+  if (!portFailure_) portFailure_ = PortFailure{true, error};
+  if (Flags().debugMode) {
     services_.errorLog.Write(procedure, std::to_string(error.number) + error.description);
   }
-  return opened;
+  return false;
 }
+
+void Link::PortFailed() {
+  portBroken_ = true;
+  const PortError error = services_.port.LastError();
+  if (!portFailure_) portFailure_ = PortFailure{false, error};
+  if (procedure_ == nullptr || procedureLogged_ || !Flags().debugMode) return;
+  services_.errorLog.Write(procedure_, std::to_string(error.number) + error.description);
+  procedureLogged_ = true;
+}
+
+Link::ProcedureScope::ProcedureScope(Link& link, const char* procedure) : link_(link) {
+  link_.procedure_ = procedure;
+  link_.procedureLogged_ = false;
+}
+
+Link::ProcedureScope::~ProcedureScope() { link_.procedure_ = nullptr; }
 
 bool Link::Reopen(const char* procedure) {
   PortClose();

@@ -19,7 +19,8 @@ bool SpellsError(const std::string& text) {
 }  // namespace
 
 void Link::Transmit(std::string_view bytes) {
-  services_.port.Write(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+  const auto data = std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+  if (!services_.port.Write(data)) PortFailed();
 }
 
 void Link::FlushInput() { services_.port.DiscardInput(); }
@@ -43,19 +44,22 @@ void Link::SendFrame(std::string_view frame) {
 
 // Each iteration lets events run, takes at most one byte (or waits a few milliseconds for
 // one, so that polling does not spin), then checks cancel, the deadline and completion.
+// A port that has failed ends the call at once as a reply that makes no sense would: the
+// exchange fails without retries instead of waiting out time-outs on a device that is gone.
 LinkResult Link::ReceiveLoop(int seconds, const Receiver& receiver) {
   Clock& clock = services_.clock;
   SerialPort& port = services_.port;
   const std::int64_t deadline = clock.NowMs() + std::int64_t{seconds} * 1000;
   for (;;) {
     services_.host.ProcessEvents();
+    if (portBroken_) return LinkResult::kBadReply;
     if (port.BytesWaiting() > 0) {
       const std::uint8_t byte = port.ReadByte();
       if (receiver.onByte) {
         if (std::optional<LinkResult> result = receiver.onByte(byte)) return *result;
       }
-    } else {
-      port.WaitForInput(kPollWaitMs);
+    } else if (!port.WaitForInput(kPollWaitMs)) {
+      PortFailed();
     }
     if (Flags().cancelFlag) return LinkResult::kCancelled;
     if (clock.NowMs() > deadline) return LinkResult::kTimedOut;
@@ -113,7 +117,9 @@ LinkResult Link::ReceiveLineRaw(int seconds, std::string& text) {
   text.clear();
   bool crSeen = false;
   return ReceiveLoop(seconds, {[&](std::uint8_t taken) -> std::optional<LinkResult> {
-                                 if (crSeen) return taken == kLf ? LinkResult::kOk : LinkResult::kBadReply;
+                                 if (crSeen) {
+                                   return taken == kLf ? LinkResult::kOk : LinkResult::kBadReply;
+                                 }
                                  if (taken == kCr) {
                                    crSeen = true;
                                  } else {

@@ -35,6 +35,7 @@ bool Link::PreambleProbe() {
 
 bool Link::LinkSetup() {
   Flags().cancelFlag = false;
+  portFailure_.reset();
   // Every later step needs an open port, so a port that cannot be opened ends the set-up.
   if (!PortInit()) {
     Critical("port inicialize error!!");

@@ -9,6 +9,30 @@ namespace {
 
 constexpr int kWriteTimeoutMs = 1000;
 
+// What failed, in words, and whether the system's own text says more. A read that ends
+// because the device hung up carries whatever the system said last, which is unrelated
+// ("Inappropriate ioctl for device").
+struct FailureText {
+  QSerialPort::SerialPortError error;
+  const char* text;
+  bool withSystemText;
+};
+
+constexpr FailureText kFailureTexts[] = {
+    {QSerialPort::ReadError, "error reading from the device", false},
+    {QSerialPort::WriteError, "error writing to the device", true},
+    {QSerialPort::ResourceError, "the device disappeared", true},
+    {QSerialPort::NotOpenError, "the port is not open", false},
+    {QSerialPort::TimeoutError, "the device took no bytes", true},
+};
+
+// True for the errors after which the port no longer works; a wait that merely timed out
+// is not one of them.
+bool IsPortFailure(QSerialPort::SerialPortError error) {
+  return error == QSerialPort::ReadError || error == QSerialPort::WriteError ||
+         error == QSerialPort::ResourceError;
+}
+
 }  // namespace
 
 std::vector<PortInfo> ListSerialPorts() {
@@ -37,6 +61,7 @@ bool QtSerialPort::OpenPath(const std::string& devicePath) {
   port_.setParity(QSerialPort::NoParity);
   port_.setStopBits(QSerialPort::OneStop);
   if (port_.open(QIODevice::ReadWrite)) {
+    port_.clearError();
     lastError_ = {};
     return true;
   }
@@ -64,21 +89,43 @@ void QtSerialPort::DiscardInput() {
 }
 
 bool QtSerialPort::Write(std::span<const std::uint8_t> bytes) {
-  if (!port_.isOpen()) return false;
+  if (!port_.isOpen()) return Failed(QSerialPort::NotOpenError);
+  port_.clearError();
   const auto size = static_cast<qint64>(bytes.size());
-  if (port_.write(reinterpret_cast<const char*>(bytes.data()), size) != size) return false;
-  return port_.waitForBytesWritten(kWriteTimeoutMs) || port_.bytesToWrite() == 0;
+  if (port_.write(reinterpret_cast<const char*>(bytes.data()), size) == size &&
+      (port_.waitForBytesWritten(kWriteTimeoutMs) || port_.bytesToWrite() == 0)) {
+    return true;
+  }
+  return Failed(port_.error() == QSerialPort::NoError ? QSerialPort::WriteError : port_.error());
 }
 
-// A port that fails at once (closed, or a device unplugged) still waits out the time, so
-// that the receive loop never spins.
-void QtSerialPort::WaitForInput(int maxMs) {
-  if (port_.isOpen() && port_.bytesAvailable() > 0) return;
+// A port that returns at once without input still waits out the time, so that the receive
+// loop never spins.
+bool QtSerialPort::WaitForInput(int maxMs) {
+  if (!port_.isOpen()) return Failed(QSerialPort::NotOpenError);
+  if (port_.bytesAvailable() > 0) return true;
   QElapsedTimer timer;
   timer.start();
-  if (port_.isOpen() && port_.waitForReadyRead(maxMs)) return;
+  port_.clearError();
+  if (port_.waitForReadyRead(maxMs)) return true;
+  if (IsPortFailure(port_.error())) return Failed(port_.error());
   const qint64 left = maxMs - timer.elapsed();
   if (left > 0) QThread::msleep(static_cast<unsigned long>(left));
+  return true;
+}
+
+bool QtSerialPort::Failed(QSerialPort::SerialPortError error) {
+  const QString system = port_.errorString();
+  std::string description = system.toStdString();
+  for (const FailureText& failure : kFailureTexts) {
+    if (failure.error != error) continue;
+    description = failure.text;
+    if (failure.withSystemText && port_.error() == error) {
+      description += " (" + system.toStdString() + ")";
+    }
+  }
+  lastError_ = {static_cast<int>(error), description};
+  return false;
 }
 
 }  // namespace kol

@@ -32,12 +32,15 @@ class QtSerialPort final : public SerialPort {
   std::uint8_t ReadByte() override;
   void DiscardInput() override;
   bool Write(std::span<const std::uint8_t> bytes) override;
-  void WaitForInput(int maxMs) override;
-  // Empty once an open has succeeded.
+  bool WaitForInput(int maxMs) override;
+  // Empty once an open has succeeded, until the port fails.
   PortError LastError() const override { return lastError_; }
   std::string SettingsText() const override { return kLineSettings; }
 
  private:
+  // Keeps `error` with its description as the last error; returns false.
+  bool Failed(QSerialPort::SerialPortError error);
+
   QSerialPort port_;
   PortError lastError_;
 };

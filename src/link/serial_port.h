@@ -28,11 +28,14 @@ class SerialPort {
   // Takes one waiting byte; call only when BytesWaiting() is above 0.
   virtual std::uint8_t ReadByte() = 0;
   virtual void DiscardInput() = 0;
+  // False when the port refused the bytes (closed, or its device gone).
   virtual bool Write(std::span<const std::uint8_t> bytes) = 0;
-  // Returns once a byte is waiting or `maxMs` milliseconds have passed.
-  virtual void WaitForInput(int maxMs) = 0;
+  // Returns once a byte is waiting or `maxMs` milliseconds have passed; false when the port
+  // itself failed meanwhile (an unplugged adapter).
+  virtual bool WaitForInput(int maxMs) = 0;
 
-  // The failure of the last open, and the line settings as text ("4800,N,8,1").
+  // The last failure of an open, a write or a wait, and the line settings as text
+  // ("4800,N,8,1").
   virtual PortError LastError() const = 0;
   virtual std::string SettingsText() const = 0;
 };

@@ -69,7 +69,20 @@ void TracingSerialPort::DiscardInput() {
 bool TracingSerialPort::Write(std::span<const std::uint8_t> bytes) {
   FlushReceived();
   Line(clock_.NowMs(), "->", bytes);
-  return port_.Write(bytes);
+  return Checked(port_.Write(bytes), "write");
+}
+
+bool TracingSerialPort::WaitForInput(int maxMs) {
+  return Checked(port_.WaitForInput(maxMs), "wait for input");
+}
+
+bool TracingSerialPort::Checked(bool ok, std::string_view what) {
+  if (!ok) {
+    FlushReceived();
+    const PortError error = port_.LastError();
+    Note(std::string(what) + " failed: " + std::to_string(error.number) + " " + error.description);
+  }
+  return ok;
 }
 
 void TracingSerialPort::FlushReceived() {
@@ -82,11 +95,11 @@ void TracingSerialPort::Line(std::int64_t atMs, std::string_view direction,
                              std::span<const std::uint8_t> bytes) {
   out_ << std::setw(9) << atMs - startMs_ << " ms " << direction << ' ';
   for (std::uint8_t b : bytes) out_ << HexLength(b) << ' ';
-  out_ << ' ' << Printable(bytes) << '\n';
+  out_ << ' ' << Printable(bytes) << std::endl;
 }
 
 void TracingSerialPort::Note(const std::string& text) {
-  out_ << std::setw(9) << clock_.NowMs() - startMs_ << " ms -- " << text << '\n';
+  out_ << std::setw(9) << clock_.NowMs() - startMs_ << " ms -- " << text << std::endl;
 }
 
 }  // namespace kol

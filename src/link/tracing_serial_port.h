@@ -12,6 +12,8 @@
 
 namespace kol {
 
+// Every line is flushed as it is written, so that the trace is complete up to the moment
+// the program stopped, however it stopped.
 class TracingSerialPort final : public SerialPort {
  public:
   TracingSerialPort(SerialPort& port, Clock& clock, std::ostream& out);
@@ -25,7 +27,7 @@ class TracingSerialPort final : public SerialPort {
   std::uint8_t ReadByte() override;
   void DiscardInput() override;
   bool Write(std::span<const std::uint8_t> bytes) override;
-  void WaitForInput(int maxMs) override { port_.WaitForInput(maxMs); }
+  bool WaitForInput(int maxMs) override;
   PortError LastError() const override { return port_.LastError(); }
   std::string SettingsText() const override { return port_.SettingsText(); }
 
@@ -35,6 +37,8 @@ class TracingSerialPort final : public SerialPort {
   void Line(std::int64_t atMs, std::string_view direction, std::span<const std::uint8_t> bytes);
   void Note(const std::string& text);
   bool Opened(bool opened, const std::string& what);
+  // Notes a failure of the port itself and passes the result on.
+  bool Checked(bool ok, std::string_view what);
 
   SerialPort& port_;
   Clock& clock_;

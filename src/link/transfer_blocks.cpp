@@ -27,6 +27,7 @@ bool TransferOperations::OpenPort() {
 }
 
 void TransferOperations::ReadDataChkModel() {
+  const Link::ProcedureScope scope(link_, "frmRadio.ReadDataChkModel");
   AppFlags& flags = link_.Flags();
   const Document& document = link_.Doc();
   if (!OpenPort()) return;
@@ -52,6 +53,7 @@ void TransferOperations::ReadDataChkModel() {
 }
 
 void TransferOperations::ReadDataChkProduct() {
+  const Link::ProcedureScope scope(link_, "frmRadio.ReadDataChkProduct");
   AppFlags& flags = link_.Flags();
   if (!OpenPort()) return;
   link_.Status("product-code check...");
@@ -76,6 +78,7 @@ void TransferOperations::ReadDataChkProduct() {
 }
 
 void TransferOperations::ReadData(std::span<std::uint8_t> buffer) {
+  const Link::ProcedureScope scope(link_, "frmRadio.ReadData");
   AppFlags& flags = link_.Flags();
   if (!OpenPort()) return;
   const int upperBound = static_cast<int>(buffer.size()) - 1;
@@ -94,6 +97,7 @@ void TransferOperations::ReadData(std::span<std::uint8_t> buffer) {
 }
 
 void TransferOperations::WriteData() {
+  const Link::ProcedureScope scope(link_, "frmRadio.WriteData");
   AppFlags& flags = link_.Flags();
   if (!OpenPort()) return;
   const int upperBound = link_.Doc().image.UpperBound();
@@ -117,6 +121,7 @@ void TransferOperations::WriteData() {
 }
 
 void TransferOperations::ClearData() {
+  const Link::ProcedureScope scope(link_, "frmRadio.ClearData");
   AppFlags& flags = link_.Flags();
   if (!OpenPort()) return;
   Progress(0);
@@ -125,7 +130,8 @@ void TransferOperations::ClearData() {
   FinishBlockOperation("Clear Data");
 }
 
-void TransferOperations::ClearLogArea(const image_map::Area& area) {
+void TransferOperations::ClearLogArea(const image_map::Area& area, const char* procedure) {
+  const Link::ProcedureScope scope(link_, procedure);
   AppFlags& flags = link_.Flags();
   if (!OpenPort()) return;
   const int upperBound = link_.Doc().image.UpperBound();

@@ -14,12 +14,15 @@ struct LogClear {
   Operation operation;
   image_map::Area area;
   const char* status;
+  const char* procedure;
 };
 
 constexpr std::array<LogClear, 3> kLogClears = {{
-    {Operation::kClearDscLog, image_map::kDscLog, "radio clear DSC..."},
-    {Operation::kClearDistressLog, image_map::kDistressLog, "radio clear Distress..."},
-    {Operation::kClearCallLog, image_map::kCallLog, "radio clear Call Log..."},
+    {Operation::kClearDscLog, image_map::kDscLog, "radio clear DSC...", "frmRadio.ClearDataDsc"},
+    {Operation::kClearDistressLog, image_map::kDistressLog, "radio clear Distress...",
+     "frmRadio.ClearDataDistress"},
+    {Operation::kClearCallLog, image_map::kCallLog, "radio clear Call Log...",
+     "frmRadio.ClearDataCallLog"},
 }};
 
 }  // namespace
@@ -34,7 +37,8 @@ bool TransferOperations::Start() {
   host.SetBusy(true);
   flags.updateLock = true;
   link_.Status("startsync...");
-  if (!link_.LinkSetup()) {
+  linkUp_ = link_.LinkSetup();
+  if (!linkUp_) {
     link_.Status("can not syncing!!");
     host.SetBusy(false);
     flags.updateLock = false;
@@ -73,12 +77,17 @@ void TransferOperations::RunOperation() {
 bool TransferOperations::ReadRadio(std::vector<std::uint8_t>& buffer) {
   const RadioImage& image = link_.Doc().image;
   buffer.assign(image.Bytes().begin(), image.Bytes().end());
-  if (!link_.LinkSetup()) return false;
+  AppFlags& flags = link_.Flags();
+  flags.updateLock = true;
   bool read = false;
-  RunDriver([&] {
-    ReadData(buffer);
-    read = Succeeded();
-  });
+  linkUp_ = link_.LinkSetup();
+  if (linkUp_) {
+    RunDriver([&] {
+      ReadData(buffer);
+      read = Succeeded();
+    });
+  }
+  flags.updateLock = false;
   return read;
 }
 
@@ -166,7 +175,7 @@ void TransferOperations::ClearLogStep() {
   auto area = document.image.Bytes().subspan(static_cast<std::size_t>(clear->area.offset),
                                              static_cast<std::size_t>(clear->area.length));
   std::fill(area.begin(), area.end(), 0xFF);
-  ClearLogArea(clear->area);
+  ClearLogArea(clear->area, clear->procedure);
   if (Succeeded()) {
     Complete();
   } else {

@@ -26,6 +26,8 @@ class TransferOperations {
 
   // The bytes received by the last completed read (the read buffer), else empty.
   const std::vector<std::uint8_t>& ReceivedImage() const { return received_; }
+  // True when the link set-up of the last Start or ReadRadio succeeded.
+  bool LinkUp() const { return linkUp_; }
 
   // Driver frame: status check, model and product checks, then `ownStep`.
   void RunDriver(const std::function<void()>& ownStep);
@@ -34,7 +36,8 @@ class TransferOperations {
   void ReadData(std::span<std::uint8_t> buffer);
   void WriteData();
   void ClearData();
-  void ClearLogArea(const image_map::Area& area);
+  // Writes the area's blocks; `procedure` names the operation in the error log.
+  void ClearLogArea(const image_map::Area& area, const char* procedure);
 
   Link& GetLink() { return link_; }
 
@@ -56,6 +59,7 @@ class TransferOperations {
 
   Link link_;
   std::vector<std::uint8_t> received_;
+  bool linkUp_ = false;
 };
 
 }  // namespace kol

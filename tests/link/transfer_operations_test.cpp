@@ -16,7 +16,9 @@ using Shown = std::vector<std::pair<std::string, std::string>>;  // title, text
 
 std::vector<std::uint8_t> Pattern() {
   std::vector<std::uint8_t> memory(8192);
-  for (std::size_t i = 0; i < memory.size(); ++i) memory[i] = static_cast<std::uint8_t>(i * 37 + 11);
+  for (std::size_t i = 0; i < memory.size(); ++i) {
+    memory[i] = static_cast<std::uint8_t>(i * 37 + 11);
+  }
   return memory;
 }
 
@@ -101,16 +103,22 @@ void Fault(SimulatorOptions& options, RequestKind kind, int number, RadioFault f
   options.faults.push_back({kind, number, fault});
 }
 
+// Every attempt of the first status check goes unanswered.
+void StatusUnanswered(SimulatorOptions& options) {
+  for (int n = 1; n <= kDefaultRetryCount; ++n) {
+    Fault(options, RequestKind::kStatus, n, RadioFault::kNoReply);
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Rows, ReadFailureTest,
     testing::Values(
-        FailureCase{"StatusCheckFailed",
-                    [](SimulatorOptions& o) {
-                      for (int n = 1; n <= 3; ++n) Fault(o, RequestKind::kStatus, n, RadioFault::kNoReply);
-                    },
-                    true, {{"Read from Radio", "Radio not ready!!"}}, true},
+        FailureCase{"StatusCheckFailed", StatusUnanswered, true,
+                    {{"Read from Radio", "Radio not ready!!"}}, true},
         FailureCase{"ModelCodeUnreadable",
-                    [](SimulatorOptions& o) { Fault(o, RequestKind::kBlock, 2, RadioFault::kNoFrame); },
+                    [](SimulatorOptions& o) {
+                      Fault(o, RequestKind::kBlock, 2, RadioFault::kNoFrame);
+                    },
                     true,
                     {{"Read from Radio", "time out!!"}, {"Model Check", "Communication Error!!"}},
                     false},
@@ -120,9 +128,12 @@ INSTANTIATE_TEST_SUITE_P(
                     {{"Read from Radio", "ModelType Error !!"}}, false,
                     [](LinkRig& rig) { rig.radio.Memory()[0x1FFF] = 0xE5; }},
         FailureCase{"ProductCodeUnreadable",
-                    [](SimulatorOptions& o) { Fault(o, RequestKind::kBlock, 3, RadioFault::kWrongHead); },
+                    [](SimulatorOptions& o) {
+                      Fault(o, RequestKind::kBlock, 3, RadioFault::kWrongHead);
+                    },
                     true, {{"Model Check", "Communication Error!!"}}, false},
-        FailureCase{"ProductCodeSeventhByte", [](SimulatorOptions& o) { o.wrongProduct = true; }, true,
+        FailureCase{"ProductCodeSeventhByte",
+                    [](SimulatorOptions& o) { o.wrongProduct = true; }, true,
                     {{"Product Code Error!", "address: 0x26 -> 0x0"},
                      {"Read from Radio", "ModelType Error !!"}},
                     false},
@@ -130,9 +141,12 @@ INSTANTIATE_TEST_SUITE_P(
                     [](SimulatorOptions& o) { o.wrongProduct = true; }, false,
                     {{"Read from Radio", "ModelType Error !!"}}, false},
         FailureCase{"BlockFailed",
-                    [](SimulatorOptions& o) { Fault(o, RequestKind::kBlock, 50, RadioFault::kWrongAddress); },
+                    [](SimulatorOptions& o) {
+                      Fault(o, RequestKind::kBlock, 50, RadioFault::kWrongAddress);
+                    },
                     true,
-                    {{"Read from Radio", "address error!!"}, {"Read from Radio", "Communication Error!!"}},
+                    {{"Read from Radio", "address error!!"},
+                     {"Read from Radio", "Communication Error!!"}},
                     false},
         FailureCase{"CablePulled", [](SimulatorOptions& o) { o.silentFromBlock = 100; }, true,
                     {{"Read from Radio", "Communication Error!!"}}, false}),
@@ -156,6 +170,25 @@ TEST_P(ReadCancelTest, CancelAtAnyBlockLeavesDocumentAndSignalsRadio) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Blocks, ReadCancelTest, testing::Values(1, 2, 95, 190));
+
+// The read behind a backup and a verify: the radio's bytes in a buffer, the document left
+// alone, and the update lock released however the read ended.
+TEST(ReadRadioTest, FillsTheBufferAndLeavesTheDocument) {
+  for (const bool ready : {true, false}) {
+    SimulatorOptions options;
+    if (!ready) StatusUnanswered(options);
+    LinkRig rig(options, Pattern());
+    const RadioImage image = rig.document.image;
+    std::vector<std::uint8_t> buffer;
+    EXPECT_EQ(rig.operations.ReadRadio(buffer), ready);
+    EXPECT_TRUE(rig.operations.LinkUp());
+    EXPECT_FALSE(rig.document.flags.updateLock);
+    EXPECT_TRUE(rig.document.image == image);
+    ASSERT_EQ(buffer.size(), 8192u);
+    EXPECT_EQ(buffer[0x0100], ready ? rig.radio.Memory()[0x0100] : image[0x0100]);
+    EXPECT_EQ(rig.CountHead("CAN"), 0);
+  }
+}
 
 // A document whose image holds the pattern and whose model was decoded from it.
 void LoadPattern(LinkRig& rig) {
@@ -307,9 +340,78 @@ TEST_P(ClearLogTest, FailureOrCancelRestoresTheImage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Areas, ClearLogTest,
-                         testing::Values(LogCase{Operation::kClearDscLog, image_map::kDscLog},
-                                         LogCase{Operation::kClearDistressLog, image_map::kDistressLog},
-                                         LogCase{Operation::kClearCallLog, image_map::kCallLog}));
+                         testing::Values(
+                             LogCase{Operation::kClearDscLog, image_map::kDscLog},
+                             LogCase{Operation::kClearDistressLog, image_map::kDistressLog},
+                             LogCase{Operation::kClearCallLog, image_map::kCallLog}));
+
+// The serial adapter is pulled out in the middle of an operation: the operation fails at
+// once with its own message, rather than after time-outs, and the port's failure is logged
+// once under the operation's name in debug mode.
+struct UnplugCase {
+  const char* name;
+  Operation operation;
+  const char* head;  // unplugged once the radio has received this many requests of the head
+  int count;
+  const char* procedure;
+  std::pair<std::string, std::string> message;  // title, text
+};
+
+void PrintTo(const UnplugCase& c, std::ostream* os) { *os << c.name; }
+
+class UnplugTest : public testing::TestWithParam<UnplugCase> {};
+
+TEST_P(UnplugTest, FailsAtOnceAndLogsUnderTheOperation) {
+  const UnplugCase& c = GetParam();
+  for (const bool debugMode : {true, false}) {
+    LinkRig rig({}, Pattern());
+    rig.document.flags.debugMode = debugMode;
+    rig.context.operation = c.operation;
+    std::int64_t unpluggedAt = -1;
+    rig.host.onEvents = [&] {
+      if (unpluggedAt < 0 && rig.CountHead(c.head) >= c.count) {
+        rig.port.Unplug();
+        unpluggedAt = rig.clock.NowMs();
+      }
+    };
+    EXPECT_FALSE(rig.operations.Start());
+    ASSERT_GE(unpluggedAt, 0);
+    EXPECT_EQ(ShownMessages(rig), Shown{c.message});
+    EXPECT_LT(rig.clock.NowMs() - unpluggedAt, 10'000);
+    EXPECT_FALSE(rig.context.completed);
+    ASSERT_TRUE(rig.link().LastPortFailure().has_value());
+    EXPECT_FALSE(rig.link().LastPortFailure()->opening);
+    if (!debugMode) {
+      EXPECT_TRUE(rig.errorLog.lines.empty());
+      continue;
+    }
+    ASSERT_EQ(rig.errorLog.lines.size(), 1u);
+    EXPECT_EQ(rig.errorLog.lines[0].procedure, c.procedure);
+    EXPECT_EQ(rig.errorLog.lines[0].message, "5Input/output error");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Operations, UnplugTest,
+    testing::Values(
+        UnplugCase{"ModelCheck", Operation::kRead, "#CEPRD", 1, "frmRadio.ReadDataChkModel",
+                   {"Model Check", "Communication Error!!"}},
+        UnplugCase{"ProductCheck", Operation::kRead, "#CEPRD", 3, "frmRadio.ReadDataChkProduct",
+                   {"Model Check", "Communication Error!!"}},
+        UnplugCase{"Read", Operation::kRead, "#CEPRD", 3 + 40, "frmRadio.ReadData",
+                   {"Read from Radio", "Communication Error!!"}},
+        UnplugCase{"Program", Operation::kProgram, "#CEPWR", 30, "frmRadio.WriteData",
+                   {"Program to Radio", "Communication Error!!"}},
+        // The bytes after the first failed one still go out, and fail at once too.
+        UnplugCase{"ClearMmsi", Operation::kClearMmsi, "#CEPWR", 2, "frmRadio.ClearData",
+                   {"Clear Data", "Communication Error!!"}},
+        UnplugCase{"ClearDscLog", Operation::kClearDscLog, "#CEPWR", 10, "frmRadio.ClearDataDsc",
+                   {"Program to Radio", "Communication Error!!"}},
+        UnplugCase{"ClearDistressLog", Operation::kClearDistressLog, "#CEPWR", 10,
+                   "frmRadio.ClearDataDistress", {"Program to Radio", "Communication Error!!"}},
+        UnplugCase{"ClearCallLog", Operation::kClearCallLog, "#CEPWR", 10,
+                   "frmRadio.ClearDataCallLog", {"Program to Radio", "Communication Error!!"}}),
+    [](const testing::TestParamInfo<UnplugCase>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace kol::test
