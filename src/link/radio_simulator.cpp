@@ -151,11 +151,13 @@ std::vector<RadioByte> RadioSimulator::HandleFrame(const std::string& line) {
     request.address = static_cast<int>(*address);
     request.length = static_cast<int>(*length);
   }
-  if (request.head == "#CEPWR") request.data = ParseHexBytes(Piece(pieces, 3)).value_or(std::vector<std::uint8_t>{});
+  if (request.head == "#CEPWR") {
+    request.data = ParseHexBytes(Piece(pieces, 3)).value_or(std::vector<std::uint8_t>{});
+  }
   requests_.push_back(request);
 
-  const bool inMemory = request.address >= 0 && request.length > 0 &&
-                        request.address + request.length <= kMemorySize;
+  const bool inMemory = request.address >= 0 && request.address < kMemorySize &&
+                        request.length > 0 && request.length <= kMemorySize - request.address;
   if (!VerifyChecksum(line)) return Bytes("ERROR");
   if (request.head == "#CEPSR") {
     const RadioFault fault = FaultFor(RequestKind::kStatus);
@@ -225,7 +227,8 @@ std::uint8_t RadioSimulator::ReadByteAt(int address) const {
   if (options_.wrongModel && (address == image_map::kModelIdentifier || address == trailing)) {
     return static_cast<std::uint8_t>(kWrongModelIdentifier >> 8);
   }
-  if (options_.wrongModel && (address == image_map::kModelIdentifier + 1 || address == trailing + 1)) {
+  if (options_.wrongModel &&
+      (address == image_map::kModelIdentifier + 1 || address == trailing + 1)) {
     return static_cast<std::uint8_t>(kWrongModelIdentifier & 0xFF);
   }
   return memory_[static_cast<std::size_t>(address)];
