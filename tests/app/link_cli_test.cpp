@@ -9,8 +9,10 @@
 #include <filesystem>
 #include <thread>
 
+#include "app/cli/link_command.h"
 #include "link/memory_plan.h"
 #include "support/cli_run.h"
+#include "support/fakes.h"
 #include "support/temp_dir.h"
 #include "support/test_paths.h"
 
@@ -66,7 +68,8 @@ TEST(LinkCli, ReadAndProgramWithVerifyOverAPseudoTerminal) {
 
   const test::CliRun read = test::RunKolprogCli({"read", "--port", link, dir.File("read.hex")});
   ASSERT_EQ(read.exitCode, 0) << read.err;
-  EXPECT_NE(read.err.find("Complete!!\n"), std::string::npos) << read.err;
+  EXPECT_EQ(read.err.find("Reading the radio on " + link + "...\n"), 0u) << read.err;
+  EXPECT_NE(read.err.find("100%\nComplete!!\n"), std::string::npos) << read.err;
   EXPECT_NE(read.err.find("backups/"), std::string::npos) << read.err;
   const std::string image = test::ReadFileBytes(dir.File("read.hex"));
   ASSERT_EQ(image.size(), 8192u);
@@ -77,7 +80,9 @@ TEST(LinkCli, ReadAndProgramWithVerifyOverAPseudoTerminal) {
   fs::copy_file(test::BinDir() + "/INTL_0CE4.ini", in);
   const test::CliRun program = test::RunKolprogCli({"program", "--port", link, in});
   ASSERT_EQ(program.exitCode, 0) << program.err;
-  EXPECT_NE(program.err.find("Complete!!\nVerifying...\n"), std::string::npos) << program.err;
+  EXPECT_NE(program.err.find("Complete!!\nVerifying: reading the programmed memory back on "),
+            std::string::npos)
+      << program.err;
   EXPECT_EQ(program.err.substr(program.err.size() - 9), "verified\n");
 
   ASSERT_EQ(simulator.Stop(), 0);
@@ -96,6 +101,31 @@ TEST(LinkCli, ReadAndProgramWithVerifyOverAPseudoTerminal) {
   EXPECT_NE(memory_plan::FirstProgrammedDifference(bytes(sent), bytes(image)), std::nullopt);
 }
 
+// Before a command spends a minute with the radio, it refuses what cannot work.
+TEST(LinkCli, RefusesAnEmptyPortAndAMissingOutputFolderBeforeTalkingToTheRadio) {
+  test::TempDir dir;
+  const std::string out = dir.File("out.hex");
+  struct Case {
+    std::vector<std::string> args;
+    const char* message;
+  };
+  const Case cases[] = {
+      {{"read", "--port", "", out}, "--port takes 1-4 or a device path, not ''"},
+      {{"read", "--port", "9", out}, "--port takes 1-4 or a device path, not '9'"},
+      {{"read", "--port", dir.File("no-such-device"), dir.File("no-folder/out.hex")},
+       "there is no folder"},
+      {{"program", "--port", dir.File("no-such-device"), "--backup",
+        dir.File("no-folder/before.hex"), dir.File("in.hex")},
+       "there is no folder"},
+  };
+  for (const Case& c : cases) {
+    const test::CliRun run = test::RunKolprogCli(c.args);
+    EXPECT_EQ(run.exitCode, 2) << run.err;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("port inicialize error!!"), std::string::npos) << run.err;
+  }
+}
+
 TEST(LinkCli, PortThatCannotBeOpenedFailsWithTheSystemsReason) {
   test::TempDir dir;
   const test::CliRun run =
@@ -104,6 +134,31 @@ TEST(LinkCli, PortThatCannotBeOpenedFailsWithTheSystemsReason) {
   EXPECT_NE(run.err.find("port inicialize error!!\n"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("No such file or directory"), std::string::npos) << run.err;
   EXPECT_FALSE(fs::exists(dir.File("out.hex")));
+}
+
+// Progress in a log or a pipe: a line per ten per cent, never a bar going back, and
+// nothing for a bar at 0, which after a failed check would read as progress.
+TEST(CliLinkHost, ProgressLinesInALog) {
+  struct Case {
+    std::vector<int> percents;
+    const char* lines;
+  };
+  const Case cases[] = {
+      {{0}, ""},
+      {{0, 0, 4, 9, 10, 15, 23, 100, 0}, "10%\n23%\n100%\n"},
+      {{0, 100, 0, 0, 50, 100}, "100%\n50%\n100%\n"},
+  };
+  for (const Case& c : cases) {
+    std::ostringstream err;
+    test::ScriptedPrompts prompts;
+    AppFlags flags;
+    std::atomic<bool> interrupted{false};
+    {
+      cli::CliLinkHost host(err, prompts, flags, interrupted);
+      for (int percent : c.percents) host.ShowProgress(percent);
+    }
+    EXPECT_EQ(err.str(), c.lines);
+  }
 }
 
 }  // namespace

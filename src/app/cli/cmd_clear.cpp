@@ -14,13 +14,14 @@ constexpr OptionSpec kClearOptions[] = {kPortOption, kYesOption, kTraceOption};
 struct ClearTarget {
   std::string_view name;
   Operation operation;
+  std::string_view doing;
 };
 
 constexpr std::array<ClearTarget, 4> kTargets = {{
-    {"mmsi", Operation::kClearMmsi},
-    {"dsc-log", Operation::kClearDscLog},
-    {"distress-log", Operation::kClearDistressLog},
-    {"call-log", Operation::kClearCallLog},
+    {"mmsi", Operation::kClearMmsi, "Clearing the user MMSI"},
+    {"dsc-log", Operation::kClearDscLog, "Clearing the DSC log"},
+    {"distress-log", Operation::kClearDistressLog, "Clearing the distress log"},
+    {"call-log", Operation::kClearCallLog, "Clearing the call log"},
 }};
 
 int RunClear(const Invocation& invocation, Io& io) {
@@ -36,7 +37,7 @@ int RunClear(const Invocation& invocation, Io& io) {
   if (!session.Ready()) return kExitFailure;
   LinkRun link(session, invocation);
   if (!link.Usable()) return link.RefusalExit();
-  return link.Run(target->operation) ? kExitOk : link.FailureExit();
+  return link.Run(target->operation, target->doing) ? kExitOk : link.FailureExit();
 }
 
 }  // namespace

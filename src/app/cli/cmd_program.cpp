@@ -21,9 +21,8 @@ constexpr OptionSpec kProgramOptions[] = {
 
 int Verify(LinkRun& link, Session& session) {
   Io& io = session.io;
-  io.err << "Verifying...\n";
   std::vector<std::uint8_t> readBack;
-  if (!link.ReadRadio(readBack)) {
+  if (!link.ReadRadio(readBack, "Verifying: reading the programmed memory back")) {
     io.err << "kolprog-cli: the programmed memory could not be read back\n";
     return link.FailureExit();
   }
@@ -43,7 +42,7 @@ int Verify(LinkRun& link, Session& session) {
 // Reads the radio as it is and saves the bytes to FILE and to the backups folder.
 bool BackUp(LinkRun& link, Session& session, const std::string& path) {
   std::vector<std::uint8_t> before;
-  if (!link.ReadRadio(before)) return false;
+  if (!link.ReadRadio(before, "Backing up: reading the radio")) return false;
   const std::string kept = KeepBackup(session, before);
   if (!kept.empty()) session.io.err << "Backup of the radio's memory: " << kept << '\n';
   return WriteImageBytes(path, before, session.io);
@@ -59,12 +58,13 @@ int RunProgram(const Invocation& invocation, Io& io) {
     io.err << "kolprog-cli: --backup takes a raw image file name ending in .hex\n";
     return kExitUsage;
   }
+  if (backup && !OutputFolderExists(*backup, io)) return kExitUsage;
   Session session(invocation, io);
   if (!session.Ready() || !format->load(session, in)) return kExitFailure;
   LinkRun link(session, invocation);
   if (!link.Usable()) return link.RefusalExit();
   if (backup && !BackUp(link, session, *backup)) return link.FailureExit();
-  if (!link.Run(Operation::kProgram)) return link.FailureExit();
+  if (!link.Run(Operation::kProgram, "Programming the radio")) return link.FailureExit();
   return invocation.Has("no-verify") ? kExitOk : Verify(link, session);
 }
 

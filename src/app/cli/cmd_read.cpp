@@ -13,12 +13,12 @@ constexpr OptionSpec kReadOptions[] = {kPortOption, kYesOption, kTraceOption};
 int RunRead(const Invocation& invocation, Io& io) {
   const std::string& out = invocation.args[0];
   const DocumentFormat* format = WritableFormat(out, io);
-  if (format == nullptr) return kExitUsage;
+  if (format == nullptr || !OutputFolderExists(out, io)) return kExitUsage;
   Session session(invocation, io);
   if (!session.Ready()) return kExitFailure;
   LinkRun link(session, invocation);
   if (!link.Usable()) return link.RefusalExit();
-  if (!link.Run(Operation::kRead)) return link.FailureExit();
+  if (!link.Run(Operation::kRead, "Reading the radio")) return link.FailureExit();
   const std::string backup = KeepBackup(session, link.ReceivedImage());
   if (!backup.empty()) io.err << "Backup of the radio's memory: " << backup << '\n';
   return format->save(session, out) ? kExitOk : kExitFailure;

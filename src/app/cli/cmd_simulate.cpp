@@ -60,7 +60,7 @@ constexpr SwitchOption kSwitchOptions[] = {
     {"lower-case-hex", &SimulatorOptions::lowerCaseHex},
 };
 
-constexpr int kMostFaultRequests = 100000;
+constexpr int kHighestNumber = 100000;
 
 // The number of option `name`, or `fallback` when it is not given; nullopt after a message.
 std::optional<int> Number(const Invocation& invocation, std::string_view name, int fallback,
@@ -70,11 +70,11 @@ std::optional<int> Number(const Invocation& invocation, std::string_view name, i
   int value = 0;
   auto [end, ec] = std::from_chars(text->data(), text->data() + text->size(), value);
   if (ec == std::errc() && end == text->data() + text->size() && value >= lowest &&
-      value <= kMostFaultRequests) {
+      value <= kHighestNumber) {
     return value;
   }
-  io.err << "kolprog-cli: --" << name << " takes a number from " << lowest << ", not '" << *text
-         << "'\n";
+  io.err << "kolprog-cli: --" << name << " takes a number from " << lowest << " to "
+         << kHighestNumber << ", not '" << *text << "'\n";
   return std::nullopt;
 }
 
@@ -93,7 +93,9 @@ std::optional<SimulatorOptions> ParseOptions(const Invocation& invocation, Io& i
       options.faults.push_back({fault.kind, number, fault.fault});
     }
   }
-  for (const SwitchOption& option : kSwitchOptions) options.*option.flag = invocation.Has(option.name);
+  for (const SwitchOption& option : kSwitchOptions) {
+    options.*option.flag = invocation.Has(option.name);
+  }
   return options;
 }
 
@@ -142,19 +144,20 @@ int RunSimulate(const Invocation& invocation, Io& io) {
   if (link && !MakeLink(*link, pty.DevicePath(), io)) return kExitFailure;
 
   const std::optional<std::string> save = invocation.Value("save");
-  const auto saveMemory = [&] {
-    if (save) WriteImageBytes(*save, radio.Memory(), io);
-  };
+  const auto saveMemory = [&] { return !save || WriteImageBytes(*save, radio.Memory(), io); };
+  // Saved once at the start too, so that a file that cannot be written is known at once,
+  // not after a session with the radio.
+  if (!saveMemory()) return kExitFailure;
   io.out << pty.DevicePath() << std::endl;
   io.err << "Simulated radio on " << pty.DevicePath() << "; Ctrl+C ends it.\n";
   {
     InterruptGuard interrupt;
     pty.Serve(InterruptGuard::Flag(), saveMemory);
   }
-  saveMemory();
+  const bool saved = saveMemory();
   std::error_code ec;
   if (link && fs::read_symlink(*link, ec) == pty.DevicePath()) fs::remove(*link, ec);
-  return kExitOk;
+  return saved ? kExitOk : kExitFailure;
 }
 
 }  // namespace

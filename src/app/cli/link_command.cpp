@@ -58,7 +58,8 @@ void CliLinkHost::ShowStatus(const std::string& text) {
 }
 
 // On a terminal one line counts up; elsewhere (a log, a pipe) a line per ten per cent. A
-// bar that goes back (the reset after a walk, or a new walk) is not shown going back.
+// bar that goes back (the reset after a walk, or a new walk) is not shown going back, and
+// a bar at 0 is not shown at all: after a failure the reset would read as progress.
 void CliLinkHost::ShowProgress(int percent) {
   const int previous = barPercent_;
   barPercent_ = percent;
@@ -66,8 +67,8 @@ void CliLinkHost::ShowProgress(int percent) {
     printedTens_ = percent / 10;
     return;
   }
+  if (percent == previous || percent == 0) return;
   if (terminal_) {
-    if (percent == previous) return;
     err_ << "\r" << percent << "%" << std::flush;
     lineOpen_ = true;
   } else if (percent / 10 > printedTens_) {
@@ -88,7 +89,7 @@ LinkRun::LinkRun(Session& session, const Invocation& invocation) : session_(sess
       ReadIntSetting(session.store, kComNumSetting).value_or(kLowestPort));
   if (const std::optional<std::string> port = invocation.Value("port")) {
     const std::optional<int> number = PortNumber(*port);
-    if (number && (*number < kLowestPort || *number > kHighestPort)) {
+    if (port->empty() || (number && (*number < kLowestPort || *number > kHighestPort))) {
       io.err << "kolprog-cli: --port takes 1-4 or a device path, not '" << *port << "'\n";
       usable_ = false;
       refusalExit_ = kExitUsage;
@@ -119,21 +120,33 @@ LinkRun::LinkRun(Session& session, const Invocation& invocation) : session_(sess
       LinkServices{*port, session.clock, *host_, session.errorLog}, context_, document);
 }
 
-bool LinkRun::Run(Operation operation) {
+bool LinkRun::Run(Operation operation, std::string_view doing) {
+  Announce(doing);
   context_.operation = operation;
   context_.completed = false;
   operations_->Start();
   host_->EndLine();
-  ExplainPortFailure();
+  ExplainFailure();
   return context_.completed && !Interrupted();
 }
 
-bool LinkRun::ReadRadio(std::vector<std::uint8_t>& buffer) {
+bool LinkRun::ReadRadio(std::vector<std::uint8_t>& buffer, std::string_view doing) {
+  Announce(doing);
   context_.operation = Operation::kRead;
   const bool read = operations_->ReadRadio(buffer);
   host_->EndLine();
-  ExplainPortFailure();
+  ExplainFailure();
   return read && !Interrupted();
+}
+
+// The link set-up alone may take a minute when nothing answers; the user knows what runs.
+void LinkRun::Announce(std::string_view doing) {
+  session_.io.err << doing << " on " << DeviceName() << "...\n";
+}
+
+std::string LinkRun::DeviceName() const {
+  return context_.devicePath.empty() ? DeviceForPortNumber(context_.portNumber)
+                                     : context_.devicePath;
 }
 
 int LinkRun::FailureExit() const {
@@ -142,19 +155,28 @@ int LinkRun::FailureExit() const {
   return kExitCancelled;
 }
 
-// The link only says "port inicialize error!!"; the command line adds the system's reason
-// and the ports that are there.
-void LinkRun::ExplainPortFailure() {
-  const PortError error = qtPort_.LastError();
-  if (error.description.empty()) return;
+// The link says "port inicialize error!!", "Communication Error!!" or, when the set-up
+// fails, nothing at all; the command line adds the system's reason, the ports that are
+// there, or what to check on the radio.
+void LinkRun::ExplainFailure() {
   std::ostream& err = session_.io.err;
-  err << "kolprog-cli: cannot open "
-      << (context_.devicePath.empty() ? DeviceForPortNumber(context_.portNumber)
-                                      : context_.devicePath)
-      << ": " << error.description << '\n';
-  const std::vector<PortInfo> ports = ListSerialPorts();
-  err << (ports.empty() ? "No serial ports found.\n" : "Serial ports present:\n");
-  for (const PortInfo& port : ports) err << "  " << port.name << "  " << port.description << '\n';
+  const std::optional<PortFailure>& failure = operations_->GetLink().LastPortFailure();
+  if (failure && !failure->opening) {
+    err << "kolprog-cli: the serial port " << DeviceName()
+        << " failed: " << failure->error.description << '\n';
+  } else if (failure) {
+    err << "kolprog-cli: cannot open " << DeviceName() << ": " << failure->error.description
+        << '\n';
+    const std::vector<PortInfo> ports = ListSerialPorts();
+    err << (ports.empty() ? "No serial ports found.\n" : "Serial ports present:\n");
+    for (const PortInfo& port : ports) {
+      err << "  " << port.name << (port.description.empty() ? "" : "  " + port.description)
+          << '\n';
+    }
+  } else if (!operations_->LinkUp() && !Interrupted()) {
+    err << "kolprog-cli: no link with the radio on " << DeviceName()
+        << ". Is it connected, switched on and in PC control mode?\n";
+  }
 }
 
 std::string KeepBackup(const Session& session, const std::vector<std::uint8_t>& bytes) {
@@ -165,6 +187,15 @@ std::string KeepBackup(const Session& session, const std::vector<std::uint8_t>& 
       QDateTime::currentDateTime().toString("yyyy-MM-dd_HH-mm-ss-zzz").toStdString() + ".hex";
   const std::string path = (folder / name).string();
   return WriteImageBytes(path, bytes, session.io) ? path : std::string();
+}
+
+bool OutputFolderExists(const std::string& path, Io& io) {
+  std::error_code ec;
+  const std::filesystem::path folder = std::filesystem::absolute(path, ec).parent_path();
+  if (std::filesystem::is_directory(folder, ec)) return true;
+  io.err << "kolprog-cli: cannot write '" << path << "': there is no folder '" << folder.string()
+         << "'\n";
+  return false;
 }
 
 bool WriteImageBytes(const std::string& path, const std::vector<std::uint8_t>& bytes, Io& io) {

@@ -52,7 +52,7 @@ class CliLinkHost final : public LinkHost {
   bool terminal_;
   bool lineOpen_ = false;
   int barPercent_ = -1;
-  int printedTens_ = -1;
+  int printedTens_ = 0;
   std::map<std::string, int> questionsAsked_;
 };
 
@@ -65,10 +65,11 @@ class LinkRun {
   bool Usable() const { return usable_; }
   int RefusalExit() const { return refusalExit_; }
 
-  // One press of the dialog's OK for `operation`; true when it completed.
-  bool Run(Operation operation);
+  // One press of the dialog's OK for `operation`, announced on stderr as `doing` ("Reading
+  // the radio"); true when it completed.
+  bool Run(Operation operation, std::string_view doing);
   // Link set-up, the checks and a full read, the document left as it is.
-  bool ReadRadio(std::vector<std::uint8_t>& buffer);
+  bool ReadRadio(std::vector<std::uint8_t>& buffer, std::string_view doing);
   const std::vector<std::uint8_t>& ReceivedImage() const { return operations_->ReceivedImage(); }
 
   bool Interrupted() const { return interrupt_.Interrupted(); }
@@ -76,7 +77,10 @@ class LinkRun {
   int FailureExit() const;
 
  private:
-  void ExplainPortFailure();
+  void Announce(std::string_view doing);
+  // What the link's own messages leave out: why the port failed, or that no link came up.
+  void ExplainFailure();
+  std::string DeviceName() const;
 
   Session& session_;
   bool usable_ = true;
@@ -96,5 +100,9 @@ std::string KeepBackup(const Session& session, const std::vector<std::uint8_t>& 
 
 // Writes raw image bytes to `path` as a whole or not at all; false after a message.
 bool WriteImageBytes(const std::string& path, const std::vector<std::uint8_t>& bytes, Io& io);
+
+// False after a message when the folder `path` would be written into does not exist, so that
+// a command finds out before it spends a minute talking to the radio.
+bool OutputFolderExists(const std::string& path, Io& io);
 
 }  // namespace kol::cli
