@@ -297,6 +297,20 @@ TEST(ClearMmsiTest, FailureRestoresTheSixBytes) {
   EXPECT_EQ(rig.document.model.dscBasic.userMmsi, "366123456");
 }
 
+// Each byte's request clears the cancel flag, so the bytes after a cancelled one would
+// otherwise go out and the clear would end as if it had succeeded.
+TEST(ClearMmsiTest, CancelStopsAtTheByteAndRestores) {
+  MmsiRig rig;
+  const RadioImage image = rig.document.image;
+  rig.CancelWhen([&] { return rig.CountHead("#CEPWR") >= 2; });
+  EXPECT_FALSE(rig.operations.Start());
+  EXPECT_TRUE(rig.host.prompts.shown.empty());
+  EXPECT_EQ(Writes(rig).size(), 2u);
+  EXPECT_FALSE(rig.context.completed);
+  EXPECT_TRUE(rig.document.image == image);
+  EXPECT_EQ(rig.document.model.dscBasic.userMmsi, "366123456");
+}
+
 struct LogCase {
   Operation operation;
   image_map::Area area;
