@@ -5,7 +5,7 @@
 namespace kol {
 
 std::string_view OperationTitle(Operation operation) {
-  static constexpr std::array<std::string_view, 6> kTitles = {
+  static constexpr std::array<std::string_view, kOperationCount> kTitles = {
       "Read from Radio",    "Program to Radio",        "Clear MMSI Data",
       "Clear DSC Log Data", "Clear Distress Log Data", "Clear Call Log Data",
   };

@@ -26,6 +26,7 @@ enum class Operation : std::int16_t {
   kClearDistressLog = 4,
   kClearCallLog = 5,
 };
+inline constexpr int kOperationCount = 6;
 
 // The dialog's caption while the operation runs; also the title of its messages.
 std::string_view OperationTitle(Operation operation);

@@ -5,8 +5,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <sstream>
 #include <thread>
 
 #include "app/cli/link_command.h"
@@ -159,6 +161,22 @@ TEST(CliLinkHost, ProgressLinesInALog) {
     }
     EXPECT_EQ(err.str(), c.lines);
   }
+}
+
+// Messages become lines; a title that is not the operation's caption goes in front.
+TEST(CliLinkHost, MessageLines) {
+  std::ostringstream err;
+  std::ostringstream promptLines;
+  cli::CliPrompts prompts(promptLines, false);
+  AppFlags flags;
+  std::atomic<bool> interrupted{false};
+  cli::CliLinkHost host(err, prompts, flags, interrupted);
+  host.Show({"Read from Radio", "Complete!!", MessageIcon::kInformation});
+  host.Show({"Model Check", "Communication Error!!", MessageIcon::kCritical});
+  host.Show({"Product Code Error!", "address: 0x26 -> 0x0", MessageIcon::kCritical});
+  EXPECT_EQ(promptLines.str(),
+            "Complete!!\nModel Check: Communication Error!!\n"
+            "Product Code Error!: address: 0x26 -> 0x0\n");
 }
 
 }  // namespace

@@ -27,6 +27,13 @@ std::optional<int> PortNumber(const std::string& text) {
   return number;
 }
 
+bool IsOperationTitle(std::string_view title) {
+  for (int code = 0; code < kOperationCount; ++code) {
+    if (OperationTitle(static_cast<Operation>(code)) == title) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 CliLinkHost::CliLinkHost(std::ostream& err, Prompts& prompts, AppFlags& flags,
@@ -37,6 +44,8 @@ CliLinkHost::CliLinkHost(std::ostream& err, Prompts& prompts, AppFlags& flags,
       interrupted_(interrupted),
       terminal_(&err == &std::cerr && isatty(STDERR_FILENO) != 0) {}
 
+// A title other than an operation's caption says what the text is about ("Model Check",
+// "Product Code Error!" before "address: 0x26 -> 0x0"), so it goes in front of the text.
 MessageButton CliLinkHost::Show(const Message& message) {
   EndLine();
   if (message.buttons != MessageButtons::kOk &&
@@ -44,7 +53,10 @@ MessageButton CliLinkHost::Show(const Message& message) {
     err_ << message.text << " -> Cancel (asked " << kMostAnswersPerQuestion << " times)\n";
     return MessageButton::kCancel;
   }
-  return prompts_.Show(message);
+  if (message.title.empty() || IsOperationTitle(message.title)) return prompts_.Show(message);
+  Message titled = message;
+  titled.text = message.title + ": " + message.text;
+  return prompts_.Show(titled);
 }
 
 void CliLinkHost::ProcessEvents() {
