@@ -63,8 +63,14 @@ int RunProgram(const Invocation& invocation, Io& io) {
   if (!session.Ready() || !format->load(session, in)) return kExitFailure;
   LinkRun link(session, invocation);
   if (!link.Usable()) return link.RefusalExit();
-  if (backup && !BackUp(link, session, *backup)) return link.FailureExit();
-  if (!link.Run(Operation::kProgram, "Programming the radio")) return link.FailureExit();
+  if (backup && !BackUp(link, session, *backup)) {
+    io.err << "kolprog-cli: without its backup the radio was not programmed\n";
+    return link.FailureExit();
+  }
+  if (!link.Run(Operation::kProgram, "Programming the radio")) {
+    if (link.LinkUp()) io.err << "kolprog-cli: the radio may be partly programmed\n";
+    return link.FailureExit();
+  }
   return invocation.Has("no-verify") ? kExitOk : Verify(link, session);
 }
 

@@ -73,6 +73,8 @@ class LinkRun {
   const std::vector<std::uint8_t>& ReceivedImage() const { return operations_->ReceivedImage(); }
 
   bool Interrupted() const { return interrupt_.Interrupted(); }
+  // True when the last run got past the link set-up.
+  bool LinkUp() const { return operations_->LinkUp(); }
   // The exit code of a run that did not complete: cancelled or failed.
   int FailureExit() const;
 
