@@ -152,6 +152,8 @@ struct StatusCase {
   const char* sentAfter = nullptr;  // the PC's word after the reply
 };
 
+void PrintTo(const StatusCase& c, std::ostream* os) { *os << c.name; }
+
 class StatusCheckTest : public testing::TestWithParam<StatusCase> {};
 
 TEST_P(StatusCheckTest, FailureRows) {
@@ -228,6 +230,8 @@ struct ReadCase {
   Texts messages;
   const char* sentAfter;
 };
+
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
 
 class ReadBlockTest : public testing::TestWithParam<ReadCase> {};
 

@@ -80,6 +80,8 @@ struct FailureCase {
   std::function<void(LinkRig&)> prepare = nullptr;
 };
 
+void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
+
 class ReadFailureTest : public testing::TestWithParam<FailureCase> {};
 
 TEST_P(ReadFailureTest, LeavesImageAndModelUnchanged) {
