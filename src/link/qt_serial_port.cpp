@@ -19,11 +19,11 @@ struct FailureText {
 };
 
 constexpr FailureText kFailureTexts[] = {
-    {QSerialPort::ReadError, "error reading from the device", false},
-    {QSerialPort::WriteError, "error writing to the device", true},
-    {QSerialPort::ResourceError, "the device disappeared", true},
-    {QSerialPort::NotOpenError, "the port is not open", false},
-    {QSerialPort::TimeoutError, "the device took no bytes", true},
+    {QSerialPort::ReadError, "Error reading from the device", false},
+    {QSerialPort::WriteError, "Error writing to the device", true},
+    {QSerialPort::ResourceError, "The device disappeared", true},
+    {QSerialPort::NotOpenError, "The port is not open", false},
+    {QSerialPort::TimeoutError, "The device took no bytes", true},
 };
 
 // True for the errors after which the port no longer works; a wait that merely timed out

@@ -37,7 +37,7 @@ TEST(QtSerialPort, MissingDeviceGivesTheSystemsReason) {
       << port.LastError().description;
   const std::uint8_t probe[] = {'P'};
   EXPECT_FALSE(port.Write(probe));
-  EXPECT_EQ(port.LastError().description, "the port is not open");
+  EXPECT_EQ(port.LastError().description, "The port is not open");
 }
 
 }  // namespace
