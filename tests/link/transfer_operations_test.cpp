@@ -314,6 +314,7 @@ TEST(ClearMmsiTest, CancelStopsAtTheByteAndRestores) {
 }
 
 struct LogCase {
+  const char* name;
   Operation operation;
   image_map::Area area;
 };
@@ -357,9 +358,11 @@ TEST_P(ClearLogTest, FailureOrCancelRestoresTheImage) {
 
 INSTANTIATE_TEST_SUITE_P(Areas, ClearLogTest,
                          testing::Values(
-                             LogCase{Operation::kClearDscLog, image_map::kDscLog},
-                             LogCase{Operation::kClearDistressLog, image_map::kDistressLog},
-                             LogCase{Operation::kClearCallLog, image_map::kCallLog}));
+                             LogCase{"Dsc", Operation::kClearDscLog, image_map::kDscLog},
+                             LogCase{"Distress", Operation::kClearDistressLog,
+                                     image_map::kDistressLog},
+                             LogCase{"Call", Operation::kClearCallLog, image_map::kCallLog}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The serial adapter is pulled out in the middle of an operation: the operation fails at
 // once with its own message, rather than after time-outs, and the port's failure is logged

@@ -152,7 +152,8 @@ INSTANTIATE_TEST_SUITE_P(
         // blanks around it, anything else is 0.
         AutoPosCase{" 32\t", "2.4", 0, 0, "16", "30 sec", "Individual", ""},
         AutoPosCase{"32abc", "5 min", 0, 0, "", "OFF", "Individual", ""},
-        AutoPosCase{"junk", "99999999999999999999", 0, -5, "", "", "Individual", ""}));
+        AutoPosCase{"junk", "99999999999999999999", 0, -5, "", "", "Individual", ""}),
+    [](const auto& info) { return "Row" + std::to_string(info.index); });
 
 TEST(ReportText, BuildingTheReportChangesNothing) {
   const SettingsModel model = test::SmallDocument();

@@ -64,7 +64,8 @@ void PrintUsage(std::ostream& out) {
 }
 
 void PrintCommandHelp(std::ostream& out, const CommandSpec& command) {
-  out << "Usage: kolprog-cli " << command.name << " [OPTIONS] " << command.synopsis << "\n"
+  out << "Usage: kolprog-cli " << command.name << " [OPTIONS]"
+      << (command.synopsis.empty() ? "" : " ") << command.synopsis << "\n"
       << command.summary << "\n";
   if (!command.details.empty()) out << "\n" << command.details << "\n";
   if (!command.options.empty()) {
@@ -78,7 +79,8 @@ void PrintCommandHelp(std::ostream& out, const CommandSpec& command) {
 int UsageError(Io& io, std::string_view message, const CommandSpec* command) {
   io.err << "kolprog-cli: " << message << '\n';
   if (command != nullptr) {
-    io.err << "Usage: kolprog-cli " << command->name << " [OPTIONS] " << command->synopsis
+    io.err << "Usage: kolprog-cli " << command->name << " [OPTIONS]"
+           << (command->synopsis.empty() ? "" : " ") << command->synopsis
            << "\nTry 'kolprog-cli " << command->name << " --help'.\n";
   } else {
     io.err << "Try 'kolprog-cli --help'.\n";
