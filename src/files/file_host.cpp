@@ -1,5 +1,7 @@
 #include "files/file_host.h"
 
+#include <cstring>
+
 #include "files/system_error_text.h"
 
 namespace kol {
@@ -7,7 +9,8 @@ namespace kol {
 void ReportFileFailure(std::string_view procedure, int errorNumber, std::string text,
                        Document& document, FileHost& host) {
   host.log.Write(procedure, SystemErrorText(errorNumber));
-  host.Tell(document.profile.WindowTitle(), std::move(text), MessageIcon::kExclamation);
+  host.Tell(document.profile.WindowTitle(), std::move(text), MessageIcon::kExclamation,
+            errorNumber != 0 ? std::strerror(errorNumber) : std::string());
   document.flags.cancelFlag = true;
 }
 

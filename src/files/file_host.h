@@ -24,14 +24,15 @@ struct FileHost {
 
   void Pause() { clock.SleepMs(pauseMs); }
   // A message with an OK button.
-  void Tell(std::string title, std::string text, MessageIcon icon) {
-    prompts.Show(
-        {std::move(title), std::move(text), icon, MessageButtons::kOk, MessageButton::kOk});
+  void Tell(std::string title, std::string text, MessageIcon icon, std::string details = {}) {
+    prompts.Show({std::move(title), std::move(text), icon, MessageButtons::kOk,
+                  MessageButton::kOk, std::move(details)});
   }
 };
 
 // A file that could not be read or written: the error-log line for `procedure`, the
-// program's message (`text`, under the window title) and the cancel flag.
+// program's message (`text`, under the window title, with the system's reason as its
+// details) and the cancel flag.
 void ReportFileFailure(std::string_view procedure, int errorNumber, std::string text,
                        Document& document, FileHost& host);
 

@@ -16,6 +16,9 @@ struct Message {
   MessageIcon icon = MessageIcon::kNone;
   MessageButtons buttons = MessageButtons::kOk;
   MessageButton defaultButton = MessageButton::kOk;
+  // The system's reason behind a failure, when there is one: the window offers it on
+  // request, the command line prints it after the text.
+  std::string details;
 };
 
 class Prompts {

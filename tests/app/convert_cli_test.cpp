@@ -70,11 +70,11 @@ const FailureCase kFailures[] = {
     {"a wrong identifier at the end",
      [](const std::string& image) { return image.substr(0, 8190) + "\x0C\xE5"; }, "out.hex",
      "ModelType Error !!"},
-    {"a missing file", nullptr, "out.hex", "FileRead Error!!"},
+    {"a missing file", nullptr, "out.hex", "FileRead Error!! (No such file or directory)"},
     {"an unwritable output path", [](const std::string& image) { return image; }, "none/out.hex",
-     "FileSave Error!!"},
+     "FileSave Error!! (No such file or directory)"},
     {"an output path that is a folder", [](const std::string& image) { return image; },
-     "folder.hex", "FileSave Error!!"},
+     "folder.hex", "FileSave Error!! (Is a directory)"},
 };
 
 TEST_F(ConvertCli, RefusesOrFailsWithOneLineAndNoOutputFile) {

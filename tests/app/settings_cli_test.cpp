@@ -85,9 +85,10 @@ TEST_F(SettingsCli, FailuresPrintTheProgramsMessageAndLeaveNoFile) {
   const FailureCase cases[] = {
       {"another model type", {}, "[MAIN]\r\nMODELTYPE=2\r\n", "out.dat", false, "ModelType Error !!"},
       {"no model section", {}, "[Common Setup]\r\nSCAN=1\r\n", "out.hex", false, "ModelType Error !!"},
-      {"a missing file", {}, nullptr, "out.hex", false, "FileRead Error!!"},
+      {"a missing file", {}, nullptr, "out.hex", false,
+       "FileRead Error!! (No such file or directory)"},
       {"an unwritable output", {}, "[MAIN]\r\nMODELTYPE=1\r\n", "none/out.dat", false,
-       "FileSave Error!!"},
+       "FileSave Error!! (No such file or directory)"},
       {"an unknown destination", {"--destination", "mars"}, "[MAIN]\r\nMODELTYPE=1\r\n", "out.dat",
        false, "IniFileRead Error!!"},
       {"no model list", {}, "[MAIN]\r\nMODELTYPE=1\r\n", "out.dat", true, "Unknown model!!"},

@@ -1,5 +1,6 @@
-// Message boxes of a command-line run become lines on stderr. Nobody is there to click, so
-// questions take the answer the command line chose: the affirmative one with --yes.
+// Message boxes of a command-line run become lines on stderr, the system's reason in
+// brackets after the text. Nobody is there to click, so questions take the answer the
+// command line chose: the affirmative one with --yes.
 #pragma once
 
 #include <iosfwd>
