@@ -13,10 +13,6 @@ namespace kol::memory_plan {
 
 inline constexpr int kBlockSize = 16;
 
-// "QT512N" and 0xFF at image_map::kProductCode.
-inline constexpr std::array<std::uint8_t, image_map::kProductCodeLength> kProductCode = {
-    'Q', 'T', '5', '1', '2', 'N', 0xFF};
-
 // True for the 16-byte blocks a full read fetches.
 bool IsReadBlock(int address);
 

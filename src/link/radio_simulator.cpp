@@ -95,7 +95,7 @@ RadioSimulator::RadioSimulator(SimulatorOptions options, std::vector<std::uint8_
   WriteIdentifier(memory_, image_map::kModelIdentifier, kBuiltInModelIdentifier);
   WriteIdentifier(memory_, image_map::TrailingModelIdentifier(kMemorySize - 1),
                   kBuiltInModelIdentifier);
-  std::copy(memory_plan::kProductCode.begin(), memory_plan::kProductCode.end(),
+  std::copy(image_map::kProductCodeBytes.begin(), image_map::kProductCodeBytes.end(),
             memory_.begin() + image_map::kProductCode);
 }
 

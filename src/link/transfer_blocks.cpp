@@ -66,7 +66,7 @@ void TransferOperations::ReadDataChkProduct() {
   }
   for (int i = 0; i < image_map::kProductCodeLength; ++i) {
     const int address = image_map::kProductCode + i;
-    if (buffer[address] == memory_plan::kProductCode[i]) continue;
+    if (buffer[address] == image_map::kProductCodeBytes[i]) continue;
     if (flags.debugMode) {
       link_.Critical("address: 0x" + HexNumber(address) + " -> 0x" + HexNumber(buffer[address]),
                      "Product Code Error!");

@@ -1,5 +1,6 @@
 #include "model/destination_image.h"
 
+#include <algorithm>
 #include <string>
 
 #include "model/default_document.h"
@@ -52,6 +53,10 @@ RadioImage MakeDestinationImage(int group) {
   image[image_map::kOperatingGroup] = static_cast<std::uint8_t>(group);
   image[image_map::kOperatingMode] = 0;
   PrepareForProgramming(model, image);
+  // Programming sends the product code's bytes with the block around them, so an image
+  // that starts a new document must hold the radio's own there, not the factory's 0xFF.
+  std::copy(image_map::kProductCodeBytes.begin(), image_map::kProductCodeBytes.end(),
+            image.Bytes().begin() + image_map::kProductCode);
   return image;
 }
 

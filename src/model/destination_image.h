@@ -8,8 +8,8 @@ namespace kol {
 
 // The image of a destination whose channel group is `group` (kGroup1 USA, kGroup2
 // International, kGroup3 Canada): every setting the editor shows holds one of its offered
-// values, that group alone is usable and is the radio's operating group. The build tool
-// that ships the images adds the radio's product code, which the link layer keeps.
+// values, that group alone is usable and is the radio's operating group, and the radio's
+// product code stands where the radio keeps it.
 RadioImage MakeDestinationImage(int group);
 
 }  // namespace kol

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 namespace kol::image_map {
 
@@ -38,6 +39,8 @@ inline constexpr int kOffsetFieldBits = 7;  // sign, magnitude and the spare bit
 // Product code of the radio: six ASCII characters and 0xFF, checked by the link.
 inline constexpr int kProductCode = 0x0020;
 inline constexpr int kProductCodeLength = 7;
+inline constexpr std::array<std::uint8_t, kProductCodeLength> kProductCodeBytes = {
+    'Q', 'T', '5', '1', '2', 'N', 0xFF};
 
 // Usable CH Group Setup: one usable flag per group (Group1-Group3, Exp CH).
 inline constexpr int kUsableFlags = 0x0010;     // BOOL8 x 4

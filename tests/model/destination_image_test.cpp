@@ -21,6 +21,10 @@ TEST_P(DestinationImageTest, OwnGroupIsUsableAndOperatingInASaneRadio) {
             kBuiltInModelIdentifier);
   EXPECT_EQ(image[image_map::kOperatingGroup], group);
   EXPECT_EQ(image[image_map::kOperatingMode], 0);
+  // Programming a new document sends these bytes back to the radio.
+  for (int i = 0; i < image_map::kProductCodeLength; ++i) {
+    EXPECT_EQ(image[image_map::kProductCode + i], image_map::kProductCodeBytes[i]) << i;
+  }
 
   ModelProfile profile;
   profile.atis = profile.weather = profile.weatherAlert = true;
