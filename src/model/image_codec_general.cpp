@@ -133,7 +133,7 @@ void EncodeOffsetTime(int halfHours, RadioImage& image) {
 
 // CHANNEL holds any text a settings file gave it; the image takes the number it holds.
 ChannelCode ChannelFromText(const std::string& text) {
-  const double number = std::round(ParseNumber(text).value_or(0.0));
+  const double number = TextFieldNumber(text);
   return number < 0 ? -1 : static_cast<ChannelCode>(LowBits(number, 16));
 }
 
@@ -173,7 +173,7 @@ void EncodeGeneral(SettingsModel& model, RadioImage& image) {
   const AutoPosSlot& autoPos = model.autoPos.slot[1];
   image.WriteCh15(im::kAutoPosChannel, ChannelFromText(autoPos.channel));
   image[im::kAutoPosInterval] =
-      static_cast<std::uint8_t>(LowBits(ParseNumber(autoPos.interval).value_or(0.0), 8));
+      static_cast<std::uint8_t>(LowBits(TextFieldNumber(autoPos.interval), 8));
   if (const int offset = LastAddressOffset(autoPos.selectCall); offset >= 0) {
     image[offset] = static_cast<std::uint8_t>(autoPos.lastAddress);
   }

@@ -42,6 +42,10 @@ std::optional<double> ParseNumber(std::string_view text) {
   return ToDouble(text);
 }
 
+double TextFieldNumber(std::string_view text) {
+  return std::round(ParseNumber(text).value_or(0.0));
+}
+
 double LeadingNumber(std::string_view text) {
   return ToDouble(text.substr(0, LeadingNumberLength(text))).value_or(0.0);
 }

@@ -16,6 +16,10 @@ std::size_t LeadingNumberLength(std::string_view text);
 // is not a number or too large for a double.
 std::optional<double> ParseNumber(std::string_view text);
 
+// The number a text field (AutoPos CHANNEL and INTERVAL) gives the radio: the whole text as
+// a number, rounded half away from zero; 0 when the text is not a number.
+double TextFieldNumber(std::string_view text);
+
 // The number at the start of `text`; 0 when the text does not begin with one.
 double LeadingNumber(std::string_view text);
 

@@ -138,7 +138,7 @@ std::string TableLineText(std::span<const std::string_view> words, std::span<con
 // radio's image takes it: the whole text a number, else 0; rounded half away from zero;
 // -1 for a value no field can hold.
 long IndexOf(const std::string& text) {
-  const double value = std::round(ParseNumber(text).value_or(0.0));
+  const double value = TextFieldNumber(text);
   return std::fabs(value) < 1e9 ? static_cast<long>(value) : -1;
 }
 
