@@ -13,7 +13,9 @@ DEB_PACKAGES := build-essential cmake ninja-build pkg-config \
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test bench clean
+SCREENSHOT_DIR := build/screenshots
+
+.PHONY: deps build run test bench screenshots clean
 
 deps:
 	@missing=$$(for p in $(DEB_PACKAGES); do \
@@ -30,7 +32,14 @@ build: deps
 	cmake --build $(RELEASE_DIR) -j $(JOBS)
 
 run: build
-	$(RELEASE_DIR)/bin/kolprog-cli --help
+	$(RELEASE_DIR)/bin/kolprog
+
+# Pictures of the window (menus, dialogs, pages) under a virtual X server.
+screenshots: build
+	cmake --build $(RELEASE_DIR) -j $(JOBS) --target kolprog_screenshots
+	rm -rf $(SCREENSHOT_DIR)
+	xvfb-run -a -s "-screen 0 1280x900x24" $(RELEASE_DIR)/tools/kolprog_screenshots \
+	  $(SCREENSHOT_DIR) $(RELEASE_DIR)/bin
 
 test: deps
 	cmake -S . -B $(DEBUG_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKOL_SANITIZE=ON

@@ -17,8 +17,6 @@ namespace {
 // A radio that asks the same question this often is not going to change its mind; even
 // with --yes the next answer is Cancel, so that an unattended run cannot loop for ever.
 constexpr int kMostAnswersPerQuestion = 20;
-constexpr int kLowestPort = 1;
-constexpr int kHighestPort = 4;
 
 std::optional<int> PortNumber(const std::string& text) {
   int number = 0;
@@ -97,11 +95,12 @@ void CliLinkHost::EndLine() {
 
 LinkRun::LinkRun(Session& session, const Invocation& invocation) : session_(session) {
   Io& io = session.io;
-  context_.portNumber = static_cast<std::int16_t>(
-      ReadIntSetting(session.store, kComNumSetting).value_or(kLowestPort));
+  const PortChoice stored = ReadPortChoice(session.store);
+  context_.portNumber = static_cast<std::int16_t>(stored.number);
+  context_.devicePath = stored.devicePath;
   if (const std::optional<std::string> port = invocation.Value("port")) {
     const std::optional<int> number = PortNumber(*port);
-    if (port->empty() || (number && (*number < kLowestPort || *number > kHighestPort))) {
+    if (port->empty() || (number && (*number < kLowestPortNumber || *number > kHighestPortNumber))) {
       io.err << "kolprog-cli: --port takes 1-4 or a device path, not '" << *port << "'\n";
       usable_ = false;
       refusalExit_ = kExitUsage;
@@ -109,6 +108,7 @@ LinkRun::LinkRun(Session& session, const Invocation& invocation) : session_(sess
     }
     if (number) {
       context_.portNumber = static_cast<std::int16_t>(*number);
+      context_.devicePath.clear();
     } else {
       context_.devicePath = *port;
     }

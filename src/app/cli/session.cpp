@@ -1,7 +1,5 @@
 #include "app/cli/session.h"
 
-#include <QStandardPaths>
-
 #include <algorithm>
 
 #include "files/destinations.h"
@@ -21,16 +19,11 @@ MessageButton StartUpNotices::Show(const Message& message) {
 }
 
 Session::Session(const Invocation& invocation, Io& io_)
-    : io(io_),
+    : AppCore(invocation.ProgramDir(), invocation.Has("debug")),
+      io(io_),
       prompts(io_.err, invocation.Has("yes")),
       notices(prompts),
-      programDir(invocation.ProgramDir()),
-      userDataFolder(
-          QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString()),
-      errorLog(invocation.Has("debug"), programDir, userDataFolder),
       host{notices, store, errorLog, clock, 0} {
-  document.flags.debugMode = invocation.Has("debug");
-  document.profile.programFolder = programDir;
   const std::optional<std::string> destination = invocation.Value("destination");
   if (destination) document.destination = *destination;
   const StartUpResult started = StartUp(document, host);

@@ -7,11 +7,9 @@
 
 #include "app/cli/cli.h"
 #include "app/cli/cli_prompts.h"
-#include "files/error_log_file.h"
+#include "app/common/app_core.h"
 #include "files/file_host.h"
-#include "files/qt_settings_store.h"
 #include "model/clock.h"
-#include "model/document.h"
 
 namespace kol::cli {
 
@@ -30,7 +28,7 @@ class StartUpNotices final : public Prompts {
   std::vector<std::string> printed_;
 };
 
-class Session {
+class Session : public AppCore {
  public:
   // Takes --program-dir, --destination, --debug and --yes from the command line, then
   // starts as the program does: the model list, the model, and a new document with the
@@ -42,13 +40,8 @@ class Session {
   bool Ready() const { return ready_; }
 
   Io& io;
-  Document document;
   CliPrompts prompts;
   StartUpNotices notices;  // what the file operations show, through `prompts`
-  std::string programDir;
-  std::string userDataFolder;  // where the error log goes when the program folder is read-only
-  QtSettingsStore store;
-  ErrorLogFile errorLog;
   SystemClock clock;
   FileHost host;  // without the window's pauses
 

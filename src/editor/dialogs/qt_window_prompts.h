@@ -1,0 +1,34 @@
+// The window's prompts on screen: QMessageBox for messages, Qt's own file dialogs (the
+// same on every desktop), and QPrintDialog.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "editor/dialogs/window_prompts.h"
+
+namespace kol::editor {
+
+class QtWindowPrompts final : public WindowPrompts {
+ public:
+  // Dialogs open over `parent` (the main window, once it exists).
+  void SetParent(QWidget* parent) { parent_ = parent; }
+
+  MessageButton Show(const Message& message) override;
+  std::string AskOpenPath(const FileRequest& request, bool mustExist) override;
+  std::string AskSavePath(const FileRequest& request) override;
+  bool AskPrinter(QPrinter& printer) override;
+  std::optional<std::string> AskText(const std::string& title, const std::string& label,
+                                     const std::string& initial) override;
+
+ private:
+  QWidget* DialogParent() const;
+
+  QPointer<QWidget> parent_;
+};
+
+// "dat files(*.dat)|*.dat|All files(*.*)|*.*" as Qt's filter list
+// "dat files(*.dat) (*.dat);;All files(*.*) (*.*)".
+QString QtFilterText(const std::string& filter);
+
+}  // namespace kol::editor

@@ -1,0 +1,92 @@
+#include "editor/widgets/commit_field.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QTimer>
+
+#include "editor/page.h"
+#include "model/formatters.h"
+
+namespace kol::editor {
+namespace {
+
+// The page a widget lies on, or its window when it lies on none.
+const QWidget* PageOf(const QWidget* widget) {
+  for (const QWidget* w = widget; w; w = w->parentWidget()) {
+    if (qobject_cast<const Page*>(w)) return w;
+  }
+  return widget ? widget->window() : nullptr;
+}
+
+}  // namespace
+
+CommitField::CommitField(EditorServices& services, QWidget* parent)
+    : QLineEdit(parent), services_(services) {
+  connect(this, &QLineEdit::textEdited, this, [this] {
+    if (services_.Locked()) return;
+    SetPending(true);
+    services_.MarkChanged();
+  });
+}
+
+void CommitField::SetRules(Rules rules) { rules_ = std::move(rules); }
+
+void CommitField::SetPending(bool pending) {
+  pending_ = pending;
+  services_.flags.pendingTextEdit = pending;
+}
+
+void CommitField::Refill() {
+  setText(QString::fromStdString(rules_.storedText ? rules_.storedText() : std::string()));
+  if (pending_) SetPending(false);
+}
+
+bool CommitField::TryCommit() {
+  const std::string trimmed(TrimBlanks(text().toStdString()));
+  if (!rules_.commit || !rules_.commit(trimmed)) return false;
+  SetPending(false);
+  Refill();
+  emit Committed();
+  return true;
+}
+
+bool CommitField::Validate() {
+  if (!pending_) return true;
+  if (TryCommit()) return true;
+  if (rules_.onRefusal == OnRefusal::kKeepSilently) return true;
+  services_.prompts.Show({rules_.caption, "Data Error!!", MessageIcon::kExclamation});
+  // The message box took the focus; give it back once it has gone.
+  QTimer::singleShot(0, this, [this] {
+    setFocus(Qt::OtherFocusReason);
+    selectAll();
+  });
+  return false;
+}
+
+void CommitField::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  // A menu, a popup or another window takes the focus only for a while.
+  const Qt::FocusReason reason = event->reason();
+  if (!pending_ || reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason ||
+      reason == Qt::MenuBarFocusReason) {
+    return;
+  }
+  const QWidget* next = QApplication::focusWidget();
+  if (next && PageOf(next) == PageOf(this)) {
+    Validate();  // the focus moves to another control of the same page
+    return;
+  }
+  if (TryCommit() || rules_.onRefusal == OnRefusal::kKeepSilently) return;
+  Refill();  // leaving the page: a refused text gives way to the stored value
+}
+
+void CommitField::keyPressEvent(QKeyEvent* event) {
+  if (rules_.commitOnEnter && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+    if (pending_) Validate();
+    return;
+  }
+  QLineEdit::keyPressEvent(event);
+}
+
+}  // namespace kol::editor

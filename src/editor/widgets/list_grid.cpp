@@ -1,0 +1,75 @@
+#include "editor/widgets/list_grid.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include "editor/widgets/key_help.h"
+
+namespace kol::editor {
+namespace {
+
+constexpr int kWheelNotch = 120;  // one wheel step, in eighths of a degree
+
+}  // namespace
+
+ListGrid::ListGrid(QWidget* parent) : QTableWidget(parent) {
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+  setTabKeyNavigation(false);
+  setWordWrap(false);
+  verticalHeader()->setVisible(false);
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setStretchLastSection(true);
+  SetKeyHelp(*this, key_help::kGrid);
+  connect(this, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { emit RowActivated(row); });
+}
+
+void ListGrid::SetContent(const std::vector<std::string>& headers,
+                          const std::vector<std::vector<std::string>>& rows) {
+  const int keptRow = currentRow();
+  setUpdatesEnabled(false);
+  clearContents();
+  setColumnCount(static_cast<int>(headers.size()));
+  setRowCount(static_cast<int>(rows.size()));
+  QStringList labels;
+  for (const std::string& header : headers) labels << QString::fromStdString(header);
+  setHorizontalHeaderLabels(labels);
+  for (int r = 0; r < rowCount(); ++r) {
+    const std::vector<std::string>& cells = rows[static_cast<std::size_t>(r)];
+    for (int c = 0; c < columnCount() && c < static_cast<int>(cells.size()); ++c) {
+      setItem(r, c, new QTableWidgetItem(QString::fromStdString(cells[static_cast<std::size_t>(c)])));
+    }
+  }
+  resizeColumnsToContents();
+  if (rowCount() > 0) setCurrentCell(keptRow >= 0 && keptRow < rowCount() ? keptRow : 0, 0);
+  setUpdatesEnabled(true);
+}
+
+std::string ListGrid::CellText(int row, int column) const {
+  const QTableWidgetItem* cell = item(row, column);
+  return cell ? cell->text().toStdString() : std::string();
+}
+
+void ListGrid::keyPressEvent(QKeyEvent* event) {
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentRow() >= 0) {
+    emit RowActivated(currentRow());
+    return;
+  }
+  QTableWidget::keyPressEvent(event);
+}
+
+void ListGrid::wheelEvent(QWheelEvent* event) {
+  // One line per wheel step, whatever the desktop's lines-per-step setting says.
+  wheelRemainder_ += event->angleDelta().y();
+  const int steps = wheelRemainder_ / kWheelNotch;
+  wheelRemainder_ -= steps * kWheelNotch;
+  if (steps != 0) verticalScrollBar()->setValue(verticalScrollBar()->value() - steps);
+  event->accept();
+}
+
+}  // namespace kol::editor

@@ -1,0 +1,160 @@
+// The real main window on a program folder of its own: scripted prompts that record every
+// message and file request, a settings store in memory, a virtual clock (the window's pauses
+// cost nothing) and helpers that click and type as a user does.
+#pragma once
+
+#include <QApplication>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "editor/dialogs/window_prompts.h"
+#include "editor/main_window.h"
+#include "files/atomic_file.h"
+#include "files/file_host.h"
+#include "model/destination_image.h"
+#include "support/fakes.h"
+#include "support/map_settings_store.h"
+#include "support/temp_dir.h"
+
+namespace kol::test {
+
+inline constexpr char kFullModelList[] = "[model1]\r\nuse=1\r\natis=1\r\nwx=1\r\nwa=1\r\n";
+
+// Messages as ScriptedPrompts records them; file dialogs, the printer and text questions
+// answered from their own scripts (empty script: cancelled).
+class ScriptedWindowPrompts : public editor::WindowPrompts {
+ public:
+  MessageButton Show(const Message& message) override { return messages.Show(message); }
+  std::string AskOpenPath(const editor::FileRequest& request, bool) override {
+    requests.push_back(request);
+    return Next(openPaths);
+  }
+  std::string AskSavePath(const editor::FileRequest& request) override {
+    requests.push_back(request);
+    return Next(savePaths);
+  }
+  bool AskPrinter(QPrinter&) override {
+    ++printerQuestions;
+    return printerAnswer;
+  }
+  std::optional<std::string> AskText(const std::string&, const std::string&,
+                                     const std::string&) override {
+    if (texts.empty()) return std::nullopt;
+    std::string text = texts.front();
+    texts.pop_front();
+    return text;
+  }
+
+  std::vector<std::string> Texts() const { return messages.Texts(); }
+
+  ScriptedPrompts messages;  // .shown, .answers
+  std::deque<std::string> openPaths;
+  std::deque<std::string> savePaths;
+  std::deque<std::string> texts;
+  std::vector<editor::FileRequest> requests;
+  bool printerAnswer = false;
+  int printerQuestions = 0;
+
+ private:
+  static std::string Next(std::deque<std::string>& script) {
+    if (script.empty()) return {};
+    std::string next = script.front();
+    script.pop_front();
+    return next;
+  }
+};
+
+class EditorRig : public ::testing::Test {
+ protected:
+  EditorRig() { document.profile.programFolder = dir.path().string(); }
+  ~EditorRig() override {
+    if (window) {
+      window->Flags().dataChanged = false;  // no closing question while the test ends
+      window->close();
+    }
+  }
+
+  void WriteFile(const std::string& name, std::string_view bytes) {
+    ASSERT_TRUE(WriteFileAtomically(dir.File(name), bytes));
+  }
+  void WriteDestination(const std::string& name, int group) {
+    const RadioImage image = MakeDestinationImage(group);
+    WriteFile(name, std::string_view(reinterpret_cast<const char*>(image.Bytes().data()), image.Size()));
+  }
+  // A program folder as shipped: the model list and the three destinations.
+  void WriteProgramFolder(std::string_view modelList = kFullModelList) {
+    WriteFile("global.ini", modelList);
+    WriteDestination("USA_0CE4.ini", kGroup1);
+    WriteDestination("INTL_0CE4.ini", kGroup2);
+    WriteDestination("CAN_0CE4.ini", kGroup3);
+  }
+
+  // Builds and shows the window and runs its start-up; false when the program would end.
+  bool StartWindow(const std::string& documentPath = {},
+                   std::span<const editor::PageRow> pages = editor::PageTable()) {
+    window = std::make_unique<editor::MainWindow>(editor::WindowDeps{
+        document, host, prompts, [] { return std::vector<PortInfo>{}; }, pages});
+    window->resize(1024, 700);
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    const bool started = window->Start(documentPath);
+    QApplication::processEvents();
+    return started;
+  }
+
+  template <typename T>
+  T* Find(const char* name) const {
+    T* found = window->findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+  }
+  QTreeWidget* Tree() const { return Find<QTreeWidget>("tvTreeView"); }
+  // The key of the node whose page is shown.
+  std::string SelectedKey() const { return window->SelectedNodeKey(); }
+  QTreeWidgetItem* Node(const std::string& key) const {
+    QTreeWidgetItemIterator it(Tree());
+    for (; *it; ++it) {
+      if ((*it)->data(0, Qt::UserRole).toString().toStdString() == key) return *it;
+    }
+    return nullptr;
+  }
+  // Clicks the node with the mouse, as a user does (its parents are opened first).
+  void ClickNode(const std::string& key) {
+    QTreeWidgetItem* item = Node(key);
+    ASSERT_NE(item, nullptr) << key;
+    for (QTreeWidgetItem* p = item->parent(); p; p = p->parent()) p->setExpanded(true);
+    Tree()->scrollToItem(item);
+    const QRect place = Tree()->visualItemRect(item);
+    QTest::mouseClick(Tree()->viewport(), Qt::LeftButton, {}, place.center());
+    QApplication::processEvents();
+  }
+  // Triggers a menu command by its objectName, as a click on the item does.
+  void Command(const char* action) {
+    QAction* item = window->findChild<QAction*>(action);
+    ASSERT_NE(item, nullptr) << action;
+    item->trigger();
+    QApplication::processEvents();
+  }
+  // Lets the window's timers run (New waits 100 ms before it starts).
+  static void Wait(int ms) { QTest::qWait(ms); }
+
+  TempDir dir;
+  FakeClock clock;
+  ScriptedWindowPrompts prompts;
+  MapSettingsStore store;
+  RecordingErrorLog log;
+  FileHost host{prompts, store, log, clock};
+  Document document;
+  std::unique_ptr<editor::MainWindow> window;
+};
+
+}  // namespace kol::test

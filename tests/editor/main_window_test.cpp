@@ -1,0 +1,458 @@
+// The main window through its real widgets: the tree, page switching with the page check,
+// the document commands and their questions, the menus that change the document.
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QStackedWidget>
+#include <QToolButton>
+
+#include <filesystem>
+
+#include "editor/dialogs/help_window.h"
+#include "editor/pages/general_page.h"
+#include "editor/widgets/key_help.h"
+#include "editor_rig.h"
+#include "files/dat_file.h"
+#include "files/app_settings.h"
+#include "files/startup.h"
+
+namespace kol::test {
+namespace {
+
+using editor::NodeTarget;
+using editor::Page;
+using editor::PageKind;
+using editor::PageRow;
+
+// A page that counts its fills and refuses to be left while told so.
+class ProbePage final : public Page {
+ public:
+  ProbePage(editor::EditorServices& services, QWidget* parent) : Page(services, parent) {}
+  void ShowFor(const NodeTarget& target) override {
+    ++fills;
+    shown = target;
+    services_.MarkChanged();  // filling fires the controls' handlers, as on the real pages
+  }
+  bool Validate() override {
+    ++checks;
+    return !refuse;
+  }
+  int fills = 0;
+  int checks = 0;
+  bool refuse = false;
+  NodeTarget shown;
+};
+
+const std::vector<PageRow>& ProbeTable() {
+  static const std::vector<PageRow> kRows = {
+      {"pictGeneral", {PageKind::kGeneral}, [](auto& s, QWidget* p) { return new editor::GeneralPage(s, p); }},
+      {"pictGrey", {PageKind::kGrey}, [](auto& s, QWidget* p) { return new editor::GreyPage(s, p); }},
+      {"pictProbe",
+       {PageKind::kUsable, PageKind::kCommon, PageKind::kPlanList, PageKind::kPlanChannel},
+       [](auto& s, QWidget* p) { return new ProbePage(s, p); }},
+  };
+  return kRows;
+}
+
+class MainWindowTest : public EditorRig {
+ protected:
+  void SetUp() override { WriteProgramFolder(); }
+
+  bool StartProbeWindow(const std::string& path = {}) { return StartWindow(path, ProbeTable()); }
+  ProbePage* Probe() { return window->findChild<ProbePage*>("pictProbe"); }
+  std::vector<std::string> TopKeys(const std::string& parent) {
+    std::vector<std::string> keys;
+    QTreeWidgetItem* item = Node(parent);
+    for (int i = 0; item && i < item->childCount(); ++i) {
+      keys.push_back(item->child(i)->data(0, Qt::UserRole).toString().toStdString());
+    }
+    return keys;
+  }
+  std::string SavedDat(const std::string& name) {
+    const std::string path = dir.File(name);
+    EXPECT_TRUE(SaveFileAs(path, document, host));
+    return path;
+  }
+};
+
+// ---------------------------------------------------------------------------------------
+// Start-up and the tree
+// ---------------------------------------------------------------------------------------
+
+TEST_F(MainWindowTest, TreeFollowsTheModelsCapabilitiesAndTheUsableGroups) {
+  struct Case {
+    const char* modelList;
+    std::vector<std::string> general;
+    std::vector<std::string> program;
+  };
+  const Case cases[] = {
+      {kFullModelList, {"Usable", "Common", "DSC", "ATIS"}, {"PU", "PW"}},
+      {"[model1]\r\nuse=1\r\natis=0\r\nwx=0\r\n", {"Usable", "Common", "DSC"}, {"PU"}},
+  };
+  for (const Case& c : cases) {
+    WriteFile("global.ini", c.modelList);
+    document = Document{};
+    document.profile.programFolder = dir.path().string();
+    ASSERT_TRUE(StartProbeWindow());
+    EXPECT_EQ(TopKeys("General"), c.general);
+    EXPECT_EQ(TopKeys("Program"), c.program);
+    EXPECT_EQ(SelectedKey(), "General");
+    EXPECT_EQ(Node("PU")->childCount(), 240);
+    EXPECT_EQ(Node("SM")->childCount(), 48);
+    EXPECT_EQ(Node("SG")->childCount(), 20);
+    EXPECT_EQ(Node("ExpChannel"), nullptr);  // the EXP group is not usable in a new document
+  }
+  // A second usable group, a status name and the EXP group appear after a rebuild.
+  document.model.usable.group[kGroup2].usable = true;
+  document.model.usable.group[kGroup2].statusName = "ABC";
+  document.model.usable.group[kExpGroup].usable = true;
+  document.model.individualDirectory[0].enable = true;
+  window->RebuildTree();
+  window->UpdateDirectoryNodeTexts(editor::DirectoryKind::kIndividual);
+  EXPECT_EQ(TopKeys("Program"), (std::vector<std::string>{"PU", "PI"}));
+  EXPECT_EQ(Node("PI")->text(0).toStdString(), "Group2(ABC)");
+  EXPECT_EQ(Node("PI 32")->text(0).toStdString(), "CH16[Enable]");
+  EXPECT_EQ(Node("ExpChannel")->childCount(), 40);
+  EXPECT_EQ(Node("E 7")->text(0).toStdString(), "EXP7");
+  EXPECT_EQ(Node("SM 1")->text(0).toStdString(), "Memory ID1[Enable]");
+  EXPECT_EQ(Node("SG 20")->text(0).toStdString(), "Group ID20");
+}
+
+TEST_F(MainWindowTest, NoOfferedModelEndsTheProgramWithItsMessage) {
+  WriteFile("global.ini", "");
+  EXPECT_FALSE(StartProbeWindow());
+  ASSERT_EQ(prompts.messages.shown.size(), 1u);
+  EXPECT_EQ(prompts.messages.shown[0].text, "Unknown model!!");
+  EXPECT_EQ(prompts.messages.shown[0].icon, MessageIcon::kCritical);
+}
+
+TEST_F(MainWindowTest, CaptionNamesTheModelAndTheFile) {
+  ASSERT_TRUE(StartProbeWindow());
+  EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for LZ3300T");
+  const std::string path = SavedDat("Radio One.DAT");
+  prompts.openPaths.push_back(path);
+  Command("mnuFileOpen");
+  EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for LZ3300T - radio one.dat");
+  prompts.savePaths.push_back(dir.File("Copy.dat"));
+  Command("mnuFileSaveAs");
+  EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for LZ3300T - copy.dat");
+  Command("mnuFileNew");
+  Wait(150);
+  EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for LZ3300T");
+  EXPECT_TRUE(document.path.empty());
+}
+
+// ---------------------------------------------------------------------------------------
+// Page switching
+// ---------------------------------------------------------------------------------------
+
+TEST_F(MainWindowTest, PageSwitchKeepsTheDataChangedFlagAndShowsTheNodesPage) {
+  ASSERT_TRUE(StartProbeWindow());
+  for (bool changed : {false, true}) {
+    window->Flags().dataChanged = changed;
+    ClickNode("Usable");
+    EXPECT_EQ(window->Flags().dataChanged, changed);
+    ClickNode("PU 32");
+    EXPECT_EQ(Probe()->shown.kind, PageKind::kPlanChannel);
+    EXPECT_EQ(Probe()->shown.index, 32);
+    EXPECT_EQ(window->Flags().dataChanged, changed);
+    ClickNode("General");
+  }
+  EXPECT_FALSE(document.flags.cancelFlag);
+  EXPECT_EQ(Find<QStackedWidget>("pageStack")->currentWidget()->objectName(), "pictGeneral");
+}
+
+TEST_F(MainWindowTest, PageThatFailsItsCheckCannotBeLeftAndTheSelectionJumpsBack) {
+  ASSERT_TRUE(StartProbeWindow());
+  ClickNode("Common");
+  Probe()->refuse = true;
+  ClickNode("Usable");
+  EXPECT_EQ(SelectedKey(), "Common");
+  EXPECT_EQ(Probe()->shown.kind, PageKind::kCommon);
+  // The keyboard takes the same path.
+  Tree()->setFocus();
+  QTest::keyClick(Tree(), Qt::Key_Up);
+  EXPECT_EQ(SelectedKey(), "Common");
+  Probe()->refuse = false;
+  QTest::keyClick(Tree(), Qt::Key_Up);
+  EXPECT_EQ(SelectedKey(), "Usable");
+}
+
+TEST_F(MainWindowTest, ClickingTheShownNodeNeitherChecksNorRefillsThePage) {
+  ASSERT_TRUE(StartProbeWindow());
+  ClickNode("Common");
+  const int fills = Probe()->fills;
+  const int checks = Probe()->checks;
+  ClickNode("Common");
+  EXPECT_EQ(Probe()->fills, fills);
+  EXPECT_EQ(Probe()->checks, checks);
+}
+
+TEST_F(MainWindowTest, FocusShowsEachControlsKeyHelp) {
+  ASSERT_TRUE(StartProbeWindow());
+  auto* help = Find<QLabel>("sbStatusBar_0");
+  ClickNode("Common");
+  auto* field = new QLineEdit(Probe());
+  editor::SetKeyHelp(*field, editor::key_help::kStatusName);
+  field->show();
+  field->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(help->text().toStdString(), "max 3 characters.");
+  Tree()->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(help->text().toStdString(), editor::key_help::kTree);
+}
+
+// ---------------------------------------------------------------------------------------
+// Document commands and their questions
+// ---------------------------------------------------------------------------------------
+
+TEST_F(MainWindowTest, ClosingAnswersDecideWhetherTheWindowCloses) {
+  struct Case {
+    const char* name;
+    std::vector<MessageButton> answers;
+    std::vector<std::string> savePaths;
+    bool closes;
+    bool saved;
+  };
+  const Case cases[] = {
+      {"cancel", {MessageButton::kCancel}, {}, false, false},
+      {"no", {MessageButton::kNo}, {}, true, false},
+      {"yes and saved", {MessageButton::kYes}, {"closing.dat"}, true, true},
+      {"yes but save dialog cancelled", {MessageButton::kYes}, {}, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    document = Document{};
+    document.profile.programFolder = dir.path().string();
+    std::filesystem::remove(dir.File("closing.dat"));
+    ASSERT_TRUE(StartProbeWindow());
+    window->Flags().dataChanged = true;
+    prompts.messages.shown.clear();
+    prompts.messages.answers.assign(c.answers.begin(), c.answers.end());
+    for (const std::string& name : c.savePaths) prompts.savePaths.push_back(dir.File(name));
+    EXPECT_EQ(window->close(), c.closes);
+    ASSERT_FALSE(prompts.messages.shown.empty());
+    EXPECT_EQ(prompts.messages.shown[0].text, "KOL data has changed.\r\nDo you want to save changes?");
+    EXPECT_EQ(prompts.messages.shown[0].buttons, MessageButtons::kYesNoCancel);
+    EXPECT_EQ(std::filesystem::exists(dir.File("closing.dat")), c.saved);
+    if (!c.closes) window->Flags().dataChanged = false;
+  }
+}
+
+TEST_F(MainWindowTest, ClosingStoresTheWindowPlaceInTwips) {
+  ASSERT_TRUE(StartProbeWindow());
+  window->close();
+  const std::optional<WindowGeometry> stored = ReadMainGeometry(store);
+  ASSERT_TRUE(stored);
+  EXPECT_GT(stored->width, 1024 * 10);  // 15 twips per pixel at 96 dpi
+}
+
+TEST_F(MainWindowTest, NewAndOpenAskFirstWhenTheDocumentChanged) {
+  ASSERT_TRUE(StartProbeWindow());
+  const std::string path = SavedDat("other.dat");
+  document.model.common.resumeTime = 4;  // an edit not yet saved
+  window->Flags().dataChanged = true;
+
+  prompts.messages.answers = {MessageButton::kCancel};
+  Command("mnuFileNew");
+  Wait(150);
+  EXPECT_EQ(document.model.common.resumeTime, 4);
+  EXPECT_TRUE(window->Flags().dataChanged);
+
+  prompts.messages.answers = {MessageButton::kCancel};
+  prompts.openPaths.push_back(path);
+  Command("mnuFileOpen");
+  EXPECT_EQ(document.model.common.resumeTime, 4);
+  EXPECT_TRUE(prompts.requests.empty());  // the open dialog never came up
+
+  prompts.messages.answers = {MessageButton::kNo};
+  Command("mnuFileNew");
+  Wait(150);
+  EXPECT_NE(document.model.common.resumeTime, 4);
+  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_EQ(prompts.messages.shown.size(), 3u);
+}
+
+TEST_F(MainWindowTest, RefusedOpenKeepsTheDocument) {
+  ASSERT_TRUE(StartProbeWindow());
+  WriteFile("other-model.dat", "[MAIN]\r\nMODELTYPE=7\r\n");
+  document.model.common.resumeTime = 4;
+  const SettingsModel before = document.model;
+  prompts.openPaths = {dir.File("other-model.dat"), dir.File("missing.dat")};
+  Command("mnuFileOpen");
+  Command("mnuFileOpen");
+  EXPECT_EQ(prompts.Texts(), (std::vector<std::string>{"ModelType Error !!", "FileRead Error!!"}));
+  EXPECT_EQ(document.model, before);
+  EXPECT_TRUE(document.path.empty());
+  EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for LZ3300T");
+}
+
+TEST_F(MainWindowTest, SaveClearsTheChangedFlagAndReusesThePath) {
+  ASSERT_TRUE(StartProbeWindow());
+  window->Flags().dataChanged = true;
+  prompts.savePaths.push_back(dir.File("first.dat"));
+  Command("mnuFileSave");  // no path yet: asks for one
+  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_EQ(document.path, dir.File("first.dat"));
+  window->Flags().dataChanged = true;
+  Command("mnuFileSave");  // writes where it saved before, without asking
+  EXPECT_EQ(prompts.requests.size(), 1u);
+  EXPECT_FALSE(window->Flags().dataChanged);
+  // A raw image as the document is never overwritten with settings text.
+  document.path = dir.File("radio.hex");
+  prompts.savePaths.push_back(dir.File("from-image.dat"));
+  Command("mnuFileSave");
+  EXPECT_EQ(prompts.requests.size(), 2u);
+  EXPECT_EQ(prompts.requests.back().fileName, "radio.dat");
+  EXPECT_FALSE(std::filesystem::exists(dir.File("radio.hex")));
+  EXPECT_EQ(document.path, dir.File("from-image.dat"));
+}
+
+TEST_F(MainWindowTest, OpenRecentOpensAndDropsMissingFiles) {
+  ASSERT_TRUE(StartProbeWindow());
+  const std::string kept = SavedDat("kept.dat");
+  const std::string gone = SavedDat("gone.dat");
+  for (const std::string& path : {kept, gone}) {
+    prompts.openPaths.push_back(path);
+    Command("mnuFileOpen");
+  }
+  EXPECT_EQ(ReadRecentFiles(store), (std::vector<std::string>{gone, kept}));
+  std::filesystem::remove(gone);
+  Command("mnuFileRecent_0");  // gone.dat, the newest
+  EXPECT_EQ(ReadRecentFiles(store), std::vector<std::string>{kept});
+  ASSERT_EQ(prompts.Texts().size(), 1u);
+  EXPECT_NE(prompts.Texts()[0].find("gone.dat"), std::string::npos);
+  document.path.clear();
+  Command("mnuFileRecent_0");
+  EXPECT_EQ(document.path, kept);
+}
+
+TEST_F(MainWindowTest, DocumentNamedOnTheCommandLineOpensAfterStartUp) {
+  WriteProgramFolder();
+  Document other;
+  other.profile.programFolder = dir.path().string();
+  {
+    MapSettingsStore otherStore;
+    FileHost otherHost{prompts, otherStore, log, clock};
+    ASSERT_TRUE(ResetDocument(other, otherHost, true));
+    other.model.common.resumeTime = 5;
+    ASSERT_TRUE(SaveFileAs(dir.File("start.dat"), other, otherHost));
+  }
+  ASSERT_TRUE(StartProbeWindow(dir.File("start.dat")));
+  EXPECT_EQ(document.model.common.resumeTime, 5);
+  EXPECT_EQ(document.path, dir.File("start.dat"));
+  EXPECT_FALSE(window->Flags().dataChanged);
+}
+
+TEST_F(MainWindowTest, ToolbarButtonIsInertWhileItsMenuItemIsDisabled) {
+  ASSERT_TRUE(StartProbeWindow());
+  auto* button = Find<QToolButton>("New");
+  QAction* item = window->findChild<QAction*>("mnuFileNew");
+  document.model.common.resumeTime = 4;
+  item->setEnabled(false);
+  EXPECT_FALSE(button->isEnabled());
+  button->defaultAction()->trigger();  // even a trigger that bypasses the greyed button
+  Wait(150);
+  EXPECT_EQ(document.model.common.resumeTime, 4);
+  item->setEnabled(true);
+  QTest::mouseClick(button, Qt::LeftButton);
+  Wait(150);
+  EXPECT_NE(document.model.common.resumeTime, 4);
+}
+
+// ---------------------------------------------------------------------------------------
+// Model, destination and port menus
+// ---------------------------------------------------------------------------------------
+
+TEST_F(MainWindowTest, DestinationChangeLoadsItsImageOrKeepsTheOldTick) {
+  ASSERT_TRUE(StartProbeWindow());
+  auto ticked = [this] {
+    for (QAction* item : Find<QMenu>("mnuDestination")->actions()) {
+      if (item->isChecked()) return item->text().toStdString();
+    }
+    return std::string();
+  };
+  EXPECT_EQ(ticked(), "USA");
+  auto choose = [this](const std::string& name) {
+    for (QAction* item : Find<QMenu>("mnuDestination")->actions()) {
+      if (item->text().toStdString() == name) item->trigger();
+    }
+    QApplication::processEvents();
+  };
+  window->Flags().dataChanged = true;
+  prompts.messages.answers = {MessageButton::kNo, MessageButton::kOk};
+  choose("INTL");
+  EXPECT_EQ(ticked(), "INTL");
+  EXPECT_TRUE(document.model.usable.group[kGroup2].usable);
+  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_EQ(prompts.Texts().back(), "Do you want to change to INTL?");
+
+  WriteFile("CAN_0CE4.ini", "too short");
+  prompts.messages.shown.clear();
+  prompts.messages.answers = {MessageButton::kOk};
+  choose("CAN");
+  EXPECT_EQ(prompts.Texts(),
+            (std::vector<std::string>{"Do you want to change to CAN?", "IniFileRead Error!!"}));
+  EXPECT_EQ(ticked(), "INTL");
+  EXPECT_EQ(SavedDestination(store, 1), "INTL");
+}
+
+TEST_F(MainWindowTest, ModelMenuOnlyWithTwoModelsAndAChangeAsksFirst) {
+  ASSERT_TRUE(StartProbeWindow());
+  EXPECT_FALSE(Find<QMenu>("mnuEdit")->menuAction()->isVisible());
+  window->close();
+  WriteFile("global.ini", "[model1]\r\nuse=1\r\n[model2]\r\nuse=1\r\n");
+  document = Document{};
+  document.profile.programFolder = dir.path().string();
+  ASSERT_TRUE(StartProbeWindow());
+  EXPECT_TRUE(Find<QMenu>("mnuEdit")->menuAction()->isVisible());
+  EXPECT_EQ(document.profile.modelCode, 1);  // "lastmodel" reads 1 on a first start
+  prompts.messages.answers = {MessageButton::kCancel};
+  Command("mnuEditModelType_2");
+  ASSERT_FALSE(prompts.Texts().empty());
+  EXPECT_EQ(prompts.Texts().back(), "Do you want to program the Unknown model series?");
+  EXPECT_EQ(document.profile.modelCode, 1);
+  EXPECT_TRUE(window->findChild<QAction*>("mnuEditModelType_1")->isChecked());
+  prompts.messages.answers = {MessageButton::kOk};
+  Command("mnuEditModelType_2");
+  EXPECT_EQ(document.profile.modelCode, 2);
+  EXPECT_TRUE(window->findChild<QAction*>("mnuEditModelType_2")->isChecked());
+  EXPECT_EQ(store.Read("Settings", "lastmodel", ""), "2");
+  EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for Unknown model");
+}
+
+TEST_F(MainWindowTest, PortChoicePersistsAndADeviceCanBeTyped) {
+  store.Write("ComPath", "ComNum", "3");
+  ASSERT_TRUE(StartProbeWindow());
+  EXPECT_TRUE(window->findChild<QAction*>("mnuOptionsSerialPort1_2")->isChecked());
+  EXPECT_TRUE(store.values.count({"ComPath", "ComDevice"}) == 0);  // start-up writes nothing
+  Command("mnuOptionsSerialPort1_1");
+  EXPECT_EQ(store.Read("ComPath", "ComNum", ""), "2");
+  prompts.texts.push_back(" /dev/pts/7 ");
+  Command("mnuOptionsSerialPortOther");
+  EXPECT_EQ(window->Port(), (PortChoice{2, "/dev/pts/7"}));
+  EXPECT_EQ(store.Read("ComPath", "ComDevice", ""), "/dev/pts/7");
+  QAction* device = window->findChild<QAction*>("mnuOptionsSerialPortDevice_0");
+  ASSERT_NE(device, nullptr);
+  EXPECT_TRUE(device->isChecked());
+  EXPECT_EQ(device->text().toStdString(), "/dev/pts/7");
+}
+
+TEST_F(MainWindowTest, HelpOpensAtTheContextOrSaysThereIsNone) {
+  ASSERT_TRUE(StartProbeWindow());
+  Command("mnuHelpContents");
+  EXPECT_EQ(prompts.Texts(), std::vector<std::string>{
+                                 "Unable to display Help Contents. There is no Help associated "
+                                 "with this project."});
+  WriteFile("TQ460.html", "<html><body><a name=\"topic1001\"></a>Contents</body></html>");
+  Command("mnuHelpContents");
+  auto* help = window->findChild<editor::HelpWindow*>("frmHelp");
+  ASSERT_NE(help, nullptr);
+  EXPECT_EQ(help->CurrentAnchor().toStdString(), "topic1001");
+  EXPECT_TRUE(help->isVisible());
+}
+
+}  // namespace
+}  // namespace kol::test

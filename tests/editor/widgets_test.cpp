@@ -1,0 +1,277 @@
+// The pieces every page is made of: the key filters, the committing text field, the list
+// grid and the rule line, driven with keys and clicks.
+#include <QApplication>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+#include "editor/page.h"
+#include "editor/widgets/commit_field.h"
+#include "editor/widgets/key_filter.h"
+#include "editor/widgets/list_grid.h"
+#include "editor/widgets/rule_line.h"
+#include "editor_rig.h"
+
+namespace kol::test {
+namespace {
+
+using editor::CommitField;
+using editor::KeyFilter;
+
+// ---------------------------------------------------------------------------------------
+// Key filters
+// ---------------------------------------------------------------------------------------
+
+struct FilterCase {
+  KeyFilter filter;
+  const char* typed;
+  const char* shown;
+};
+
+class KeyFilterTest : public ::testing::TestWithParam<FilterCase> {};
+
+TEST_P(KeyFilterTest, TypedKeysBecomeTheFieldsText) {
+  const FilterCase& c = GetParam();
+  QLineEdit field;
+  editor::InstallKeyFilter(field, c.filter);
+  field.show();
+  QTest::keyClicks(&field, c.typed);
+  EXPECT_EQ(field.text().toStdString(), c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, KeyFilterTest,
+    ::testing::Values(FilterCase{KeyFilter::kDigits, "12a3 -4.5x", "12345"},
+                      FilterCase{KeyFilter::kStatusName, "ab1-2 Z?", "AB12Z"},
+                      FilterCase{KeyFilter::kChannelNumber, "16aCEFLMnPcepz", "16CEFLMnP"},
+                      FilterCase{KeyFilter::kFrequency, "156,025.5x-", "156025.5"},
+                      FilterCase{KeyFilter::kStationName, "Sea-Hawk/2 (a+b).,*_#!", "SEA-HAWK/2 (A+B).,*"}));
+
+TEST(KeyFilter, BackspaceAndPastedTextFollowTheSameRules) {
+  QLineEdit field;
+  editor::InstallKeyFilter(field, KeyFilter::kStatusName);
+  field.show();
+  QTest::keyClicks(&field, "abc");
+  QTest::keyClick(&field, Qt::Key_Backspace);
+  EXPECT_EQ(field.text().toStdString(), "AB");
+  field.insert("x-y");  // what a paste or a drop inserts
+  EXPECT_EQ(field.text().toStdString(), "ABXY");
+}
+
+// ---------------------------------------------------------------------------------------
+// The committing text field
+// ---------------------------------------------------------------------------------------
+
+class FakeWindow : public editor::EditorWindow {
+ public:
+  void SetStatusHelp(const std::string&) override {}
+  bool SelectNode(const std::string&) override { return false; }
+  std::string SelectedNodeKey() const override { return {}; }
+  void SetSelectedNodeText(const std::string&) override {}
+  void ReshowCurrentPage() override {}
+  void RebuildTree() override {}
+  void UpdateGroupNodeTexts() override {}
+  void UpdateDirectoryNodeTexts(editor::DirectoryKind) override {}
+  bool ValidateCurrentPage() override { return true; }
+  bool RunTransfer(Operation) override { return false; }
+  void ShowHelp(int) override {}
+};
+
+class HostPage final : public editor::Page {
+ public:
+  using Page::Page;
+  void ShowFor(const editor::NodeTarget&) override {}
+};
+
+// A window with a page holding the user MMSI field and a neighbour, and a control outside
+// the page (as the tree is).
+class CommitFieldTest : public ::testing::Test {
+ protected:
+  CommitFieldTest() {
+    auto* layout = new QVBoxLayout(&top);
+    page = new HostPage(services, &top);
+    auto* pageLayout = new QVBoxLayout(page);
+    field = new CommitField(services, page);
+    neighbour = new QLineEdit(page);
+    pageLayout->addWidget(field);
+    pageLayout->addWidget(neighbour);
+    outside = new QLineEdit(&top);
+    layout->addWidget(page);
+    layout->addWidget(outside);
+    editor::InstallKeyFilter(*field, KeyFilter::kDigits);
+    field->SetRules({"User MMSI",
+                     [this](const std::string& text) {
+                       if (!text.empty() && text.size() != 9) return false;
+                       document.model.dscBasic.userMmsi = text;
+                       return true;
+                     },
+                     [this] { return document.model.dscBasic.userMmsi; }});
+    document.model.dscBasic.userMmsi = "111111111";
+    field->Refill();
+    top.show();
+    QApplication::setActiveWindow(&top);
+    field->setFocus();
+    QApplication::processEvents();
+  }
+  void Type(const char* text) {
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+  }
+
+  Document document;
+  FakeClock clock;
+  ScriptedWindowPrompts prompts;
+  MapSettingsStore store;
+  RecordingErrorLog log;
+  FileHost host{prompts, store, log, clock};
+  editor::EditorFlags flags;
+  FakeWindow fakeWindow;
+  editor::EditorServices services{document, host, prompts, flags, fakeWindow};
+  QWidget top;
+  HostPage* page;
+  CommitField* field;
+  QLineEdit* neighbour;
+  QLineEdit* outside;
+};
+
+TEST_F(CommitFieldTest, TypingMarksAnEditPendingUnlessTheUpdateLockIsSet) {
+  {
+    UpdateLockScope lock(document.flags);
+    Type("2");
+    EXPECT_FALSE(flags.pendingTextEdit);
+    EXPECT_FALSE(flags.dataChanged);
+  }
+  Type("3");
+  EXPECT_TRUE(flags.pendingTextEdit);
+  EXPECT_TRUE(flags.dataChanged);
+  EXPECT_EQ(document.model.dscBasic.userMmsi, "111111111");  // nothing stored while typing
+}
+
+TEST_F(CommitFieldTest, ValidationStoresAPassingTextAndRefusesAWrongOneWithTheCaption) {
+  struct Case {
+    const char* typed;
+    bool passes;
+    const char* stored;
+  };
+  const Case cases[] = {{"123456789", true, "123456789"},
+                        {"", true, ""},
+                        {"12345678", false, ""},
+                        {"1234567890", false, ""}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    prompts.messages.shown.clear();
+    field->setFocus();
+    field->clear();
+    QTest::keyClicks(field, c.typed);
+    if (std::string(c.typed).empty()) {  // typing one digit and taking it back is an edit
+      QTest::keyClicks(field, "1");
+      QTest::keyClick(field, Qt::Key_Backspace);
+    }
+    EXPECT_EQ(field->Validate(), c.passes);
+    EXPECT_EQ(document.model.dscBasic.userMmsi, c.stored);
+    EXPECT_EQ(flags.pendingTextEdit, !c.passes);
+    if (!c.passes) {
+      ASSERT_EQ(prompts.messages.shown.size(), 1u);
+      EXPECT_EQ(prompts.messages.shown[0].title, "User MMSI");
+      EXPECT_EQ(prompts.messages.shown[0].text, "Data Error!!");
+      EXPECT_EQ(prompts.messages.shown[0].icon, MessageIcon::kExclamation);
+      field->Refill();
+    }
+  }
+}
+
+TEST_F(CommitFieldTest, MovingToAControlOfThePageValidatesAndKeepsTheFocus) {
+  Type("1234");
+  QTest::keyClick(field, Qt::Key_Tab);
+  QApplication::processEvents();
+  EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Data Error!!"});
+  EXPECT_TRUE(field->hasFocus());
+  EXPECT_EQ(field->text().toStdString(), "1234");
+  EXPECT_EQ(document.model.dscBasic.userMmsi, "111111111");
+}
+
+TEST_F(CommitFieldTest, LeavingThePageRevertsARefusedTextSilently) {
+  Type("1234");
+  outside->setFocus();
+  QApplication::processEvents();
+  EXPECT_TRUE(prompts.Texts().empty());
+  EXPECT_EQ(field->text().toStdString(), "111111111");
+  EXPECT_FALSE(flags.pendingTextEdit);
+  Type("222333444");
+  outside->setFocus();
+  EXPECT_EQ(document.model.dscBasic.userMmsi, "222333444");
+}
+
+TEST_F(CommitFieldTest, EnterCommitsWhereTheFieldSaysSo) {
+  auto rules = CommitField::Rules{"", [this](const std::string& text) {
+                                    document.model.usable.group[0].statusName = text.substr(0, 3);
+                                    return true;
+                                  },
+                                  [this] { return document.model.usable.group[0].statusName; },
+                                  CommitField::OnRefusal::kMessageOrRevert, true};
+  field->SetRules(rules);
+  int commits = 0;
+  QObject::connect(field, &CommitField::Committed, [&commits] { ++commits; });
+  Type("98765");
+  QTest::keyClick(field, Qt::Key_Return);
+  EXPECT_EQ(document.model.usable.group[0].statusName, "987");
+  EXPECT_EQ(field->text().toStdString(), "987");
+  EXPECT_EQ(commits, 1);
+}
+
+TEST_F(CommitFieldTest, SilentFieldKeepsARefusedTextAndItsPendingEdit) {
+  auto rules = CommitField::Rules{"", [](const std::string& text) { return text.size() == 9; },
+                                  [] { return std::string("123456789"); },
+                                  CommitField::OnRefusal::kKeepSilently};
+  field->SetRules(rules);
+  Type("12345");
+  EXPECT_TRUE(field->Validate());  // never keeps the user on the page
+  outside->setFocus();
+  QApplication::processEvents();
+  EXPECT_TRUE(prompts.Texts().empty());
+  EXPECT_EQ(field->text().toStdString(), "12345");
+  EXPECT_TRUE(flags.pendingTextEdit);
+}
+
+// ---------------------------------------------------------------------------------------
+// List grid and rule line
+// ---------------------------------------------------------------------------------------
+
+TEST(ListGrid, EnterAndDoubleClickOpenARowAndTheWheelMovesOneLine) {
+  editor::ListGrid grid;
+  std::vector<std::vector<std::string>> rows;
+  for (int i = 0; i < 100; ++i) rows.push_back({std::to_string(i), "x"});
+  grid.SetContent({"No.", "NAME"}, rows);
+  grid.resize(300, 200);
+  grid.show();
+  std::vector<int> opened;
+  QObject::connect(&grid, &editor::ListGrid::RowActivated, [&opened](int row) { opened.push_back(row); });
+  grid.setCurrentCell(7, 0);
+  QTest::keyClick(&grid, Qt::Key_Return);
+  const QRect cell = grid.visualItemRect(grid.item(2, 1));
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
+  QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
+  EXPECT_EQ(opened, (std::vector<int>{7, 2}));
+  EXPECT_EQ(grid.CellText(7, 0), "7");
+
+  const int before = grid.verticalScrollBar()->value();
+  QWheelEvent down(QPointF(10, 10), grid.mapToGlobal(QPointF(10, 10)), {}, {0, -120}, Qt::NoButton,
+                   {}, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(grid.viewport(), &down);
+  EXPECT_EQ(grid.verticalScrollBar()->value(), before + 1);
+}
+
+TEST(RuleLine, DrawsInTheWindowTextColourOnlyWhileActive) {
+  editor::RuleLine line(Qt::Vertical);
+  EXPECT_EQ(line.LineColor(), line.palette().color(QPalette::Active, QPalette::WindowText));
+  line.SetActive(false);
+  EXPECT_EQ(line.LineColor(), line.palette().color(QPalette::Disabled, QPalette::WindowText));
+}
+
+}  // namespace
+}  // namespace kol::test
