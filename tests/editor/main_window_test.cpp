@@ -1,6 +1,12 @@
 // The main window through its real widgets: the tree, page switching with the page check,
 // the document commands and their questions, the menus that change the document.
 #include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QScreen>
+#include <QUrl>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -247,6 +253,41 @@ TEST_F(MainWindowTest, ClosingStoresTheWindowPlaceInTwips) {
   const std::optional<WindowGeometry> stored = ReadMainGeometry(store);
   ASSERT_TRUE(stored);
   EXPECT_GT(stored->width, 1024 * 10);  // 15 twips per pixel at 96 dpi
+}
+
+TEST_F(MainWindowTest, StoredPlaceIsUsedOnlyWhereItFitsAScreen) {
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  const double twipsPerPixel = 1440.0 / QGuiApplication::primaryScreen()->logicalDotsPerInchX();
+  auto store_place = [&](int x, int y) {
+    SaveMainGeometry(store, {static_cast<int>(x * twipsPerPixel), static_cast<int>(y * twipsPerPixel),
+                             static_cast<int>(300 * twipsPerPixel), static_cast<int>(200 * twipsPerPixel)});
+  };
+  store_place(screen.x() + 20, screen.y() + 30);
+  ASSERT_TRUE(StartProbeWindow());
+  EXPECT_EQ(window->pos(), QPoint(screen.x() + 20, screen.y() + 30));
+  EXPECT_EQ(window->frameGeometry().size(), QSize(300, 200));
+  store_place(screen.right() + 100, screen.y());  // a screen that has gone
+  ASSERT_TRUE(StartProbeWindow());
+  EXPECT_EQ(window->size(), QSize(1024, 700));
+}
+
+TEST_F(MainWindowTest, DroppedSettingsFileIsOpened) {
+  ASSERT_TRUE(StartProbeWindow());
+  const std::string path = SavedDat("dropped.dat");
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+  QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+  QApplication::sendEvent(window.get(), &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+  QApplication::sendEvent(window.get(), &drop);
+  EXPECT_EQ(document.path, path);
+  QMimeData other;
+  other.setUrls({QUrl::fromLocalFile("/tmp/picture.png")});
+  QDragEnterEvent refused(QPoint(50, 50), Qt::CopyAction, &other, Qt::LeftButton, {});
+  refused.setAccepted(false);
+  QApplication::sendEvent(window.get(), &refused);
+  EXPECT_FALSE(refused.isAccepted());
 }
 
 TEST_F(MainWindowTest, NewAndOpenAskFirstWhenTheDocumentChanged) {

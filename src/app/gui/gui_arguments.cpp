@@ -15,6 +15,8 @@ GuiArguments ParseGuiArguments(const std::vector<std::string>& arguments) {
       parsed.debugMode = true;
     } else if (upper == "/E") {
       // accepted; changes nothing
+    } else if (argument == "--quit-when-shown") {
+      parsed.quitWhenShown = true;
     } else if (argument == "--help" || argument == "-h") {
       parsed.help = true;
     } else if (argument == "--program-dir") {

@@ -1,6 +1,6 @@
 // kolprog: the editor window. Start-up and wiring, nothing else.
 #include <QApplication>
-#include <QMessageBox>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -42,5 +42,9 @@ int main(int argc, char** argv) {
   prompts.SetParent(&window);
   window.show();
   if (!window.Start(parsed.documentPath)) return 1;
+  if (parsed.quitWhenShown) {
+    window.Flags().dataChanged = false;
+    QTimer::singleShot(0, &app, &QApplication::quit);
+  }
   return QApplication::exec();
 }
