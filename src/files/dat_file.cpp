@@ -25,7 +25,8 @@ bool SaveFileAs(const std::string& path, Document& document, FileHost& host) {
   if (!WriteFileAtomically(path, FormatSettingsText(document.model, document.profile), nullptr,
                            &errorNumber)) {
     document.flags.errorFlag = true;
-    ReportFileFailure("frmMain.SaveFileAs", errorNumber, "FileSave Error!!", document, host);
+    ReportFileFailure("frmMain.SaveFileAs", errorNumber, "FileSave Error!!", document, host,
+                      path);
     return false;
   }
   host.Pause();
@@ -43,11 +44,12 @@ bool FileRead2(const std::string& path, Document& document, FileHost& host) {
   const std::optional<std::string> text = ReadWholeFile(path, &errorNumber);
   if (!text) {
     document.flags.errorFlag = true;
-    ReportFileFailure("frmMain.FileRead2", errorNumber, "FileRead Error!!", document, host);
+    ReportFileFailure("frmMain.FileRead2", errorNumber, "FileRead Error!!", document, host, path);
     return false;
   }
   if (!ModelTypeMatches(*text, document.profile)) {
-    host.Tell(document.profile.WindowTitle(), "ModelType Error !!", MessageIcon::kCritical);
+    host.Tell(document.profile.WindowTitle(), "ModelType Error !!", MessageIcon::kCritical, {},
+              path);
     document.flags.errorFlag = true;
   } else {
     ApplySettingsTable(SectionTable::Parse(*text), document.profile, document.model);

@@ -144,6 +144,10 @@ std::vector<DatSection> SettingsSections(SettingsModel& model, const ModelProfil
   return sections;
 }
 
+std::string PlanSectionName(const DatPlan& plan, std::size_t index) {
+  return plan.prefix + std::to_string(index);
+}
+
 std::vector<DatField> ChannelFields(ChannelRecord& r) {
   return {{"Enable", V::kFlag, &r.enable},        {"LowPower", V::kFlag, &r.lowPower},
           {"PowUp", V::kFlag, &r.powUp},          {"Duplex", V::kFlag, &r.duplex},

@@ -44,6 +44,9 @@ struct DatPlan {
 };
 inline constexpr DatPlan kDatPlans[] = {{"CHUSA", kGroup1}, {"CHINT", kGroup2}, {"CHCAN", kGroup3}};
 
+// The section of record `index` of a plan: "CHUSA0", "CHCAN239".
+std::string PlanSectionName(const DatPlan& plan, std::size_t index);
+
 // The sections before the channel plans: Usable CH Group Setup to ATIS Setup (ATIS only
 // when the model has it).
 std::vector<DatSection> SettingsSections(SettingsModel& model, const ModelProfile& profile);

@@ -82,7 +82,7 @@ void ApplySection(const SectionTable& table, std::string_view name,
 
 void WritePlan(std::string& out, const DatPlan& plan, ChannelPlan& records) {
   for (std::size_t k = 0; k < records.size(); ++k) {
-    const std::string name = plan.prefix + std::to_string(k);
+    const std::string name = PlanSectionName(plan, k);
     std::vector<DatField> fields = ChannelFields(records[k]);
     std::int16_t position = static_cast<std::int16_t>(k);
     fields.insert(fields.begin(), DatField{"Position", DatValue::kInteger, &position});
@@ -92,8 +92,8 @@ void WritePlan(std::string& out, const DatPlan& plan, ChannelPlan& records) {
 
 // Sections CHUSA0, CHUSA1, ... until one has no Position; each names the record it fills.
 void ApplyPlan(const SectionTable& table, const DatPlan& plan, ChannelPlan& records) {
-  for (long long k = 0;; ++k) {
-    const std::string name = plan.prefix + std::to_string(k);
+  for (std::size_t k = 0;; ++k) {
+    const std::string name = PlanSectionName(plan, k);
     const std::string_view position = table.LookupValue(name, "Position");
     if (position.empty()) return;
     const double index = std::round(LeadingNumber(position));
@@ -106,6 +106,11 @@ void ApplyPlan(const SectionTable& table, const DatPlan& plan, ChannelPlan& reco
 }
 
 }  // namespace
+
+std::string DatFieldText(const DatField& field) {
+  const DatValue form = field.form == DatValue::kHashText ? DatValue::kText : field.form;
+  return std::visit(ValueWriter{form}, field.target);
+}
 
 std::string FormatSettingsText(const SettingsModel& source, const ModelProfile& profile) {
   // The layout binds to mutable fields; the writer works on a copy and only reads it.

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "files/dat_layout.h"
 #include "files/section_table.h"
 #include "model/model_profile.h"
 #include "model/settings_model.h"
@@ -12,6 +13,10 @@ namespace kol {
 
 // The whole file, MAIN section first, every line ended by CR LF.
 std::string FormatSettingsText(const SettingsModel& model, const ModelProfile& profile);
+
+// The value of one field as the file writes it after the "=", without the "#" that some
+// keys put before their text.
+std::string DatFieldText(const DatField& field);
 
 // Overwrites, key by key, what the table supplies; fields whose value is missing or cannot
 // be converted keep what they held (text fields become empty).

@@ -105,7 +105,8 @@ bool LoadImageFile(const std::string& path, Document& document, FileHost& host) 
 bool LoadDestination(std::string_view name, Document& document, FileHost& host) {
   const std::string path = DestinationFilePath(name, document.profile);
   if (!LoadImageFile(path, document, host)) {
-    host.Tell(document.profile.WindowTitle(), "IniFileRead Error!!", MessageIcon::kExclamation);
+    host.Tell(document.profile.WindowTitle(), "IniFileRead Error!!", MessageIcon::kExclamation, {},
+              path);
     return false;
   }
   document.destination = UpperAscii(name);

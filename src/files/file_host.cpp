@@ -7,10 +7,10 @@
 namespace kol {
 
 void ReportFileFailure(std::string_view procedure, int errorNumber, std::string text,
-                       Document& document, FileHost& host) {
+                       Document& document, FileHost& host, std::string file) {
   host.log.Write(procedure, SystemErrorText(errorNumber));
   host.Tell(document.profile.WindowTitle(), std::move(text), MessageIcon::kExclamation,
-            errorNumber != 0 ? std::strerror(errorNumber) : std::string());
+            errorNumber != 0 ? std::strerror(errorNumber) : std::string(), std::move(file));
   document.flags.cancelFlag = true;
 }
 

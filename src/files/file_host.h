@@ -23,18 +23,19 @@ struct FileHost {
   int pauseMs = 500;
 
   void Pause() { clock.SleepMs(pauseMs); }
-  // A message with an OK button.
-  void Tell(std::string title, std::string text, MessageIcon icon, std::string details = {}) {
+  // A message with an OK button, about `file` when one is given.
+  void Tell(std::string title, std::string text, MessageIcon icon, std::string details = {},
+            std::string file = {}) {
     prompts.Show({std::move(title), std::move(text), icon, MessageButtons::kOk,
-                  MessageButton::kOk, std::move(details)});
+                  MessageButton::kOk, std::move(details), std::move(file)});
   }
 };
 
 // A file that could not be read or written: the error-log line for `procedure`, the
 // program's message (`text`, under the window title, with the system's reason as its
-// details) and the cancel flag.
+// details, about `file`) and the cancel flag.
 void ReportFileFailure(std::string_view procedure, int errorNumber, std::string text,
-                       Document& document, FileHost& host);
+                       Document& document, FileHost& host, std::string file = {});
 
 // Holds the update lock for its lifetime and then puts back what it was, so that nested
 // operations (a reset inside an open) leave the outer one's lock in place.

@@ -9,18 +9,19 @@ namespace {
 constexpr char kReadFromRadioTitle[] = "Read from Radio";
 
 // Shows why an image file was refused and sets the flags that say so.
-void ReportRefusal(const ImageFileResult& result, Document& document, FileHost& host) {
+void ReportRefusal(const ImageFileResult& result, const std::string& path, Document& document,
+                   FileHost& host) {
   document.flags.errorFlag = true;
   switch (result.status) {
     case ImageFileStatus::kBadLength:
-      host.Tell(document.profile.WindowTitle(), "bad file!!", MessageIcon::kCritical);
+      host.Tell(document.profile.WindowTitle(), "bad file!!", MessageIcon::kCritical, {}, path);
       return;
     case ImageFileStatus::kWrongModel:
-      host.Tell(kReadFromRadioTitle, "ModelType Error !!", MessageIcon::kCritical);
+      host.Tell(kReadFromRadioTitle, "ModelType Error !!", MessageIcon::kCritical, {}, path);
       return;
     case ImageFileStatus::kIoError:
       ReportFileFailure("frmMain.ReadHexFileAs", result.errorNumber, "FileRead Error!!", document,
-                        host);
+                        host, path);
       return;
     case ImageFileStatus::kOk:
       return;
@@ -34,7 +35,7 @@ bool SaveHexFileAs(const std::string& path, Document& document, FileHost& host) 
   const ImageFileResult result = SaveImageBytes(path, document.image);
   if (!result.Ok()) {
     ReportFileFailure("frmMain.SaveHexFileAs", result.errorNumber, "FileSave Error!!", document,
-                      host);
+                      host, path);
     return false;
   }
   host.Pause();
@@ -57,7 +58,7 @@ bool ReadHexFileAs(const std::string& path, Document& document, FileHost& host) 
     if (result.status != ImageFileStatus::kBadLength) host.Pause();  // refused before reading
   }
   if (!result.Ok()) {
-    ReportRefusal(result, document, host);
+    ReportRefusal(result, path, document, host);
     return false;
   }
   document.image = std::move(loaded);

@@ -24,9 +24,7 @@ constexpr Switch kSwitches[] = {{"/D", true}, {"/E", false}, {"/DE", true}, {"/E
 
 std::string ModelSection(int modelCode) { return "model" + std::to_string(modelCode); }
 
-IniFile LoadModelList(const ModelProfile& profile) {
-  return IniFile::Load(DataFilePath(profile.programFolder, kModelListFile));
-}
+IniFile LoadModelList(const ModelProfile& profile) { return IniFile::Load(ModelListPath(profile)); }
 
 void ApplyFlag(const IniFile& modelList, int modelCode, std::string_view key, bool& flag) {
   if (const std::optional<bool> value = ParseFlag(modelList.Value(ModelSection(modelCode), key))) {
@@ -34,22 +32,23 @@ void ApplyFlag(const IniFile& modelList, int modelCode, std::string_view key, bo
   }
 }
 
-// The ticked destination: the document's own, or the one remembered for the model, if the
-// menu offers it.
+std::string WantedDestination(const Document& document, SettingsStore& store) {
+  return document.destination.empty() ? SavedDestination(store, document.profile.modelCode)
+                                      : document.destination;
+}
+
 bool LoadCurrentDestination(Document& document, FileHost& host) {
   const std::vector<std::string> names = ListDestinations(document.profile);
   if (names.empty()) return true;  // no destination files: the built-in image stands
-  const std::string wanted = document.destination.empty()
-                                 ? SavedDestination(host.store, document.profile.modelCode)
-                                 : document.destination;
-  const auto ticked = std::find_if(names.begin(), names.end(), [&](const std::string& name) {
-    return EqualsIgnoringCase(name, wanted);
-  });
-  if (ticked == names.end()) {
-    host.Tell(document.profile.WindowTitle(), "IniFileRead Error!!", MessageIcon::kExclamation);
+  const std::string ticked = TickedDestination(document, names, host.store);
+  if (ticked.empty()) {
+    const std::string wanted = WantedDestination(document, host.store);
+    host.Tell(document.profile.WindowTitle(), "IniFileRead Error!!", MessageIcon::kExclamation, {},
+              DataFilePath(document.profile.programFolder,
+                           DestinationFileName(wanted, document.profile)));
     return false;
   }
-  return LoadDestination(*ticked, document, host);
+  return LoadDestination(ticked, document, host);
 }
 
 }  // namespace
@@ -78,17 +77,37 @@ void SelectModel(int modelCode, const IniFile& modelList, ModelProfile& profile)
   ApplyFlag(modelList, modelCode, "wa", profile.weatherAlert);
 }
 
-StartUpResult StartUp(Document& document, FileHost& host) {
-  const IniFile modelList = LoadModelList(document.profile);
+std::string ModelListPath(const ModelProfile& profile) {
+  return DataFilePath(profile.programFolder, kModelListFile);
+}
+
+std::vector<int> SelectStartUpModel(ModelProfile& profile, SettingsStore& store) {
+  const IniFile modelList = LoadModelList(profile);
   const std::vector<int> offered = OfferedModels(modelList);
+  if (offered.empty()) return {};
+  int modelCode = offered.back();  // the last offered model, unless the user chose another
+  const std::optional<int> last = ReadIntSetting(store, kLastModelSetting);
+  if (last && std::find(offered.begin(), offered.end(), *last) != offered.end()) modelCode = *last;
+  SelectModel(modelCode, modelList, profile);
+  return offered;
+}
+
+std::string TickedDestination(const Document& document, const std::vector<std::string>& names,
+                              SettingsStore& store) {
+  const std::string wanted = WantedDestination(document, store);
+  const auto ticked = std::find_if(names.begin(), names.end(), [&](const std::string& name) {
+    return EqualsIgnoringCase(name, wanted);
+  });
+  return ticked == names.end() ? std::string() : *ticked;
+}
+
+StartUpResult StartUp(Document& document, FileHost& host) {
+  const std::vector<int> offered = SelectStartUpModel(document.profile, host.store);
   if (offered.empty()) {
-    host.Tell(document.profile.WindowTitle(), "Unknown model!!", MessageIcon::kCritical);
+    host.Tell(document.profile.WindowTitle(), "Unknown model!!", MessageIcon::kCritical, {},
+              ModelListPath(document.profile));
     return {};
   }
-  int modelCode = offered.back();  // the last offered model, unless the user chose another
-  const std::optional<int> last = ReadIntSetting(host.store, kLastModelSetting);
-  if (last && std::find(offered.begin(), offered.end(), *last) != offered.end()) modelCode = *last;
-  SelectModel(modelCode, modelList, document.profile);
   const bool loaded = ResetDocument(document, host, true);
   return {offered, loaded};
 }

@@ -25,6 +25,18 @@ std::vector<int> OfferedModels(const IniFile& modelList);
 // its section (a flag that is not a truth value or number stays as it was).
 void SelectModel(int modelCode, const IniFile& modelList, ModelProfile& profile);
 
+// The model list the program reads: global.ini in the first data folder that holds one.
+std::string ModelListPath(const ModelProfile& profile);
+
+// Selects the model start-up selects, the one chosen last if the model list offers it,
+// else the last one offered. Returns the models offered; none leaves the profile as it was.
+std::vector<int> SelectStartUpModel(ModelProfile& profile, SettingsStore& store);
+
+// The destination among `names` that a new document starts from: the document's own, else
+// the one remembered for the model, matched without regard to case; empty when none does.
+std::string TickedDestination(const Document& document, const std::vector<std::string>& names,
+                              SettingsStore& store);
+
 struct StartUpResult {
   std::vector<int> offeredModels;  // none after "Unknown model!!": the program ends
   bool destinationLoaded = false;  // false after "IniFileRead Error!!": the built-in image stands

@@ -18,6 +18,10 @@ class LinkHost : public Prompts {
   virtual void ShowProgress(int percent) = 0;
   // True while a driver runs: OK and Help disabled, wait pointer shown.
   virtual void SetBusy(bool busy) = 0;
+  // The link set-up asks the radio again after a request went unanswered: request
+  // `attempt` of at most `attempts`. Up to a minute can pass this way with nothing
+  // connected; the progress texts say the same in debug mode, so by default nothing.
+  virtual void ShowLinkWait(int /*attempt*/, int /*attempts*/) {}
 };
 
 }  // namespace kol

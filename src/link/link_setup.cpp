@@ -70,11 +70,19 @@ bool Link::LinkSetup() {
 }
 
 bool Link::SyncLink() {
+  constexpr int kPasses = 2;
   bool synchronised = true;
-  for (int pass = 1; pass <= 2; ++pass) {
+  int sent = 0;
+  bool unanswered = false;
+  for (int pass = 1; pass <= kPasses; ++pass) {
     bool passOk = false;
     bool abandon = false;
     for (int counter = context_.retryCount; counter >= 1;) {
+      ++sent;
+      if (unanswered) {
+        const int passesLeft = kPasses - pass;
+        services_.host.ShowLinkWait(sent, sent - 1 + counter + passesLeft * context_.retryCount);
+      }
       Status("sending '#CMDSY'...(" + std::to_string(pass) + ")");
       SendLine("#CMDSY");
       const LinkResult result = WaitReplyOK();
@@ -86,6 +94,7 @@ bool Link::SyncLink() {
         abandon = true;
         break;
       }
+      unanswered = true;
       --counter;
     }
     synchronised = synchronised && passOk;

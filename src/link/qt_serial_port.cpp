@@ -4,6 +4,9 @@
 #include <QSerialPortInfo>
 #include <QThread>
 
+#include <cerrno>
+#include <cstring>
+
 namespace kol {
 namespace {
 
@@ -33,7 +36,28 @@ bool IsPortFailure(QSerialPort::SerialPortError error) {
          error == QSerialPort::ResourceError;
 }
 
+// The texts QSerialPort gives (untranslated) for a port that another program holds: its
+// lock file is taken, or the device is open for exclusive use.
+const QString kLockedText = QStringLiteral("Permission error while locking the device");
+const QString kBusyText = QString::fromLocal8Bit(std::strerror(EBUSY));
+const QString kAccessText = QString::fromLocal8Bit(std::strerror(EACCES));
+
 }  // namespace
+
+std::string OpenFailureText(QSerialPort::SerialPortError error, const QString& systemText) {
+  if (error != QSerialPort::PermissionError) return systemText.toStdString();
+  if (systemText == kLockedText || systemText == kBusyText) {
+    return "it is in use by another program";
+  }
+#ifdef Q_OS_LINUX
+  if (systemText == kAccessText) {
+    return systemText.toStdString() +
+           " (serial ports belong to the group 'dialout': add your user to it with "
+           "'sudo usermod -aG dialout $USER', then log in again)";
+  }
+#endif
+  return systemText.toStdString();
+}
 
 std::vector<PortInfo> ListSerialPorts() {
   std::vector<PortInfo> ports;
@@ -65,7 +89,7 @@ bool QtSerialPort::OpenPath(const std::string& devicePath) {
     lastError_ = {};
     return true;
   }
-  lastError_ = {static_cast<int>(port_.error()), port_.errorString().toStdString()};
+  lastError_ = {static_cast<int>(port_.error()), OpenFailureText(port_.error(), port_.errorString())};
   return false;
 }
 

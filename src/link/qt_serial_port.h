@@ -22,6 +22,11 @@ std::vector<PortInfo> ListSerialPorts();
 // "COM1".."COM4" on Windows, "/dev/ttyS0".."/dev/ttyS3" elsewhere.
 std::string DeviceForPortNumber(int portNumber);
 
+// Why a port could not be opened, from the port's error and the system's text, in words a
+// user can act on: a port that another program holds is "in use", and a device the user
+// may not open says how to get the right to.
+std::string OpenFailureText(QSerialPort::SerialPortError error, const QString& systemText);
+
 class QtSerialPort final : public SerialPort {
  public:
   bool OpenNumber(int portNumber) override;

@@ -19,6 +19,9 @@ struct Message {
   // The system's reason behind a failure, when there is one: the window offers it on
   // request, the command line prints it after the text.
   std::string details;
+  // The file the message is about, when it is about one: the window may show its name,
+  // the command line names it after the text.
+  std::string file;
 };
 
 class Prompts {

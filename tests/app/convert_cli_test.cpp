@@ -62,19 +62,21 @@ struct FailureCase {
   std::function<std::string(const std::string& image)> input;  // null: no input file
   const char* out;
   const char* message;
+  bool aboutOut;       // the message names OUT, else IN
+  const char* reason;  // the system's, in brackets
 };
 
 const FailureCase kFailures[] = {
     {"an 8191-byte file", [](const std::string& image) { return image.substr(1); }, "out.hex",
-     "bad file!!"},
+     "bad file!!", false, ""},
     {"a wrong identifier at the end",
      [](const std::string& image) { return image.substr(0, 8190) + "\x0C\xE5"; }, "out.hex",
-     "ModelType Error !!"},
-    {"a missing file", nullptr, "out.hex", "FileRead Error!! (No such file or directory)"},
+     "ModelType Error !!", false, ""},
+    {"a missing file", nullptr, "out.hex", "FileRead Error!!", false, " (No such file or directory)"},
     {"an unwritable output path", [](const std::string& image) { return image; }, "none/out.hex",
-     "FileSave Error!! (No such file or directory)"},
+     "FileSave Error!!", true, " (No such file or directory)"},
     {"an output path that is a folder", [](const std::string& image) { return image; },
-     "folder.hex", "FileSave Error!! (Is a directory)"},
+     "folder.hex", "FileSave Error!!", true, " (Is a directory)"},
 };
 
 TEST_F(ConvertCli, RefusesOrFailsWithOneLineAndNoOutputFile) {
@@ -88,7 +90,8 @@ TEST_F(ConvertCli, RefusesOrFailsWithOneLineAndNoOutputFile) {
 
     const test::CliRun run = test::RunKolprogCli({"convert", In(), out});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, std::string(c.message) + "\n");
+    EXPECT_EQ(run.err, std::string(c.message) + " '" + (c.aboutOut ? out : In()) + "'" +
+                           c.reason + "\n");
     EXPECT_EQ(Files(), before);
   }
 }

@@ -154,9 +154,10 @@ TEST(CliLinkHost, ProgressLinesInALog) {
     std::ostringstream err;
     test::ScriptedPrompts prompts;
     AppFlags flags;
+    test::FakeClock clock;
     std::atomic<bool> interrupted{false};
     {
-      cli::CliLinkHost host(err, prompts, flags, interrupted);
+      cli::CliLinkHost host(err, prompts, flags, clock, interrupted);
       for (int percent : c.percents) host.ShowProgress(percent);
     }
     EXPECT_EQ(err.str(), c.lines);
@@ -169,14 +170,55 @@ TEST(CliLinkHost, MessageLines) {
   std::ostringstream promptLines;
   cli::CliPrompts prompts(promptLines, false);
   AppFlags flags;
+  test::FakeClock clock;
   std::atomic<bool> interrupted{false};
-  cli::CliLinkHost host(err, prompts, flags, interrupted);
+  cli::CliLinkHost host(err, prompts, flags, clock, interrupted);
   host.Show({"Read from Radio", "Complete!!", MessageIcon::kInformation});
   host.Show({"Model Check", "Communication Error!!", MessageIcon::kCritical});
   host.Show({"Product Code Error!", "address: 0x26 -> 0x0", MessageIcon::kCritical});
   EXPECT_EQ(promptLines.str(),
             "Complete!!\nModel Check: Communication Error!!\n"
             "Product Code Error!: address: 0x26 -> 0x0\n");
+}
+
+// A radio that stays busy gets a pause before each Retry, and Cancel once it has been busy
+// for half a minute; progress between two questions starts the half minute again.
+TEST(CliLinkHost, BusyRadioIsRetriedForHalfAMinute) {
+  std::ostringstream err;
+  std::ostringstream lines;
+  cli::CliPrompts prompts(lines, true);
+  AppFlags flags;
+  test::FakeClock clock;
+  std::atomic<bool> interrupted{false};
+  cli::CliLinkHost host(err, prompts, flags, clock, interrupted);
+  const Message busy{"", "Radio is busy!!", MessageIcon::kExclamation,
+                     MessageButtons::kRetryCancel, MessageButton::kCancel};
+  int retries = 0;
+  while (host.Show(busy) == MessageButton::kRetry) ++retries;
+  EXPECT_EQ(retries, cli::CliLinkHost::kAnswerWindowMs / cli::CliLinkHost::kRetryPauseMs);
+  EXPECT_EQ(clock.slept(), cli::CliLinkHost::kAnswerWindowMs);
+  EXPECT_EQ(err.str(), "Radio is busy!! -> Cancel (still so after 30 s)\n");
+
+  host.ShowProgress(5);
+  EXPECT_EQ(host.Show(busy), MessageButton::kRetry);
+  interrupted = true;  // Ctrl+C during the pause
+  EXPECT_EQ(host.Show(busy), MessageButton::kCancel);
+  EXPECT_TRUE(flags.cancelFlag);
+}
+
+TEST(CliLinkHost, WaitingForTheRadioInALog) {
+  std::ostringstream err;
+  test::ScriptedPrompts prompts;
+  AppFlags flags;
+  test::FakeClock clock;
+  std::atomic<bool> interrupted{false};
+  cli::CliLinkHost host(err, prompts, flags, clock, interrupted);
+  host.ShowLinkWait(2, 6);
+  host.ShowLinkWait(3, 6);
+  host.ShowProgress(12);
+  EXPECT_EQ(err.str(),
+            "waiting for the radio (attempt 2 of 6)...\n"
+            "waiting for the radio (attempt 3 of 6)...\n12%\n");
 }
 
 }  // namespace

@@ -123,14 +123,6 @@ TEST_F(ReportCli, PdfHoldsTheSectionsOnTheirPages) {
   EXPECT_EQ(PdfPageTitles(pdf, dir_.File("pdf.txt")), expected);
 }
 
-// Replaces the value of the first `key=` line of a settings file.
-void SetKey(std::string& dat, const std::string& key, const std::string& value) {
-  const std::size_t start = dat.find("\r\n" + key + "=");
-  ASSERT_NE(start, std::string::npos) << key;
-  const std::size_t from = start + 3 + key.size();
-  dat.replace(from, dat.find("\r\n", from) - from, value);
-}
-
 struct PdfWord {
   double xMin = 0;
   double xMax = 0;
@@ -166,8 +158,8 @@ TEST_F(ReportCli, PdfCutsLongTextsBeforeTheNextColumn) {
   const std::string dat = dir_.File("long.dat");
   ASSERT_EQ(test::RunKolprogCli({"convert", In(), dat}).exitCode, 0);
   std::string text = test::ReadFileBytes(dat);
-  SetKey(text, "Status name 0", std::string(300, 'S'));
-  SetKey(text, "Status name 1", "SHORT NAME AND A LONG ONE");
+  test::SetDatKey(text, "Status name 0", std::string(300, 'S'));
+  test::SetDatKey(text, "Status name 1", "SHORT NAME AND A LONG ONE");
   std::ofstream(dat, std::ios::binary) << text;
 
   const std::string pdf = dir_.File("long.pdf");

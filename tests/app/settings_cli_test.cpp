@@ -68,7 +68,7 @@ TEST_F(SettingsCli, ADestinationThatCannotBeLoadedIsReportedOnce) {
   Write("min.dat", "[MAIN]\r\nMODELTYPE=1\r\n[Common Setup]\r\nChannel No=12\r\n");
   const test::CliRun run = test::RunKolprogCli({"convert", Path("min.dat"), Path("out.dat")}, folder);
   EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.err, "IniFileRead Error!!\n");
+  EXPECT_EQ(run.err, "IniFileRead Error!! '" + folder + "/USA_0CE4.ini'\n");
   EXPECT_NE(Read("out.dat").find("\r\nChannel No=12\r\n"), std::string::npos);
 }
 
@@ -78,20 +78,27 @@ struct FailureCase {
   const char* input;  // the .dat file's text; null: none
   const char* out;
   bool emptyProgramFolder;
-  const char* message;
+  std::string message;  // each failure names its file
 };
 
 TEST_F(SettingsCli, FailuresPrintTheProgramsMessageAndLeaveNoFile) {
+  const std::string in = "'" + Path("in.dat") + "'";
   const FailureCase cases[] = {
-      {"another model type", {}, "[MAIN]\r\nMODELTYPE=2\r\n", "out.dat", false, "ModelType Error !!"},
-      {"no model section", {}, "[Common Setup]\r\nSCAN=1\r\n", "out.hex", false, "ModelType Error !!"},
+      {"another model type", {}, "[MAIN]\r\nMODELTYPE=2\r\n", "out.dat", false,
+       "ModelType Error !! " + in},
+      {"no model section", {}, "[Common Setup]\r\nSCAN=1\r\n", "out.hex", false,
+       "ModelType Error !! " + in},
       {"a missing file", {}, nullptr, "out.hex", false,
-       "FileRead Error!! (No such file or directory)"},
+       "FileRead Error!! " + in + " (No such file or directory)"},
       {"an unwritable output", {}, "[MAIN]\r\nMODELTYPE=1\r\n", "none/out.dat", false,
-       "FileSave Error!! (No such file or directory)"},
+       "FileSave Error!! '" + Path("none/out.dat") + "' (No such file or directory)"},
       {"an unknown destination", {"--destination", "mars"}, "[MAIN]\r\nMODELTYPE=1\r\n", "out.dat",
-       false, "IniFileRead Error!!"},
-      {"no model list", {}, "[MAIN]\r\nMODELTYPE=1\r\n", "out.dat", true, "Unknown model!!"},
+       false, "IniFileRead Error!! '" + test::BinDir() + "/MARS_0CE4.ini'"},
+      // A copy of the program without its data files says where it looked.
+      {"no model list", {}, "[MAIN]\r\nMODELTYPE=1\r\n", "out.dat", true,
+       "Unknown model!! '" + Path("empty/global.ini") + "'\nkolprog-cli: no global.ini in " +
+           Path("empty") + " or " + Path("share/kolprog") +
+           "; --program-dir DIR names the folder of the program's data files"},
   };
   for (const FailureCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -103,7 +110,7 @@ TEST_F(SettingsCli, FailuresPrintTheProgramsMessageAndLeaveNoFile) {
     const test::CliRun run =
         test::RunKolprogCli(args, c.emptyProgramFolder ? Path("empty") : test::BinDir());
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, std::string(c.message) + "\n");
+    EXPECT_EQ(run.err, c.message + "\n");
     EXPECT_FALSE(fs::exists(Path(c.out)));
   }
 }

@@ -32,6 +32,7 @@ TEST(LinkSetupTest, ProbesSendsPreambleReopensAndSynchronisesTwice) {
             (Texts{"4800,N,8,1", "sending 'ACMD:002'...", "4800,N,8,1", "sending '#CMDSY'...(1)",
                    "sending '#CMDSY'...(2)"}));
   EXPECT_TRUE(rig.Texts().empty());
+  EXPECT_TRUE(rig.host.linkWaits.empty());
   EXPECT_EQ(rig.port.openCount, 2);
   EXPECT_GE(rig.clock.NowMs() - start, kReopenPauseMs);
 }
@@ -114,29 +115,34 @@ TEST(SyncLinkTest, RadioAnsweringEverySecondSyncSucceeds) {
   LinkRig rig(options);
   EXPECT_TRUE(rig.link().LinkSetup());
   EXPECT_EQ(rig.CountHead("#CMDSY"), 4);
+  // Once a request went unanswered, each one after it says how many may still come.
+  EXPECT_EQ(rig.host.linkWaits, (Texts{"2/6", "3/5", "4/5"}));
 }
 
 TEST(SyncLinkTest, FailedPasses) {
   struct Case {
     SimulatorOptions options;
     int syncs;
+    Texts waits;
   };
   SimulatorOptions silent;
   silent.syncAnswerEvery = 1000;
   const Case cases[] = {
       // Both passes run out of attempts.
-      {silent, 6},
+      {silent, 6, {"2/6", "3/6", "4/6", "5/6", "6/6"}},
       // A wrong reply word ends the first pass and skips the second.
-      {WithFaults({{RequestKind::kSync, 1, RadioFault::kOtherWord}}), 1},
+      {WithFaults({{RequestKind::kSync, 1, RadioFault::kOtherWord}}), 1, {}},
       // The first pass fails; the second still runs, yet the link is not synchronised.
       {WithFaults({{RequestKind::kSync, 1, RadioFault::kError},
                    {RequestKind::kSync, 2, RadioFault::kError},
-                   {RequestKind::kSync, 3, RadioFault::kNoReply}}), 4},
+                   {RequestKind::kSync, 3, RadioFault::kNoReply}}),
+       4, {"2/6", "3/6", "4/6"}},
   };
   for (const Case& c : cases) {
     LinkRig rig(c.options);
     EXPECT_FALSE(rig.link().LinkSetup());
     EXPECT_EQ(rig.CountHead("#CMDSY"), c.syncs);
+    EXPECT_EQ(rig.host.linkWaits, c.waits);
     EXPECT_EQ(rig.host.statusTexts.back(), "can'not Receive '#CMDOK' !!");
     EXPECT_TRUE(rig.Texts().empty());
   }

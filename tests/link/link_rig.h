@@ -26,12 +26,16 @@ class RecordingLinkHost : public LinkHost {
   void ShowStatus(const std::string& text) override { statusTexts.push_back(text); }
   void ShowProgress(int percent) override { progress.push_back(percent); }
   void SetBusy(bool isBusy) override { busy = isBusy; }
+  void ShowLinkWait(int attempt, int attempts) override {
+    linkWaits.push_back(std::to_string(attempt) + "/" + std::to_string(attempts));
+  }
 
   ScriptedPrompts prompts;
   std::function<void()> onEvents;
   int eventRuns = 0;
   std::vector<std::string> statusTexts;
   std::vector<int> progress;
+  std::vector<std::string> linkWaits;  // "attempt/attempts" of each repeated synchronisation
   bool busy = false;
 };
 

@@ -14,24 +14,6 @@ namespace {
 
 constexpr int kImages = 1000;
 
-// Bytes drawn from what an image holds: anything, blank, zero, packed digits or name
-// characters, so that MMSIs, frequencies and names are often valid.
-RadioImage RandomImage(std::mt19937& random) {
-  static constexpr std::string_view kChars = "AZaz09-+().*/, ";
-  RadioImage image;
-  for (std::uint8_t& byte : image.Bytes()) {
-    const std::uint32_t r = random();
-    const std::uint32_t pick = r % 100;
-    const std::uint32_t v = r >> 8;
-    if (pick < 30) byte = static_cast<std::uint8_t>(v);
-    else if (pick < 50) byte = 0xFF;
-    else if (pick < 60) byte = 0x00;
-    else if (pick < 85) byte = static_cast<std::uint8_t>((v % 10) << 4 | (v / 10) % 10);
-    else byte = static_cast<std::uint8_t>(kChars[v % kChars.size()]);
-  }
-  return image;
-}
-
 // The bits the encoder may write for this model: the address map, the fill of disabled
 // EXP slots, the spare bits of the weather bitmap and bit 6 of 0x1D.
 std::array<std::uint8_t, 8192> EncoderBits(const SettingsModel& model, bool weather) {
@@ -145,7 +127,7 @@ TEST(CodecProperty, RandomImagesRoundTripAndKeepEveryByteTheMapDoesNotName) {
     SCOPED_TRACE("image " + std::to_string(round));
     const bool weather = round % 2 == 0;
     const ModelProfile profile = test::Profile(weather);
-    const RadioImage original = RandomImage(random);
+    const RadioImage original = test::RandomImage(random);
 
     SettingsModel model = test::BuiltModel();
     DecodeImage(original, profile, model);

@@ -40,5 +40,38 @@ TEST(QtSerialPort, MissingDeviceGivesTheSystemsReason) {
   EXPECT_EQ(port.LastError().description, "The port is not open");
 }
 
+// The lock file the port takes stands for any other program that holds the port.
+TEST(QtSerialPort, PortHeldByAnotherProgramIsInUse) {
+  RadioSimulator radio;
+  PtyRadio pty(radio);
+  std::string error;
+  ASSERT_TRUE(pty.Open(error)) << error;
+  QtSerialPort first;
+  ASSERT_TRUE(first.OpenPath(pty.DevicePath())) << first.LastError().description;
+  QtSerialPort second;
+  EXPECT_FALSE(second.OpenPath(pty.DevicePath()));
+  EXPECT_EQ(second.LastError().description, "it is in use by another program");
+}
+
+TEST(QtSerialPort, OpenFailureTexts) {
+  struct Case {
+    QSerialPort::SerialPortError error;
+    const char* system;
+    const char* text;  // the start of the text
+  };
+  const Case cases[] = {
+      {QSerialPort::PermissionError, "Permission error while locking the device",
+       "it is in use by another program"},
+      {QSerialPort::PermissionError, "Device or resource busy", "it is in use by another program"},
+      {QSerialPort::PermissionError, "Permission denied",
+       "Permission denied (serial ports belong to the group 'dialout'"},
+      {QSerialPort::DeviceNotFoundError, "No such file or directory", "No such file or directory"},
+  };
+  for (const Case& c : cases) {
+    const std::string text = OpenFailureText(c.error, QString::fromLatin1(c.system));
+    EXPECT_EQ(text.rfind(c.text, 0), 0u) << c.system << " -> " << text;
+  }
+}
+
 }  // namespace
 }  // namespace kol

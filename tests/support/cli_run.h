@@ -2,6 +2,7 @@
 // what it printed.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -26,6 +27,15 @@ inline std::string ReadFileBytes(const std::string& path) {
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();
+}
+
+// Replaces the value of the first `key=` line after `after` in a settings file's text.
+inline void SetDatKey(std::string& dat, const std::string& key, const std::string& value,
+                      const std::string& after = "") {
+  const std::size_t start = dat.find("\r\n" + key + "=", dat.find(after));
+  ASSERT_NE(start, std::string::npos) << key;
+  const std::size_t from = start + 3 + key.size();
+  dat.replace(from, dat.find("\r\n", from) - from, value);
 }
 
 // `args` are passed as they are (each quoted); the program folder is the build's bin

@@ -1,5 +1,5 @@
-// Message boxes of a command-line run become lines on stderr, the system's reason in
-// brackets after the text. Nobody is there to click, so questions take the answer the
+// Message boxes of a command-line run become lines on stderr: the text, the file it is
+// about in quotes, the system's reason in brackets. Nobody is there to click, so questions take the answer the
 // command line chose: the affirmative one with --yes.
 #pragma once
 

@@ -2,6 +2,7 @@
 // by its file's extension from the format table.
 #include <ostream>
 
+#include "app/cli/check_findings.h"
 #include "app/cli/commands.h"
 #include "app/cli/document_io.h"
 
@@ -17,8 +18,13 @@ int RunConvert(const Invocation& invocation, Io& io) {
   if (outFormat == nullptr) return kExitUsage;
   Session session(invocation, io);
   if (!session.Ready()) return kExitFailure;
-  if (!inFormat->load(session, in) || !outFormat->save(session, out)) return kExitFailure;
-  return kExitOk;
+  if (!inFormat->load(session, in)) return kExitFailure;
+  // An image is what programming would send: say where it would not hold what IN says.
+  // It is only a file, so it is written all the same.
+  if (outFormat->extension == ".hex") {
+    PrintFindings(io.err, in, CheckForProgramming(session.document));
+  }
+  return outFormat->save(session, out) ? kExitOk : kExitFailure;
 }
 
 }  // namespace
@@ -31,9 +37,11 @@ const CommandSpec kConvertCommand{
     "from the destination's default image (--destination, else the one last used), and\n"
     "must name that model type. A raw image (.hex) must be exactly 8192 bytes with the\n"
     "model identifier at both ends; it is decoded into the new document. A .hex output\n"
-    "holds the encoded document, prepared as for programming the radio. A .txt output\n"
-    "holds the report text, a .pdf output the printed report. A failed conversion\n"
-    "leaves no OUT file behind.",
+    "holds the encoded document, prepared as for programming the radio; where the radio\n"
+    "would hold something else than IN says, or take a setting that is probably not\n"
+    "meant, lines on stderr say so as `check` does, and the file is written all the same.\n"
+    "A .txt output holds the report text, a .pdf output the printed report. A failed\n"
+    "conversion leaves no OUT file behind.",
     2,
     2,
     {},

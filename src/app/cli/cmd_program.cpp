@@ -3,6 +3,7 @@
 #include <iomanip>
 #include <ostream>
 
+#include "app/cli/check_findings.h"
 #include "app/cli/commands.h"
 #include "app/cli/link_command.h"
 #include "link/frame.h"
@@ -17,7 +18,19 @@ constexpr OptionSpec kProgramOptions[] = {
     kTraceOption,
     {"backup", "FILE", "first read the radio and save its memory as it was to FILE (.hex)"},
     {"no-verify", "", "do not read the programmed memory back (saves about half the time)"},
+    {"force", "", "program even when the radio would not get what IN says"},
 };
+
+// The radio must get what the document says: its findings are printed, and an error stops
+// the run before the port is opened unless --force is given.
+bool PassesCheck(const Invocation& invocation, Session& session, const std::string& in) {
+  const std::vector<CheckFinding> findings = CheckForProgramming(session.document);
+  PrintFindings(session.io.err, in, findings);
+  if (!HasErrors(findings) || invocation.Has("force")) return true;
+  session.io.err << "kolprog-cli: the radio would not get what " << in
+                 << " says; it was not programmed (--force programs it all the same)\n";
+  return false;
+}
 
 int Verify(LinkRun& link, Session& session) {
   Io& io = session.io;
@@ -61,6 +74,7 @@ int RunProgram(const Invocation& invocation, Io& io) {
   if (backup && !OutputFolderExists(*backup, io)) return kExitUsage;
   Session session(invocation, io);
   if (!session.Ready() || !format->load(session, in)) return kExitFailure;
+  if (!PassesCheck(invocation, session, in)) return kExitFailure;
   LinkRun link(session, invocation);
   if (!link.Usable()) return link.RefusalExit();
   if (backup && !BackUp(link, session, *backup)) {
@@ -80,9 +94,12 @@ const CommandSpec kProgramCommand{
     "program",
     "IN",
     "program the radio from IN (.dat or .hex), then read it back and compare",
-    "IN is encoded and prepared as for any programming run. Afterwards the programmed\n"
-    "memory is read back and compared: the command prints \"verified\", or the first\n"
-    "address that differs and fails. The radio must be in PC control mode, as for read.",
+    "IN is first checked as `check` does: its findings are printed, and a value the\n"
+    "radio would hold otherwise stops the run before the port is opened (--force programs\n"
+    "it all the same). IN is encoded and prepared as for any programming run. Afterwards\n"
+    "the programmed memory is read back and compared: the command prints \"verified\", or\n"
+    "the first address that differs and fails. The radio must be in PC control mode, as\n"
+    "for read.",
     1,
     1,
     kProgramOptions,

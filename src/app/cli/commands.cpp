@@ -11,6 +11,7 @@ std::span<const CommandSpec* const> Commands() {
       // Commands are added here as they are built.
       &kConvertCommand,
       &kReportCommand,
+      &kCheckCommand,
       &kReadCommand,
       &kProgramCommand,
       &kClearCommand,

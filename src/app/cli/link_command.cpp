@@ -14,10 +14,6 @@
 namespace kol::cli {
 namespace {
 
-// A radio that asks the same question this often is not going to change its mind; even
-// with --yes the next answer is Cancel, so that an unattended run cannot loop for ever.
-constexpr int kMostAnswersPerQuestion = 20;
-
 std::optional<int> PortNumber(const std::string& text) {
   int number = 0;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), number);
@@ -34,11 +30,12 @@ bool IsOperationTitle(std::string_view title) {
 
 }  // namespace
 
-CliLinkHost::CliLinkHost(std::ostream& err, Prompts& prompts, AppFlags& flags,
+CliLinkHost::CliLinkHost(std::ostream& err, Prompts& prompts, AppFlags& flags, Clock& clock,
                          const std::atomic<bool>& interrupted)
     : err_(err),
       prompts_(prompts),
       flags_(flags),
+      clock_(clock),
       interrupted_(interrupted),
       terminal_(&err == &std::cerr && isatty(STDERR_FILENO) != 0) {}
 
@@ -46,15 +43,38 @@ CliLinkHost::CliLinkHost(std::ostream& err, Prompts& prompts, AppFlags& flags,
 // "Product Code Error!" before "address: 0x26 -> 0x0"), so it goes in front of the text.
 MessageButton CliLinkHost::Show(const Message& message) {
   EndLine();
-  if (message.buttons != MessageButtons::kOk &&
-      ++questionsAsked_[message.text] > kMostAnswersPerQuestion) {
-    err_ << message.text << " -> Cancel (asked " << kMostAnswersPerQuestion << " times)\n";
+  Message titled = message;
+  if (!message.title.empty() && !IsOperationTitle(message.title)) {
+    titled.text = message.title + ": " + message.text;
+  }
+  if (message.buttons == MessageButtons::kOk) {
+    streak_.reset();
+    return prompts_.Show(titled);
+  }
+  const std::int64_t now = clock_.NowMs();
+  if (!streak_ || streak_->question != message.text) {
+    streak_ = Streak{message.text, now};
+  } else if (now - streak_->sinceMs >= kAnswerWindowMs) {
+    err_ << titled.text << " -> Cancel (still so after " << kAnswerWindowMs / 1000 << " s)\n";
     return MessageButton::kCancel;
   }
-  if (message.title.empty() || IsOperationTitle(message.title)) return prompts_.Show(message);
-  Message titled = message;
-  titled.text = message.title + ": " + message.text;
-  return prompts_.Show(titled);
+  const MessageButton answer = prompts_.Show(titled);
+  const bool affirmative = answer == MessageButton::kOk || answer == MessageButton::kRetry ||
+                           answer == MessageButton::kYes;
+  if (affirmative && !PauseBeforeAnswer()) return MessageButton::kCancel;
+  return answer;
+}
+
+bool CliLinkHost::PauseBeforeAnswer() {
+  constexpr int kSliceMs = 50;
+  for (int waited = 0; waited < kRetryPauseMs; waited += kSliceMs) {
+    if (interrupted_.load()) {
+      flags_.cancelFlag = true;
+      return false;
+    }
+    clock_.SleepMs(kSliceMs);
+  }
+  return true;
 }
 
 void CliLinkHost::ProcessEvents() {
@@ -71,6 +91,7 @@ void CliLinkHost::ShowStatus(const std::string& text) {
 // bar that goes back (the reset after a walk, or a new walk) is not shown going back, and
 // a bar at 0 is not shown at all: after a failure the reset would read as progress.
 void CliLinkHost::ShowProgress(int percent) {
+  streak_.reset();  // the radio moved on
   const int previous = barPercent_;
   barPercent_ = percent;
   if (percent < previous) {
@@ -78,19 +99,36 @@ void CliLinkHost::ShowProgress(int percent) {
     return;
   }
   if (percent == previous || percent == 0) return;
-  if (terminal_) {
-    err_ << "\r" << percent << "%" << std::flush;
-    lineOpen_ = true;
-  } else if (percent / 10 > printedTens_) {
-    err_ << percent << "%\n";
+  if (waitLineOpen_) EndLine();
+  if (terminal_ || percent / 10 > printedTens_) {
+    CountingLine(std::to_string(percent) + "%", !terminal_);
     printedTens_ = percent / 10;
   }
+}
+
+// Like the progress of a transfer: what the link set-up does while the radio is silent.
+void CliLinkHost::ShowLinkWait(int attempt, int attempts) {
+  if (lineOpen_ && !waitLineOpen_) EndLine();
+  CountingLine("waiting for the radio (attempt " + std::to_string(attempt) + " of " +
+                   std::to_string(attempts) + ")...",
+               !terminal_);
+  waitLineOpen_ = lineOpen_;
+}
+
+void CliLinkHost::CountingLine(const std::string& text, bool newLine) {
+  if (newLine) {
+    err_ << text << '\n';
+    return;
+  }
+  err_ << "\r" << text << std::flush;
+  lineOpen_ = true;
 }
 
 void CliLinkHost::EndLine() {
   if (!lineOpen_) return;
   err_ << '\n';
   lineOpen_ = false;
+  waitLineOpen_ = false;
 }
 
 LinkRun::LinkRun(Session& session, const Invocation& invocation) : session_(session) {
@@ -126,7 +164,7 @@ LinkRun::LinkRun(Session& session, const Invocation& invocation) : session_(sess
     port = tracing_.get();
   }
   Document& document = session.document;
-  host_ = std::make_unique<CliLinkHost>(io.err, session.prompts, document.flags,
+  host_ = std::make_unique<CliLinkHost>(io.err, session.prompts, document.flags, session.clock,
                                         InterruptGuard::Flag());
   operations_ = std::make_unique<TransferOperations>(
       LinkServices{*port, session.clock, *host_, session.errorLog}, context_, document);

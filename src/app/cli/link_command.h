@@ -4,7 +4,6 @@
 
 #include <atomic>
 #include <fstream>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,15 +23,20 @@ inline constexpr OptionSpec kPortOption{
     "port", "DEV", "serial port: 1-4 or a device path such as /dev/ttyUSB0 (default: the "
                    "stored port, else 1)"};
 inline constexpr OptionSpec kYesOption{
-    "yes", "", "answer the radio's questions Retry / OK (default: Cancel)"};
+    "yes", "", "answer the radio's questions Retry / OK, for up to 30 s (default: Cancel)"};
 inline constexpr OptionSpec kTraceOption{
     "trace", "FILE", "write every byte sent and received, with time stamps, to FILE"};
 
 // Progress, progress texts and messages as lines on stderr; Ctrl+C sets the cancel flag
-// the next time events run, as the dialog's Cancel button does.
+// the next time events run, as the dialog's Cancel button does. A question answered
+// Retry or OK is answered after a pause, so that a busy radio gets time; one that is
+// still asked 30 s after it first came up, with no progress between, gets Cancel.
 class CliLinkHost final : public LinkHost {
  public:
-  CliLinkHost(std::ostream& err, Prompts& prompts, AppFlags& flags,
+  static constexpr int kRetryPauseMs = 1000;
+  static constexpr int kAnswerWindowMs = 30000;
+
+  CliLinkHost(std::ostream& err, Prompts& prompts, AppFlags& flags, Clock& clock,
               const std::atomic<bool>& interrupted);
   ~CliLinkHost() override { EndLine(); }
 
@@ -41,19 +45,33 @@ class CliLinkHost final : public LinkHost {
   void ShowStatus(const std::string& text) override;
   void ShowProgress(int percent) override;
   void SetBusy(bool) override {}
+  void ShowLinkWait(int attempt, int attempts) override;
   // Ends a progress line that is still open.
   void EndLine();
 
  private:
+  // On a terminal, one line that each call rewrites; elsewhere a line per call.
+  void CountingLine(const std::string& text, bool newLine);
+  // Waits before an affirmative answer; false when Ctrl+C came meanwhile.
+  bool PauseBeforeAnswer();
+
+  // A question asked again and again, and since when.
+  struct Streak {
+    std::string question;
+    std::int64_t sinceMs = 0;
+  };
+
   std::ostream& err_;
   Prompts& prompts_;
   AppFlags& flags_;
+  Clock& clock_;
   const std::atomic<bool>& interrupted_;
   bool terminal_;
   bool lineOpen_ = false;
+  bool waitLineOpen_ = false;
   int barPercent_ = -1;
   int printedTens_ = 0;
-  std::map<std::string, int> questionsAsked_;
+  std::optional<Streak> streak_;
 };
 
 // One command's conversation with the radio.

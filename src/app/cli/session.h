@@ -46,6 +46,8 @@ class Session : public AppCore {
   FileHost host;  // without the window's pauses
 
  private:
+  void ExplainMissingModelList();
+
   bool ready_ = false;
 };
 
