@@ -80,7 +80,10 @@ TEST_F(CheckCli, ProgramRefusesErrorsBeforeOpeningThePort) {
   const std::string port = Path("no-such-port");
   const test::CliRun refused = test::RunKolprogCli({"program", "--port", port, bad});
   EXPECT_EQ(refused.exitCode, 1);
-  EXPECT_EQ(refused.err.find(bad + ": error: [Usable CH Group Setup] Status name 0=ABCD: "), 0u)
+  EXPECT_EQ(refused.err.find(bad + ": read over the defaults of destination USA"), 0u)
+      << refused.err;
+  EXPECT_NE(refused.err.find("\n" + bad + ": error: [Usable CH Group Setup] Status name 0=ABCD: "),
+            std::string::npos)
       << refused.err;
   EXPECT_NE(refused.err.find("was not programmed (--force programs it all the same)"),
             std::string::npos);
@@ -93,13 +96,15 @@ TEST_F(CheckCli, ProgramRefusesErrorsBeforeOpeningThePort) {
 
 TEST_F(CheckCli, ConvertToAnImageSaysWhatTheRadioWouldGetAndWritesIt) {
   const std::string bad = Edited("bad.dat", {{"Status name 0", "ABCD"}});
-  const test::CliRun run = test::RunKolprogCli({"convert", bad, Path("out.hex")});
+  const test::CliRun run =
+      test::RunKolprogCli({"convert", "--destination", "usa", bad, Path("out.hex")});
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.err, bad + ": error: [Usable CH Group Setup] Status name 0=ABCD: is longer than "
                            "the 3 characters the radio keeps; the radio gets \"ABC\"\n");
   EXPECT_EQ(fs::file_size(Path("out.hex")), 8192u);
   // A settings file keeps the text: only an image is what the radio would get.
-  const test::CliRun dat = test::RunKolprogCli({"convert", bad, Path("out.dat")});
+  const test::CliRun dat =
+      test::RunKolprogCli({"convert", "--destination", "usa", bad, Path("out.dat")});
   EXPECT_EQ(dat.err, "");
   EXPECT_NE(test::ReadFileBytes(Path("out.dat")).find("\r\nStatus name 0=ABCD\r\n"),
             std::string::npos);

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <sstream>
 #include <thread>
 
@@ -44,6 +45,20 @@ class Simulator {
     }
   }
   ~Simulator() { Stop(); }
+
+  // The exit status once the simulator ended by itself within `ms`; nothing while it runs.
+  std::optional<int> ExitWithin(int ms) {
+    for (int waited = 0; waited <= ms && pid_ > 0; waited += 10) {
+      int status = 0;
+      if (waitpid(pid_, &status, WNOHANG) == pid_) {
+        pid_ = -1;
+        status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return status_;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return std::nullopt;
+  }
 
   // Interrupts the simulator as Ctrl+C does; returns its exit status.
   int Stop() {
@@ -103,10 +118,13 @@ TEST(LinkCli, ReadAndProgramWithVerifyOverAPseudoTerminal) {
   EXPECT_NE(memory_plan::FirstProgrammedDifference(bytes(sent), bytes(image)), std::nullopt);
 }
 
-// Before a command spends a minute with the radio, it refuses what cannot work.
-TEST(LinkCli, RefusesAnEmptyPortAndAMissingOutputFolderBeforeTalkingToTheRadio) {
+// Before a command spends a minute with the radio, it refuses what cannot work: a port
+// that cannot be one, an output or trace file that cannot be written.
+TEST(LinkCli, RefusesWhatCannotWorkBeforeTalkingToTheRadio) {
   test::TempDir dir;
   const std::string out = dir.File("out.hex");
+  const std::string port = dir.File("no-such-device");
+  fs::create_directories(dir.File("folder.hex"));
   struct Case {
     std::vector<std::string> args;
     const char* message;
@@ -119,12 +137,21 @@ TEST(LinkCli, RefusesAnEmptyPortAndAMissingOutputFolderBeforeTalkingToTheRadio) 
       {{"program", "--port", dir.File("no-such-device"), "--backup",
         dir.File("no-folder/before.hex"), dir.File("in.hex")},
        "there is no folder"},
+      {{"read", "--port", port, dir.File("folder.hex")}, "folder.hex': it is a folder"},
+      {{"read", "--port", port, "/sys/kolprog-out.hex"}, "Permission denied"},  // even for root
+      {{"read", "--port", port, "--trace", dir.File("no-folder/trace.txt"), out},
+       "trace.txt': there is no folder"},
+      {{"clear", "mmsi", "--port", port, "--trace", dir.File("folder.hex")}, "it is a folder"},
   };
   for (const Case& c : cases) {
     const test::CliRun run = test::RunKolprogCli(c.args);
     EXPECT_EQ(run.exitCode, 2) << run.err;
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
     EXPECT_EQ(run.err.find("port inicialize error!!"), std::string::npos) << run.err;
+  }
+  EXPECT_EQ(fs::directory_iterator(dir.path()) == fs::directory_iterator(), false);
+  for (const auto& entry : fs::directory_iterator(dir.path())) {
+    EXPECT_EQ(entry.path().filename(), "folder.hex");  // no probe left behind
   }
 }
 
@@ -136,6 +163,38 @@ TEST(LinkCli, PortThatCannotBeOpenedFailsWithTheSystemsReason) {
   EXPECT_NE(run.err.find("port inicialize error!!\n"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("No such file or directory"), std::string::npos) << run.err;
   EXPECT_FALSE(fs::exists(dir.File("out.hex")));
+}
+
+// A link that leads to a running simulator's terminal is not taken over; one that leads
+// nowhere, left by a simulator that was killed, is.
+TEST(LinkCli, SimulatorLinksAreNotTakenOver) {
+  test::TempDir dir;
+  const std::string link = dir.File("radio");
+  fs::create_symlink(dir.File("gone"), link);
+  Simulator first(dir, link, dir.File("first.hex"));
+  for (int i = 0; i < 500 && !fs::exists(link); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  ASSERT_TRUE(fs::exists(link)) << test::ReadFileBytes(dir.File("sim-err"));
+  const fs::path device = fs::read_symlink(link);
+
+  test::TempDir other;
+  Simulator second(other, link, other.File("second.hex"));
+  EXPECT_EQ(second.ExitWithin(10000), std::optional<int>(1));
+  EXPECT_NE(test::ReadFileBytes(other.File("sim-err")).find("which is in use"), std::string::npos);
+  EXPECT_EQ(fs::read_symlink(link), device);
+  EXPECT_EQ(first.Stop(), 0);
+  EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
+}
+
+// Twenty radios' backups can be told apart by their user MMSI.
+TEST(LinkCli, BackupNamesCarryTheUserMmsi) {
+  std::vector<std::uint8_t> bytes(8192, 0xFF);
+  EXPECT_EQ(cli::BackupFileName("2024-06-12_10-00-00-000", bytes), "2024-06-12_10-00-00-000.hex");
+  const std::uint8_t mmsi[] = {0x36, 0x61, 0x23, 0x45, 0x60};  // 366123456 and the pad 0
+  std::copy(std::begin(mmsi), std::end(mmsi), bytes.begin() + 0x54);
+  EXPECT_EQ(cli::BackupFileName("2024-06-12_10-00-00-000", bytes),
+            "2024-06-12_10-00-00-000_366123456.hex");
 }
 
 // Progress in a log or a pipe: a line per ten per cent, never a bar going back, and

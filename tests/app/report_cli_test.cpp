@@ -43,6 +43,18 @@ TEST_F(ReportCli, ReportPrintsWhatConvertWritesToText) {
   EXPECT_EQ(report.err, "");
 }
 
+// A full disk or a closed pipe is a failure that says why.
+TEST_F(ReportCli, ReportIntoAFullOutputSaysWhy) {
+  const std::string command = "XDG_CONFIG_HOME='" + dir_.File("config") + "' XDG_DATA_HOME='" +
+                              dir_.File("data") + "' '" + test::BinDir() + "/kolprog-cli' report '" +
+                              In() + "' --program-dir '" + test::BinDir() +
+                              "' >/dev/full 2>'" + dir_.File("err") + "'";
+  const int status = std::system(command.c_str());
+  EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
+  EXPECT_EQ(test::ReadFileBytes(dir_.File("err")),
+            "kolprog-cli: cannot write the report to standard output: No space left on device\n");
+}
+
 // The heading and section titles of each page, in order; pdftotext ends pages with a
 // form feed.
 std::vector<std::vector<std::string>> PdfPageTitles(const std::string& pdf,

@@ -41,7 +41,11 @@ TEST_F(SettingsCli, ConvertsBetweenImagesAndSettingsFilesInEveryDirection) {
                                 {"a.dat", "d.dat"}}) {
     const test::CliRun run = test::RunKolprogCli({"convert", Path(in), Path(out)});
     ASSERT_EQ(run.exitCode, 0) << in << " -> " << out << ": " << run.err;
-    EXPECT_EQ(run.err, "");
+    // A settings file is read over a destination's defaults; the command says whose.
+    const bool settings = std::string(in).ends_with(".dat");
+    EXPECT_EQ(run.err, settings ? Path(in) + ": read over the defaults of destination USA "
+                                             "(--destination NAME chooses another)\n"
+                                : "");
   }
   EXPECT_EQ(Read("a.dat").rfind("[MAIN]\r\nMODEL=#LZ3300T\r\nTYPE=#KOL\r\nVERSION=#1.00\r\n", 0), 0u);
   EXPECT_EQ(Read("b.hex"), Read("c.hex"));
@@ -55,6 +59,10 @@ TEST_F(SettingsCli, ASettingsFileStartsFromTheChosenDestination) {
     if (*destination != '\0') args.insert(args.begin() + 1, {"--destination", destination});
     const test::CliRun run = test::RunKolprogCli(args);
     ASSERT_EQ(run.exitCode, 0) << run.err;
+    // Named on the command line, the destination goes without saying.
+    EXPECT_EQ(run.err.find("read over the defaults"),
+              *destination == '\0' ? 0u + Path("min.dat").size() + 2 : std::string::npos)
+        << run.err;
     const std::string image = Read("out.hex");
     EXPECT_EQ(image.at(0x0006), group) << destination;  // the operating group
     // Programming sends the product code's block: it must be the radio's own.
@@ -68,8 +76,27 @@ TEST_F(SettingsCli, ADestinationThatCannotBeLoadedIsReportedOnce) {
   Write("min.dat", "[MAIN]\r\nMODELTYPE=1\r\n[Common Setup]\r\nChannel No=12\r\n");
   const test::CliRun run = test::RunKolprogCli({"convert", Path("min.dat"), Path("out.dat")}, folder);
   EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.err, "IniFileRead Error!! '" + folder + "/USA_0CE4.ini'\n");
+  EXPECT_EQ(run.err, "IniFileRead Error!! '" + folder + "/USA_0CE4.ini'\n" + Path("min.dat") +
+                         ": read over the defaults of the built-in image (--destination NAME "
+                         "chooses another)\n");
   EXPECT_NE(Read("out.dat").find("\r\nChannel No=12\r\n"), std::string::npos);
+}
+
+// The help names the destinations there are and the one a command would start from.
+TEST_F(SettingsCli, HelpNamesTheDestinations) {
+  const test::CliRun help = test::RunKolprogCli({"convert", "--help"});
+  EXPECT_NE(help.out.find("\nDestinations: CAN, INTL, USA\nA new document starts from USA (the "
+                          "one used last; --destination NAME chooses another).\n"),
+            std::string::npos)
+      << help.out;
+  const test::CliRun chosen = test::RunKolprogCli({"read", "--help", "--destination", "intl"});
+  EXPECT_NE(chosen.out.find("A new document starts from INTL (--destination).\n"),
+            std::string::npos)
+      << chosen.out;
+  const test::CliRun none = test::RunKolprogCli({"check", "--help"}, Path(""));
+  EXPECT_NE(none.out.find("No model list: " + Path("global.ini") + " offers no model"),
+            std::string::npos)
+      << none.out;
 }
 
 struct FailureCase {

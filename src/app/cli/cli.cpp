@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <ostream>
 
+#include "app/cli/destination_help.h"
+
 namespace kol::cli {
 namespace {
 
@@ -48,7 +50,7 @@ void PrintOptions(std::ostream& out, std::span<const OptionSpec> options) {
   }
 }
 
-void PrintUsage(std::ostream& out) {
+void PrintUsage(std::ostream& out, std::string_view executableDir) {
   out << "Usage: kolprog-cli COMMAND [OPTIONS] ARGS...\n"
          "Reads, edits and programs the LZ3300T marine VHF radio and its files.\n\n"
          "Commands:\n";
@@ -58,12 +60,14 @@ void PrintUsage(std::ostream& out) {
   }
   out << "\nOptions of every command:\n";
   PrintOptions(out, CommonOptions());
+  out << "\n" << DestinationHelp(std::string(executableDir), std::nullopt);
   out << "\n  kolprog-cli COMMAND --help   shows a command's own options.\n"
          "  kolprog-cli --version        shows the version.\n"
          "\nExit status: 0 success, 1 failure, 2 usage error, 3 cancelled.\n";
 }
 
-void PrintCommandHelp(std::ostream& out, const CommandSpec& command) {
+void PrintCommandHelp(std::ostream& out, const CommandSpec& command,
+                      const Invocation& invocation) {
   out << "Usage: kolprog-cli " << command.name << " [OPTIONS]"
       << (command.synopsis.empty() ? "" : " ") << command.synopsis << "\n"
       << command.summary << "\n";
@@ -74,6 +78,7 @@ void PrintCommandHelp(std::ostream& out, const CommandSpec& command) {
   }
   out << "\nOptions of every command:\n";
   PrintOptions(out, CommonOptions());
+  out << "\n" << DestinationHelp(invocation.ProgramDir(), invocation.Value("destination"));
 }
 
 int UsageError(Io& io, std::string_view message, const CommandSpec* command) {
@@ -107,12 +112,12 @@ std::span<const OptionSpec> CommonOptions() { return kCommonOptions; }
 
 int RunCli(const std::vector<std::string>& argv, std::string_view executableDir, Io& io) {
   if (argv.empty()) {
-    PrintUsage(io.err);
+    PrintUsage(io.err, executableDir);
     return kExitUsage;
   }
   const std::string& first = argv.front();
   if (first == "--help" || first == "-h" || first == "help") {
-    PrintUsage(io.out);
+    PrintUsage(io.out, executableDir);
     return kExitOk;
   }
   if (first == "--version") {
@@ -155,7 +160,7 @@ int RunCli(const std::vector<std::string>& argv, std::string_view executableDir,
     }
   }
   if (invocation.Has("help")) {
-    PrintCommandHelp(io.out, *command);
+    PrintCommandHelp(io.out, *command, invocation);
     return kExitOk;
   }
   const int count = static_cast<int>(invocation.args.size());

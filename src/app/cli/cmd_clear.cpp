@@ -33,6 +33,7 @@ int RunClear(const Invocation& invocation, Io& io) {
            << "'\n";
     return kExitUsage;
   }
+  if (!TraceWritable(invocation, io)) return kExitUsage;
   Session session(invocation, io);
   if (!session.Ready()) return kExitFailure;
   LinkRun link(session, invocation);

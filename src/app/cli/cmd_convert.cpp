@@ -4,6 +4,7 @@
 
 #include "app/cli/check_findings.h"
 #include "app/cli/commands.h"
+#include "app/cli/destination_help.h"
 #include "app/cli/document_io.h"
 
 namespace kol::cli {
@@ -24,7 +25,9 @@ int RunConvert(const Invocation& invocation, Io& io) {
   if (outFormat->extension == ".hex") {
     PrintFindings(io.err, in, CheckForProgramming(session.document));
   }
-  return outFormat->save(session, out) ? kExitOk : kExitFailure;
+  if (!outFormat->save(session, out)) return kExitFailure;
+  TellStartingPoint(session, invocation, *inFormat, in);
+  return kExitOk;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "app/cli/check_findings.h"
 #include "app/cli/commands.h"
+#include "app/cli/destination_help.h"
 #include "app/cli/link_command.h"
 #include "link/frame.h"
 #include "link/memory_plan.h"
@@ -71,9 +72,10 @@ int RunProgram(const Invocation& invocation, Io& io) {
     io.err << "kolprog-cli: --backup takes a raw image file name ending in .hex\n";
     return kExitUsage;
   }
-  if (backup && !OutputFolderExists(*backup, io)) return kExitUsage;
+  if ((backup && !WritableOutput(*backup, io)) || !TraceWritable(invocation, io)) return kExitUsage;
   Session session(invocation, io);
   if (!session.Ready() || !format->load(session, in)) return kExitFailure;
+  TellStartingPoint(session, invocation, *format, in);
   if (!PassesCheck(invocation, session, in)) return kExitFailure;
   LinkRun link(session, invocation);
   if (!link.Usable()) return link.RefusalExit();

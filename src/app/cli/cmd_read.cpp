@@ -13,7 +13,9 @@ constexpr OptionSpec kReadOptions[] = {kPortOption, kYesOption, kTraceOption};
 int RunRead(const Invocation& invocation, Io& io) {
   const std::string& out = invocation.args[0];
   const DocumentFormat* format = WritableFormat(out, io);
-  if (format == nullptr || !OutputFolderExists(out, io)) return kExitUsage;
+  if (format == nullptr || !WritableOutput(out, io) || !TraceWritable(invocation, io)) {
+    return kExitUsage;
+  }
   Session session(invocation, io);
   if (!session.Ready()) return kExitFailure;
   LinkRun link(session, invocation);
@@ -31,8 +33,11 @@ const CommandSpec kReadCommand{
     "OUT",
     "read the radio and write its settings to OUT (.dat, .hex, ...)",
     "Put the radio into PC control mode first: hold [DISTRESS] and [SCAN] while turning it\n"
-    "on. OUT is written only after every block arrived and was decoded. The bytes read are\n"
-    "also kept as backups/<date-time>.hex in the per-user data folder.",
+    "on. OUT is written only after every block arrived and was decoded. OUT.hex holds the\n"
+    "decoded document encoded again, as programming would send it back (what `convert`\n"
+    "writes), not the bytes as read: those are the backup, kept unchanged as\n"
+    "backups/<date-time>_<user MMSI>.hex in the per-user data folder (without the MMSI\n"
+    "when the radio has none).",
     1,
     1,
     kReadOptions,

@@ -20,7 +20,8 @@ constexpr OptionSpec kSimulateOptions[] = {
     {"image", "FILE", "the radio's memory: a raw image (.hex) as it is, or a settings file "
                       "(.dat) as programming would write it"},
     {"save", "FILE", "write the radio's memory (raw .hex) to FILE after every write and on exit"},
-    {"link", "PATH", "also make PATH a symbolic link to the terminal's device"},
+    {"link", "PATH", "also make PATH a symbolic link to the terminal's device (not when PATH "
+                     "already leads to one in use)"},
     {"baud", "RATE", "pace the wire at RATE baud (default 4800; 0: as fast as possible)"},
     {"busy", "N", "report busy to the first N status requests"},
     {"error", "N", "answer the first N block requests with \"ERROR\""},
@@ -113,10 +114,21 @@ std::optional<std::vector<std::uint8_t>> ImageMemory(const Invocation& invocatio
   return std::vector<std::uint8_t>(document.image.Bytes().begin(), document.image.Bytes().end());
 }
 
-// Points `link` at the device; an existing file that is not a symbolic link is kept.
+// Points `link` at the device. A link to a device that is there belongs to someone else,
+// most likely another simulator that is still running, and is left alone, as is any file
+// that is not a symbolic link; a link to nothing is what a simulator that was killed left
+// behind, and is replaced.
 bool MakeLink(const fs::path& link, const std::string& device, Io& io) {
   std::error_code ec;
-  if (fs::is_symlink(fs::symlink_status(link, ec))) fs::remove(link, ec);
+  if (fs::is_symlink(fs::symlink_status(link, ec))) {
+    if (fs::exists(link, ec)) {
+      io.err << "kolprog-cli: '" << link.string() << "' already leads to "
+             << fs::read_symlink(link, ec).string()
+             << ", which is in use (another simulator?); choose another --link PATH\n";
+      return false;
+    }
+    fs::remove(link, ec);
+  }
   fs::create_symlink(device, link, ec);
   if (!ec) return true;
   io.err << "kolprog-cli: cannot make the link '" << link.string() << "': " << ec.message() << '\n';

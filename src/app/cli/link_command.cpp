@@ -4,12 +4,16 @@
 
 #include <QDateTime>
 
+#include <cerrno>
 #include <charconv>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 
 #include "files/app_settings.h"
 #include "files/atomic_file.h"
+#include "model/image_map.h"
 
 namespace kol::cli {
 namespace {
@@ -19,6 +23,16 @@ std::optional<int> PortNumber(const std::string& text) {
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), number);
   if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
   return number;
+}
+
+// Makes and removes a file in `folder`, as saving into it will: 0, or why it failed.
+int ProbeFolder(const std::filesystem::path& folder) {
+  std::string name = (folder / ".kolprog-probe-XXXXXX").string();
+  const int fd = mkstemp(name.data());
+  if (fd < 0) return errno;
+  close(fd);
+  unlink(name.c_str());
+  return 0;
 }
 
 bool IsOperationTitle(std::string_view title) {
@@ -153,9 +167,12 @@ LinkRun::LinkRun(Session& session, const Invocation& invocation) : session_(sess
   }
   SerialPort* port = &qtPort_;
   if (const std::optional<std::string> trace = invocation.Value("trace")) {
+    errno = 0;
     traceFile_.open(*trace, std::ios::out | std::ios::trunc);
     if (!traceFile_) {
-      io.err << "kolprog-cli: cannot write the trace file '" << *trace << "'\n";
+      const int error = errno;
+      io.err << "kolprog-cli: cannot write the trace file '" << *trace << "'"
+             << (error != 0 ? std::string(": ") + std::strerror(error) : std::string()) << '\n';
       usable_ = false;
       refusalExit_ = kExitFailure;
       return;
@@ -229,23 +246,49 @@ void LinkRun::ExplainFailure() {
   }
 }
 
+std::string BackupFileName(const std::string& dateTime, const std::vector<std::uint8_t>& bytes) {
+  // An MMSI has nine digits; the radio keeps a pad digit after them.
+  constexpr std::size_t kMmsiDigits = 9;
+  std::string mmsi;
+  RadioImage image;
+  if (bytes.size() == image.Size()) {
+    std::copy(bytes.begin(), bytes.end(), image.Bytes().begin());
+    mmsi = image.ReadBcd10(image_map::kUserMmsi).substr(0, kMmsiDigits);
+  }
+  return dateTime + (mmsi.empty() ? "" : "_" + mmsi) + ".hex";
+}
+
 std::string KeepBackup(const Session& session, const std::vector<std::uint8_t>& bytes) {
   const std::filesystem::path folder = std::filesystem::path(session.userDataFolder) / "backups";
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
-  const std::string name =
-      QDateTime::currentDateTime().toString("yyyy-MM-dd_HH-mm-ss-zzz").toStdString() + ".hex";
+  const std::string name = BackupFileName(
+      QDateTime::currentDateTime().toString("yyyy-MM-dd_HH-mm-ss-zzz").toStdString(), bytes);
   const std::string path = (folder / name).string();
   return WriteImageBytes(path, bytes, session.io) ? path : std::string();
 }
 
-bool OutputFolderExists(const std::string& path, Io& io) {
+bool WritableOutput(const std::string& path, Io& io) {
+  namespace fs = std::filesystem;
   std::error_code ec;
-  const std::filesystem::path folder = std::filesystem::absolute(path, ec).parent_path();
-  if (std::filesystem::is_directory(folder, ec)) return true;
-  io.err << "kolprog-cli: cannot write '" << path << "': there is no folder '" << folder.string()
-         << "'\n";
+  const fs::path target = fs::absolute(path, ec);
+  const fs::path folder = target.parent_path();
+  std::string problem;
+  if (!fs::is_directory(folder, ec)) {
+    problem = "there is no folder '" + folder.string() + "'";
+  } else if (fs::is_directory(target, ec)) {
+    problem = "it is a folder";
+  } else if (const int error = ProbeFolder(folder)) {
+    problem = std::strerror(error);
+  }
+  if (problem.empty()) return true;
+  io.err << "kolprog-cli: cannot write '" << path << "': " << problem << '\n';
   return false;
+}
+
+bool TraceWritable(const Invocation& invocation, Io& io) {
+  const std::optional<std::string> trace = invocation.Value("trace");
+  return !trace || WritableOutput(*trace, io);
 }
 
 bool WriteImageBytes(const std::string& path, const std::vector<std::uint8_t>& bytes, Io& io) {

@@ -114,15 +114,23 @@ class LinkRun {
   std::unique_ptr<TransferOperations> operations_;
 };
 
-// Keeps the bytes read from a radio as backups/<date-time>.hex in the session's per-user
-// data folder; returns the file's path, or empty after a message on stderr.
+// Keeps the bytes read from a radio as backups/<date-time>_<mmsi>.hex in the session's
+// per-user data folder; returns the file's path, or empty after a message on stderr.
 std::string KeepBackup(const Session& session, const std::vector<std::uint8_t>& bytes);
+
+// The name of a backup taken at `dateTime`: the radio's user MMSI after it when the bytes
+// hold one, so that the backups of a fleet can be told apart.
+std::string BackupFileName(const std::string& dateTime, const std::vector<std::uint8_t>& bytes);
 
 // Writes raw image bytes to `path` as a whole or not at all; false after a message.
 bool WriteImageBytes(const std::string& path, const std::vector<std::uint8_t>& bytes, Io& io);
 
-// False after a message when the folder `path` would be written into does not exist, so that
-// a command finds out before it spends a minute talking to the radio.
-bool OutputFolderExists(const std::string& path, Io& io);
+// False after a message when `path` cannot be written: its folder does not exist or takes
+// no new file, or it is a folder itself. A command finds out before it spends a minute
+// talking to the radio, not after.
+bool WritableOutput(const std::string& path, Io& io);
+
+// False after a message when --trace names a file that cannot be written.
+bool TraceWritable(const Invocation& invocation, Io& io);
 
 }  // namespace kol::cli
