@@ -5,6 +5,7 @@
 namespace kol {
 namespace {
 
+constexpr double kFooterOffsetMm = 85;  // about the middle of the paper
 // The general settings share the first page; every section from ATIS on starts one.
 bool StartsPage(ReportSectionId id) {
   return id == ReportSectionId::kUsable || id >= ReportSectionId::kAtis;
@@ -35,11 +36,48 @@ PrintedReport BuildPrintedReport(const SettingsModel& model, const ModelProfile&
         page.lines.emplace_back();
       }
     }
-    for (const ReportLine& line : section.lines) {
-      report.pages.back().lines.push_back(Placed(line));
+    PrintedPage& page = report.pages.back();
+    if (section.columnHeadingLines > 0) {
+      page.columnHeadingAt = page.lines.size() + section.columnHeadingAt;
+      page.columnHeadingLines = section.columnHeadingLines;
     }
+    for (const ReportLine& line : section.lines) page.lines.push_back(Placed(line));
   }
   return report;
+}
+
+std::vector<PrintedSheet> LayOutSheets(const PrintedReport& report, double lineMm,
+                                       double sheetHeightMm) {
+  const double bodyEndMm = sheetHeightMm - kFooterLines * lineMm;
+  std::vector<PrintedSheet> sheets;
+  for (const PrintedPage& page : report.pages) {
+    const std::size_t headingEnd = page.columnHeadingAt + page.columnHeadingLines;
+    sheets.push_back({page.topMm, {}, 0, {}});
+    double top = page.topMm;
+    bool placed = false;  // a line of the page itself is on the sheet: it may end here
+    for (std::size_t i = 0; i < page.lines.size(); ++i) {
+      if (placed && top + lineMm > bodyEndMm) {
+        sheets.push_back({0, {}, 0, {}});
+        top = 0;
+        placed = false;
+        if (page.columnHeadingLines > 0 && i >= headingEnd) {
+          for (std::size_t h = page.columnHeadingAt; h < headingEnd; ++h) {
+            sheets.back().lines.push_back(page.lines[h]);
+            top += lineMm;
+          }
+        }
+      }
+      sheets.back().lines.push_back(page.lines[i]);
+      top += lineMm;
+      placed = true;
+    }
+  }
+  const std::string count = std::to_string(sheets.size());
+  for (std::size_t n = 0; n < sheets.size(); ++n) {
+    sheets[n].footerTopMm = sheetHeightMm - lineMm;
+    sheets[n].footer = {kFooterOffsetMm, "Page " + std::to_string(n + 1) + " of " + count};
+  }
+  return sheets;
 }
 
 }  // namespace kol

@@ -34,13 +34,13 @@ QFont ReportFont(double pointSize) {
 
 constexpr double kPointSizeStep = 0.25;
 
-// The tallest page in device pixels with the line pitch of `font`.
+// The tallest page in device pixels with the line pitch of `font`, with its footer.
 double TallestPage(const PrintedReport& report, const QFont& font, QPagedPaintDevice& device) {
   const double line = QFontMetricsF(font, &device).lineSpacing();
   const double pxPerMm = device.logicalDpiY() / kMmPerInch;
   double tallest = 0;
   for (const PrintedPage& page : report.pages) {
-    const double lines = static_cast<double>(page.lines.size());
+    const double lines = static_cast<double>(page.lines.size() + kFooterLines);
     tallest = std::max(tallest, page.topMm * pxPerMm + line * lines);
   }
   return tallest;
@@ -66,40 +66,42 @@ QString FittedText(const std::string& text, double room, const QFontMetricsF& me
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(length));
 }
 
+// Draws one line with its top at `top` device pixels. The texts of a line come from left
+// to right; each keeps a blank before the next.
+void DrawLine(QPainter& painter, const PrintedLine& line, double top, QPagedPaintDevice& device) {
+  const QFontMetricsF metrics(painter.font(), &device);
+  const double pxPerMmX = device.logicalDpiX() / kMmPerInch;
+  const double blank = metrics.horizontalAdvance(QLatin1Char(' '));
+  for (std::size_t t = 0; t < line.size(); ++t) {
+    const double x = (kPrintMarginMm + line[t].offsetMm) * pxPerMmX;
+    const double end = t + 1 < line.size()
+                           ? (kPrintMarginMm + line[t + 1].offsetMm) * pxPerMmX - blank
+                           : device.width();
+    painter.drawText(QPointF(x, top + metrics.ascent()),
+                     FittedText(line[t].text, end - x, metrics));
+  }
+}
+
 }  // namespace
 
 bool RenderPrintedReport(const PrintedReport& report, QPagedPaintDevice& device) {
   QPainter painter;
   if (!painter.begin(&device)) return false;
-  const QFont font = FittingFont(report, device);
-  painter.setFont(font);
-  const QFontMetricsF metrics(font, &device);
-  const double pxPerMmX = device.logicalDpiX() / kMmPerInch;
+  painter.setFont(FittingFont(report, device));
   const double pxPerMmY = device.logicalDpiY() / kMmPerInch;
-  const double bottom = device.height();
-  const double blank = metrics.horizontalAdvance(QLatin1Char(' '));
+  const double lineMm = QFontMetricsF(painter.font(), &device).lineSpacing() / pxPerMmY;
 
   bool ok = true;
-  for (std::size_t p = 0; p < report.pages.size() && ok; ++p) {
-    const PrintedPage& page = report.pages[p];
-    if (p > 0) ok = device.newPage();
-    double top = page.topMm * pxPerMmY;
-    for (const PrintedLine& line : page.lines) {
-      if (top + metrics.lineSpacing() > bottom && top > 0) {
-        ok = ok && device.newPage();
-        top = 0;
-      }
-      // The texts of a line come from left to right; each keeps a blank before the next.
-      for (std::size_t t = 0; t < line.size(); ++t) {
-        const double x = (kPrintMarginMm + line[t].offsetMm) * pxPerMmX;
-        const double end = t + 1 < line.size()
-                               ? (kPrintMarginMm + line[t + 1].offsetMm) * pxPerMmX - blank
-                               : device.width();
-        painter.drawText(QPointF(x, top + metrics.ascent()),
-                         FittedText(line[t].text, end - x, metrics));
-      }
-      top += metrics.lineSpacing();
+  const std::vector<PrintedSheet> sheets = LayOutSheets(report, lineMm, device.height() / pxPerMmY);
+  for (std::size_t s = 0; s < sheets.size() && ok; ++s) {
+    const PrintedSheet& sheet = sheets[s];
+    if (s > 0) ok = device.newPage();
+    double topMm = sheet.topMm;
+    for (const PrintedLine& line : sheet.lines) {
+      DrawLine(painter, line, topMm * pxPerMmY, device);
+      topMm += lineMm;
     }
+    DrawLine(painter, {sheet.footer}, sheet.footerTopMm * pxPerMmY, device);
   }
   return painter.end() && ok;
 }

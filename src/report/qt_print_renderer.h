@@ -11,9 +11,11 @@ class QPagedPaintDevice;
 
 namespace kol {
 
-// One device page per report page; a report page longer than the paper goes on over
-// further device pages. A text too long for its place is cut before the next text of its
-// line or the edge of the paper. Needs a QGuiApplication (fonts). False when painting failed.
+// One sheet of the device per sheet of the layout (LayOutSheets): a report page longer than
+// the paper goes on over further sheets, which repeat its column heading, and every sheet
+// carries its page number. A text too long for its place is cut before the next text of
+// its line or the edge of the paper. Needs a QGuiApplication (fonts). False when painting
+// failed.
 bool RenderPrintedReport(const PrintedReport& report, QPagedPaintDevice& device);
 
 // The printed report as a PDF document on A4 paper; empty when rendering failed.

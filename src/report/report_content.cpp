@@ -190,6 +190,8 @@ class ReportWriter {
   }
 
   void TableHeading(const TableColumns& table) {
+    sections_.back().columnHeadingAt = Lines().size();
+    sections_.back().columnHeadingLines = 2;
     if (!printing_) {
       Line(TableLineText(table.words, table.widths));
       Line(TableLineText(table.underlines, table.widths));

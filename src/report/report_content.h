@@ -42,6 +42,10 @@ using ReportLine = std::vector<ReportCell>;  // no cells: an empty line
 struct ReportSection {
   ReportSectionId id;
   std::vector<ReportLine> lines;  // from the leading empty line (if any) to the last row
+  // The column heading of the section's table (its words and their underlines): where it
+  // stands in `lines` and how many lines it has; none when the section has no table.
+  std::size_t columnHeadingAt = 0;
+  std::size_t columnHeadingLines = 0;
 };
 
 // The sections of the model in report order, gated by the model's ATIS, weather-channel

@@ -55,23 +55,35 @@ TEST_F(ReportCli, ReportIntoAFullOutputSaysWhy) {
             "kolprog-cli: cannot write the report to standard output: No space left on device\n");
 }
 
-// The heading and section titles of each page, in order; pdftotext ends pages with a
-// form feed.
-std::vector<std::vector<std::string>> PdfPageTitles(const std::string& pdf,
-                                                    const std::string& text) {
+// The lines of each page with their blanks around them removed, empty lines left out;
+// pdftotext ends pages with a form feed.
+std::vector<std::vector<std::string>> PdfPageLines(const std::string& pdf,
+                                                   const std::string& text) {
   const std::string command = "pdftotext -layout '" + pdf + "' '" + text + "'";
   if (std::system(command.c_str()) != 0) return {};
   std::vector<std::vector<std::string>> pages;
   std::istringstream all(test::ReadFileBytes(text));
   for (std::string page; std::getline(all, page, '\f');) {
-    std::vector<std::string>& titles = pages.emplace_back();
+    std::vector<std::string>& kept = pages.emplace_back();
     std::istringstream lines(page);
     for (std::string line; std::getline(lines, line);) {
       const std::size_t start = line.find_first_not_of(' ');
       if (start == std::string::npos) continue;
-      line = line.substr(start, line.find_last_not_of(' ') + 1 - start);
-      if (line.rfind("#####", 0) == 0 || line == "LZ3300T Kolvane") titles.push_back(line);
+      kept.push_back(line.substr(start, line.find_last_not_of(' ') + 1 - start));
     }
+  }
+  return pages;
+}
+
+// The heading, the section titles and the page number of each page, in order.
+std::vector<std::vector<std::string>> PdfPageTitles(const std::string& pdf,
+                                                    const std::string& text) {
+  std::vector<std::vector<std::string>> pages = PdfPageLines(pdf, text);
+  for (std::vector<std::string>& lines : pages) {
+    std::erase_if(lines, [](const std::string& line) {
+      return line.rfind("#####", 0) != 0 && line != "LZ3300T Kolvane" &&
+             line.rfind("Page ", 0) != 0;
+    });
   }
   return pages;
 }
@@ -122,15 +134,16 @@ TEST_F(ReportCli, PdfHoldsTheSectionsOnTheirPages) {
   const std::vector<std::vector<std::string>> expected = {
       {"LZ3300T Kolvane", "##### Usable CH Group Setup #####", "##### Common Setup #####",
        "##### DSC Setup (Basic Setup) #####", "##### DSC Setup (Advanced Setup) #####",
-       "##### DSC Setup (Display Setup) #####", "##### DSC Setup (Auto POS Setup) #####"},
-      {"##### ATIS Setup #####"},
-      {"LZ3300T Kolvane", "##### Programmable USA Channel #####"},
-      {"LZ3300T Kolvane", "##### Programmable International Channel #####"},
-      {"LZ3300T Kolvane", "##### Programmable Canada Channel #####"},
-      {"LZ3300T Kolvane", "##### Programmable WX Channel #####"},
-      {"LZ3300T Kolvane", "##### Memory ID #####"},
-      {"LZ3300T Kolvane", "##### Group ID #####"},
-      {"LZ3300T Kolvane", "##### Programmable EXP Channel #####"},
+       "##### DSC Setup (Display Setup) #####", "##### DSC Setup (Auto POS Setup) #####",
+       "Page 1 of 9"},
+      {"##### ATIS Setup #####", "Page 2 of 9"},
+      {"LZ3300T Kolvane", "##### Programmable USA Channel #####", "Page 3 of 9"},
+      {"LZ3300T Kolvane", "##### Programmable International Channel #####", "Page 4 of 9"},
+      {"LZ3300T Kolvane", "##### Programmable Canada Channel #####", "Page 5 of 9"},
+      {"LZ3300T Kolvane", "##### Programmable WX Channel #####", "Page 6 of 9"},
+      {"LZ3300T Kolvane", "##### Memory ID #####", "Page 7 of 9"},
+      {"LZ3300T Kolvane", "##### Group ID #####", "Page 8 of 9"},
+      {"LZ3300T Kolvane", "##### Programmable EXP Channel #####", "Page 9 of 9"},
   };
   EXPECT_EQ(PdfPageTitles(pdf, dir_.File("pdf.txt")), expected);
 }
@@ -191,6 +204,37 @@ TEST_F(ReportCli, PdfCutsLongTextsBeforeTheNextColumn) {
     }
   }
   EXPECT_TRUE(cut);  // the long name is printed, in part
+}
+
+// A channel list longer than the paper goes on over further pages under its own column
+// heading; the report text is not paged.
+TEST_F(ReportCli, PdfContinuesALongTableUnderItsHeading) {
+  const std::string dat = dir_.File("all.dat");
+  ASSERT_EQ(test::RunKolprogCli({"convert", In(), dat}).exitCode, 0);
+  std::string text = test::ReadFileBytes(dat);
+  for (int k = 0; k < 240; ++k) {
+    test::SetDatKey(text, "Enable", "1", "[CHUSA" + std::to_string(k) + "]");
+  }
+  std::ofstream(dat, std::ios::binary) << text;
+  const std::string pdf = dir_.File("all.pdf");
+  const test::CliRun convert = test::RunKolprogCli({"convert", dat, pdf});
+  ASSERT_EQ(convert.exitCode, 0) << convert.err;
+
+  const std::vector<std::vector<std::string>> pages = PdfPageLines(pdf, dir_.File("all.txt"));
+  ASSERT_GT(pages.size(), 9u);
+  const std::string count = std::to_string(pages.size());
+  int continued = 0;
+  for (std::size_t p = 0; p < pages.size(); ++p) {
+    SCOPED_TRACE(p);
+    ASSERT_GE(pages[p].size(), 2u);
+    EXPECT_EQ(pages[p].back(), "Page " + std::to_string(p + 1) + " of " + count);
+    const std::string& first = pages[p].front();
+    if (first == "LZ3300T Kolvane" || first == "##### ATIS Setup #####") continue;
+    ++continued;
+    EXPECT_EQ(first.rfind("CH ", 0), 0u) << first;
+    EXPECT_EQ(pages[p][1].rfind("--- ", 0), 0u) << pages[p][1];
+  }
+  EXPECT_EQ(continued, static_cast<int>(pages.size()) - 9);
 }
 
 TEST_F(ReportCli, FailedWriteLeavesNoFile) {

@@ -145,5 +145,54 @@ TEST(PrintedReport, PaperWordingAndPlacement) {
   }
 }
 
+constexpr double kLineMm = 4;
+
+TEST(PrintedSheets, EachPageOnASheetOfItsOwnWithItsNumber) {
+  const PrintedReport report = BuildPrintedReport(test::SmallDocument(), test::FullProfile());
+  const std::vector<PrintedSheet> sheets = LayOutSheets(report, kLineMm, 1000);
+  ASSERT_EQ(sheets.size(), report.pages.size());
+  for (std::size_t i = 0; i < sheets.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(sheets[i].topMm, report.pages[i].topMm);
+    EXPECT_EQ(sheets[i].lines, report.pages[i].lines);
+    EXPECT_EQ(sheets[i].footer.text, "Page " + std::to_string(i + 1) + " of 9");
+    EXPECT_EQ(sheets[i].footerTopMm, 1000 - kLineMm);
+  }
+}
+
+// A table longer than the paper goes on over further sheets, each of which starts with
+// the table's column heading; no line is lost and none runs into the page number.
+TEST(PrintedSheets, LongTableRepeatsItsColumnHeading) {
+  SettingsModel model = test::SmallDocument();
+  for (ChannelRecord& record : model.group[kGroup1]) record.enable = true;
+  const PrintedReport report = BuildPrintedReport(model, test::FullProfile());
+  const PrintedPage& usa = report.pages[2];
+  ASSERT_EQ(FirstTitle(usa), "##### Programmable USA Channel #####");
+  ASSERT_EQ(Texts(usa.lines[usa.columnHeadingAt])[0], "CH");
+  ASSERT_EQ(usa.columnHeadingLines, 2u);
+
+  constexpr double kSheetMm = 100 * kLineMm;  // 98 lines above the page number
+  const std::vector<PrintedSheet> sheets = LayOutSheets(report, kLineMm, kSheetMm);
+  ASSERT_EQ(sheets.size(), report.pages.size() + 2);
+  const std::vector<PrintedLine> heading(usa.lines.begin() + usa.columnHeadingAt,
+                                         usa.lines.begin() + usa.columnHeadingAt + 2);
+  std::vector<PrintedLine> rejoined = sheets[2].lines;
+  for (std::size_t s = 3; s <= 4; ++s) {
+    SCOPED_TRACE(s);
+    const std::vector<PrintedLine>& lines = sheets[s].lines;
+    EXPECT_EQ(sheets[s].topMm, 0.0);
+    ASSERT_GT(lines.size(), 2u);
+    EXPECT_EQ(std::vector<PrintedLine>(lines.begin(), lines.begin() + 2), heading);
+    rejoined.insert(rejoined.end(), lines.begin() + 2, lines.end());
+  }
+  EXPECT_EQ(rejoined, usa.lines);
+  for (const PrintedSheet& sheet : sheets) {
+    EXPECT_LE(sheet.topMm + kLineMm * static_cast<double>(sheet.lines.size()),
+              kSheetMm - kFooterLines * kLineMm);
+  }
+  EXPECT_EQ(sheets[4].footer.text, "Page 5 of 11");
+  EXPECT_EQ(sheets[5].lines, report.pages[3].lines);  // the next page starts a sheet again
+}
+
 }  // namespace
 }  // namespace kol
