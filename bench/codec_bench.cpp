@@ -1,7 +1,9 @@
 // Decoding an 8 KiB radio image into the settings model, and encoding the model back with
-// the pre-programming fix-up: what every read, program and file operation costs.
+// the pre-programming fix-up: what every read, program and file operation costs; and the
+// check that runs before every programming.
 #include <benchmark/benchmark.h>
 
+#include "files/programming_check.h"
 #include "model/image_codec.h"
 #include "model/value_tables.h"
 
@@ -53,6 +55,16 @@ void BM_EncodeAndPrepare(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(f.image.Size()));
 }
 BENCHMARK(BM_EncodeAndPrepare);
+
+void BM_CheckForProgramming(benchmark::State& state) {
+  Fixture f;
+  kol::Document document;
+  document.model = f.model;
+  document.image = f.image;
+  document.profile = f.profile;
+  for (auto _ : state) benchmark::DoNotOptimize(kol::CheckForProgramming(document));
+}
+BENCHMARK(BM_CheckForProgramming);
 
 }  // namespace
 

@@ -65,7 +65,7 @@ enum class FieldKind {
 enum class Area { kGeneral, kPlan, kWeather, kIndividualDirectory, kGroupDirectory, kExp };
 
 // One key of the settings file: the field in the document and the same field in what the
-// radio would hold, and the page and control that show it.
+// radio would hold.
 struct Slot {
   std::string section;
   DatField doc;
@@ -73,8 +73,6 @@ struct Slot {
   Area area = Area::kGeneral;
   int group = 0;  // plan of a kPlan slot
   int index = 0;  // record index in its plan, directory or the EXP channels
-  std::string node;
-  std::string control;
 };
 
 struct KeyControl {
@@ -260,40 +258,41 @@ class Checker {
   void AddSlots(const std::string& section, const std::vector<DatField>& doc,
                 const std::vector<DatField>& radio, Area area, int group, int index) {
     for (std::size_t f = 0; f < doc.size(); ++f) {
-      Slot slot{section, doc[f], radio[f], area, group, index, {}, {}};
-      Place(slot);
       slotOf_[Address(doc[f].target)] = slots_.size();
-      slots_.push_back(std::move(slot));
+      slots_.push_back({section, doc[f], radio[f], area, group, index});
     }
   }
 
-  void Place(Slot& slot) const {
+  // The settings-file key of a slot, and the page and control that show it.
+  CheckPlace PlaceOf(const Slot& slot) const {
     const std::string& key = slot.doc.key;
+    CheckPlace place{slot.section, key, {}, {}};
     switch (slot.area) {
       case Area::kGeneral:
-        slot.node = GeneralNode(slot.section);
+        place.node = GeneralNode(slot.section);
         if (auto it = controls_.find(Address(slot.doc.target)); it != controls_.end()) {
-          slot.control = it->second;
+          place.control = it->second;
         }
-        return;
+        break;
       case Area::kPlan:
-        slot.node = NodeKey(kPlanNodes[slot.group], slot.index);
-        slot.control = ControlOf(kChannelControls, key);
-        return;
+        place.node = NodeKey(kPlanNodes[slot.group], slot.index);
+        place.control = ControlOf(kChannelControls, key);
+        break;
       case Area::kWeather:
-        slot.node = "PW";
-        slot.control = Indexed(ControlOf(kWeatherControls, key), slot.index);
-        return;
+        place.node = "PW";
+        place.control = Indexed(ControlOf(kWeatherControls, key), slot.index);
+        break;
       case Area::kIndividualDirectory:
       case Area::kGroupDirectory:
-        slot.node = NodeKey(slot.area == Area::kGroupDirectory ? "SG" : "SM", slot.index + 1);
-        slot.control = ControlOf(kDirectoryControls, key);
-        return;
+        place.node = NodeKey(slot.area == Area::kGroupDirectory ? "SG" : "SM", slot.index + 1);
+        place.control = ControlOf(kDirectoryControls, key);
+        break;
       case Area::kExp:
-        slot.node = NodeKey("E", slot.index + 1);
-        slot.control = ControlOf(kChannelControls, key);
-        return;
+        place.node = NodeKey("E", slot.index + 1);
+        place.control = ControlOf(kChannelControls, key);
+        break;
     }
+    return place;
   }
 
   std::optional<FieldKind> KindOf(const Slot& slot) const {
@@ -304,10 +303,7 @@ class Checker {
 
   void Add(std::size_t slot, CheckSeverity severity, std::string message, bool withRadioValue) {
     const Slot& s = slots_[slot];
-    CheckFinding finding{severity,
-                         {s.section, s.doc.key, s.node, s.control},
-                         std::move(message),
-                         DatFieldText(s.doc),
+    CheckFinding finding{severity, PlaceOf(s), std::move(message), DatFieldText(s.doc),
                          std::nullopt};
     if (withRadioValue) finding.radioValue = DatFieldText(s.radio);
     findings_.push_back({slot, std::move(finding)});

@@ -197,6 +197,20 @@ TEST(LinkCli, BackupNamesCarryTheUserMmsi) {
             "2024-06-12_10-00-00-000_366123456.hex");
 }
 
+// The command line's host on a virtual clock, printing into strings.
+struct HostRig {
+  explicit HostRig(bool answerYes = false)
+      : prompts(promptLines, answerYes), host(err, prompts, flags, clock, interrupted) {}
+
+  std::ostringstream err;          // the host's own lines
+  std::ostringstream promptLines;  // the messages
+  cli::CliPrompts prompts;
+  AppFlags flags;
+  test::FakeClock clock;
+  std::atomic<bool> interrupted{false};
+  cli::CliLinkHost host;
+};
+
 // Progress in a log or a pipe: a line per ten per cent, never a bar going back, and
 // nothing for a bar at 0, which after a failed check would read as progress.
 TEST(CliLinkHost, ProgressLinesInALog) {
@@ -210,32 +224,20 @@ TEST(CliLinkHost, ProgressLinesInALog) {
       {{0, 100, 0, 0, 50, 100}, "100%\n50%\n100%\n"},
   };
   for (const Case& c : cases) {
-    std::ostringstream err;
-    test::ScriptedPrompts prompts;
-    AppFlags flags;
-    test::FakeClock clock;
-    std::atomic<bool> interrupted{false};
-    {
-      cli::CliLinkHost host(err, prompts, flags, clock, interrupted);
-      for (int percent : c.percents) host.ShowProgress(percent);
-    }
-    EXPECT_EQ(err.str(), c.lines);
+    HostRig rig;
+    for (int percent : c.percents) rig.host.ShowProgress(percent);
+    rig.host.EndLine();
+    EXPECT_EQ(rig.err.str(), c.lines);
   }
 }
 
 // Messages become lines; a title that is not the operation's caption goes in front.
 TEST(CliLinkHost, MessageLines) {
-  std::ostringstream err;
-  std::ostringstream promptLines;
-  cli::CliPrompts prompts(promptLines, false);
-  AppFlags flags;
-  test::FakeClock clock;
-  std::atomic<bool> interrupted{false};
-  cli::CliLinkHost host(err, prompts, flags, clock, interrupted);
-  host.Show({"Read from Radio", "Complete!!", MessageIcon::kInformation});
-  host.Show({"Model Check", "Communication Error!!", MessageIcon::kCritical});
-  host.Show({"Product Code Error!", "address: 0x26 -> 0x0", MessageIcon::kCritical});
-  EXPECT_EQ(promptLines.str(),
+  HostRig rig;
+  rig.host.Show({"Read from Radio", "Complete!!", MessageIcon::kInformation});
+  rig.host.Show({"Model Check", "Communication Error!!", MessageIcon::kCritical});
+  rig.host.Show({"Product Code Error!", "address: 0x26 -> 0x0", MessageIcon::kCritical});
+  EXPECT_EQ(rig.promptLines.str(),
             "Complete!!\nModel Check: Communication Error!!\n"
             "Product Code Error!: address: 0x26 -> 0x0\n");
 }
@@ -243,39 +245,28 @@ TEST(CliLinkHost, MessageLines) {
 // A radio that stays busy gets a pause before each Retry, and Cancel once it has been busy
 // for half a minute; progress between two questions starts the half minute again.
 TEST(CliLinkHost, BusyRadioIsRetriedForHalfAMinute) {
-  std::ostringstream err;
-  std::ostringstream lines;
-  cli::CliPrompts prompts(lines, true);
-  AppFlags flags;
-  test::FakeClock clock;
-  std::atomic<bool> interrupted{false};
-  cli::CliLinkHost host(err, prompts, flags, clock, interrupted);
+  HostRig rig(true);
   const Message busy{"", "Radio is busy!!", MessageIcon::kExclamation,
                      MessageButtons::kRetryCancel, MessageButton::kCancel};
   int retries = 0;
-  while (host.Show(busy) == MessageButton::kRetry) ++retries;
+  while (rig.host.Show(busy) == MessageButton::kRetry) ++retries;
   EXPECT_EQ(retries, cli::CliLinkHost::kAnswerWindowMs / cli::CliLinkHost::kRetryPauseMs);
-  EXPECT_EQ(clock.slept(), cli::CliLinkHost::kAnswerWindowMs);
-  EXPECT_EQ(err.str(), "Radio is busy!! -> Cancel (still so after 30 s)\n");
+  EXPECT_EQ(rig.clock.slept(), cli::CliLinkHost::kAnswerWindowMs);
+  EXPECT_EQ(rig.err.str(), "Radio is busy!! -> Cancel (still so after 30 s)\n");
 
-  host.ShowProgress(5);
-  EXPECT_EQ(host.Show(busy), MessageButton::kRetry);
-  interrupted = true;  // Ctrl+C during the pause
-  EXPECT_EQ(host.Show(busy), MessageButton::kCancel);
-  EXPECT_TRUE(flags.cancelFlag);
+  rig.host.ShowProgress(5);
+  EXPECT_EQ(rig.host.Show(busy), MessageButton::kRetry);
+  rig.interrupted = true;  // Ctrl+C during the pause
+  EXPECT_EQ(rig.host.Show(busy), MessageButton::kCancel);
+  EXPECT_TRUE(rig.flags.cancelFlag);
 }
 
 TEST(CliLinkHost, WaitingForTheRadioInALog) {
-  std::ostringstream err;
-  test::ScriptedPrompts prompts;
-  AppFlags flags;
-  test::FakeClock clock;
-  std::atomic<bool> interrupted{false};
-  cli::CliLinkHost host(err, prompts, flags, clock, interrupted);
-  host.ShowLinkWait(2, 6);
-  host.ShowLinkWait(3, 6);
-  host.ShowProgress(12);
-  EXPECT_EQ(err.str(),
+  HostRig rig;
+  rig.host.ShowLinkWait(2, 6);
+  rig.host.ShowLinkWait(3, 6);
+  rig.host.ShowProgress(12);
+  EXPECT_EQ(rig.err.str(),
             "waiting for the radio (attempt 2 of 6)...\n"
             "waiting for the radio (attempt 3 of 6)...\n12%\n");
 }
