@@ -10,6 +10,7 @@
 
 #include "files/dat_layout.h"
 #include "files/dat_text.h"
+#include "model/field_limits.h"
 #include "model/formatters.h"
 #include "model/image_codec.h"
 #include "model/image_map.h"
@@ -21,7 +22,7 @@ namespace {
 namespace im = image_map;
 
 // A BCD10 field holds ten digits; the tenth of an MMSI is the pad the radio writes as 0.
-constexpr std::size_t kStoredDigits = 10;
+constexpr auto kStoredDigits = static_cast<std::size_t>(field_limits::kStoredMmsi);
 constexpr int kFixedChannelMode = 1;  // Starting Channel Mode "Fixed CH"
 
 constexpr std::string_view kPlanNodes[] = {"PU", "PI", "PC"};
@@ -405,11 +406,11 @@ class Checker {
     const void* field = Address(slot.doc.target);
     if (slot.area == Area::kExp) {
       return static_cast<std::size_t>(field == &doc_.exp[slot.index].chDisplayL
-                                          ? im::kExpDisplayLLength
-                                          : im::kExpDisplayRLength);
+                                          ? field_limits::kChannelDisplayLeft
+                                          : field_limits::kChannelDisplayRight);
     }
-    return static_cast<std::size_t>(slot.area == Area::kGeneral ? im::kStatusNameLength
-                                                                : im::kTagNameLength);
+    return static_cast<std::size_t>(slot.area == Area::kGeneral ? field_limits::kStatusName
+                                                                : field_limits::kStationName);
   }
 
   bool TransmitsOnRadio(const Slot& slot) const {

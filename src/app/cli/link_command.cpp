@@ -13,6 +13,7 @@
 
 #include "files/app_settings.h"
 #include "files/atomic_file.h"
+#include "model/field_limits.h"
 #include "model/image_map.h"
 
 namespace kol::cli {
@@ -248,7 +249,7 @@ void LinkRun::ExplainFailure() {
 
 std::string BackupFileName(const std::string& dateTime, const std::vector<std::uint8_t>& bytes) {
   // An MMSI has nine digits; the radio keeps a pad digit after them.
-  constexpr std::size_t kMmsiDigits = 9;
+  constexpr auto kMmsiDigits = static_cast<std::size_t>(field_limits::kUserMmsiTyped);
   std::string mmsi;
   RadioImage image;
   if (bytes.size() == image.Size()) {
