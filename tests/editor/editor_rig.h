@@ -76,6 +76,11 @@ class ScriptedWindowPrompts : public editor::WindowPrompts {
 class EditorRig : public ::testing::Test {
  protected:
   EditorRig() { document.profile.programFolder = dir.path().string(); }
+  // A document as before the program's start-up, for a second start in one test.
+  void FreshDocument() {
+    document = Document();
+    document.profile.programFolder = dir.path().string();
+  }
   ~EditorRig() override {
     if (window) {
       window->Flags().dataChanged = false;  // no closing question while the test ends

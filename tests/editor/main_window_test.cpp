@@ -98,8 +98,7 @@ TEST_F(MainWindowTest, TreeFollowsTheModelsCapabilitiesAndTheUsableGroups) {
   };
   for (const Case& c : cases) {
     WriteFile("global.ini", c.modelList);
-    document = Document{};
-    document.profile.programFolder = dir.path().string();
+    FreshDocument();
     ASSERT_TRUE(StartProbeWindow());
     EXPECT_EQ(TopKeys("General"), c.general);
     EXPECT_EQ(TopKeys("Program"), c.program);
@@ -230,8 +229,7 @@ TEST_F(MainWindowTest, ClosingAnswersDecideWhetherTheWindowCloses) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    document = Document{};
-    document.profile.programFolder = dir.path().string();
+    FreshDocument();
     std::filesystem::remove(dir.File("closing.dat"));
     ASSERT_TRUE(StartProbeWindow());
     window->Flags().dataChanged = true;
@@ -445,8 +443,7 @@ TEST_F(MainWindowTest, ModelMenuOnlyWithTwoModelsAndAChangeAsksFirst) {
   EXPECT_FALSE(Find<QMenu>("mnuEdit")->menuAction()->isVisible());
   window->close();
   WriteFile("global.ini", "[model1]\r\nuse=1\r\n[model2]\r\nuse=1\r\n");
-  document = Document{};
-  document.profile.programFolder = dir.path().string();
+  FreshDocument();
   ASSERT_TRUE(StartProbeWindow());
   EXPECT_TRUE(Find<QMenu>("mnuEdit")->menuAction()->isVisible());
   EXPECT_EQ(document.profile.modelCode, 1);  // "lastmodel" reads 1 on a first start

@@ -32,7 +32,15 @@ struct FilterCase {
   const char* shown;
 };
 
+void PrintTo(const FilterCase& c, std::ostream* out) { *out << '"' << c.typed << '"'; }
+
 class KeyFilterTest : public ::testing::TestWithParam<FilterCase> {};
+
+std::string FilterName(const ::testing::TestParamInfo<FilterCase>& info) {
+  constexpr const char* kNames[] = {"Digits", "StatusName", "ChannelNumber", "Frequency",
+                                    "StationName"};
+  return kNames[static_cast<int>(info.param.filter)];
+}
 
 TEST_P(KeyFilterTest, TypedKeysBecomeTheFieldsText) {
   const FilterCase& c = GetParam();
@@ -49,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FilterCase{KeyFilter::kStatusName, "ab1-2 Z?", "AB12Z"},
                       FilterCase{KeyFilter::kChannelNumber, "16aCEFLMnPcepz", "16CEFLMnP"},
                       FilterCase{KeyFilter::kFrequency, "156,025.5x-", "156025.5"},
-                      FilterCase{KeyFilter::kStationName, "Sea-Hawk/2 (a+b).,*_#!", "SEA-HAWK/2 (A+B).,*"}));
+                      FilterCase{KeyFilter::kStationName, "Sea-Hawk/2 (a+b).,*_#!", "SEA-HAWK/2 (A+B).,*"}),
+    FilterName);
 
 TEST(KeyFilter, BackspaceAndPastedTextFollowTheSameRules) {
   QLineEdit field;
