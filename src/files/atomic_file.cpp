@@ -1,9 +1,15 @@
 #include "files/atomic_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <system_error>
 
@@ -12,13 +18,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string TemporaryNameFor(const fs::path& target) {
-  static std::mt19937_64 random{std::random_device{}()};
-  char suffix[24];
-  std::snprintf(suffix, sizeof suffix, ".%08llx.tmp",
-                static_cast<unsigned long long>(random() & 0xFFFFFFFFull));
-  return target.string() + suffix;
-}
+// As many links as the system itself follows before it gives up.
+constexpr int kMostLinksFollowed = 40;
+// The longest file name the common file systems take.
+constexpr std::size_t kLongestFileName = 255;
+constexpr std::size_t kSuffixLength = 13;  // ".%08x.tmp"
 
 bool Fail(std::string* error, int* errorNumber, int number) {
   if (error != nullptr) *error = std::strerror(number);
@@ -26,39 +30,117 @@ bool Fail(std::string* error, int* errorNumber, int number) {
   return false;
 }
 
+// The file `path` names once symbolic links are followed; a link to a file that does not
+// exist yet names the file a plain write would create.
+std::optional<fs::path> FollowLinks(fs::path path, int& errorNumber) {
+  for (int followed = 0; followed <= kMostLinksFollowed; ++followed) {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(path, ec))) return path;
+    const fs::path target = fs::read_symlink(path, ec);
+    if (ec) {
+      errorNumber = ec.value();
+      return std::nullopt;
+    }
+    path = target.is_absolute() ? target : path.parent_path() / target;
+  }
+  errorNumber = ELOOP;
+  return std::nullopt;
+}
+
+// Beside the target, named after it, cut so that the name stays legal however long the
+// target's own name is.
+fs::path TemporaryNameFor(const fs::path& target) {
+  static std::mt19937_64 random{std::random_device{}()};
+  char suffix[kSuffixLength + 1];
+  std::snprintf(suffix, sizeof suffix, ".%08llx.tmp",
+                static_cast<unsigned long long>(random() & 0xFFFFFFFFull));
+  std::string name = target.filename().string();
+  name.resize(std::min(name.size(), kLongestFileName - kSuffixLength));
+  return target.parent_path() / (name + suffix);
+}
+
+// What a plain write would refuse: a folder, a file it may not open for writing. Anything
+// but a regular file (a device, a pipe) cannot be replaced by one and is refused as well.
+// Zero when the target may be written, or does not exist yet.
+int RefusalOf(const fs::path& target, const struct stat* existing) {
+  if (existing == nullptr) return 0;
+  if (S_ISDIR(existing->st_mode)) return EISDIR;
+  if (!S_ISREG(existing->st_mode)) return EINVAL;
+  const int probe = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (probe < 0) return errno;
+  ::close(probe);
+  return 0;
+}
+
+// Returns 0 or the error number.
+int WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written < 0) return errno;
+    if (written == 0) return EIO;
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return 0;
+}
+
+// Gives the file the replaced file's mode and, where allowed, its owner.
+int TakeOver(int fd, const struct stat& existing) {
+  if (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()) {
+    static_cast<void>(::fchown(fd, existing.st_uid, existing.st_gid));
+  }
+  return ::fchmod(fd, existing.st_mode & 07777) == 0 ? 0 : errno;
+}
+
+// Writes the temporary file completely onto the disk; removes it again when that fails.
+// Returns 0 or the error number.
+int WriteTemporary(const fs::path& temporary, std::string_view bytes, const struct stat* existing) {
+  // "Exclusive": never reuse a file someone else created under the same name. A file that
+  // replaces another starts private and takes that file's mode once complete.
+  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                        existing != nullptr ? 0600 : 0666);
+  if (fd < 0) return errno;
+  int failure = WriteAll(fd, bytes);
+  if (failure == 0 && existing != nullptr) failure = TakeOver(fd, *existing);
+  if (failure == 0 && ::fsync(fd) != 0) failure = errno;
+  if (::close(fd) != 0 && failure == 0) failure = errno;
+  if (failure != 0) ::unlink(temporary.c_str());
+  return failure;
+}
+
+// The rename is on the disk only once its folder is; a file system that cannot sync a
+// folder has nothing more to do.
+void SyncFolder(const fs::path& file) {
+  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  static_cast<void>(::fsync(fd));
+  ::close(fd);
+}
+
 }  // namespace
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error,
                          int* errorNumber) {
-  const fs::path target(path);
-  std::error_code ec;
-  if (fs::is_directory(target, ec)) return Fail(error, errorNumber, EISDIR);
+  int number = 0;
+  const std::optional<fs::path> target = FollowLinks(fs::path(path), number);
+  if (!target) return Fail(error, errorNumber, number);
+  struct stat status {};
+  const bool exists = ::stat(target->c_str(), &status) == 0;
+  if (!exists && errno != ENOENT) return Fail(error, errorNumber, errno);
+  const struct stat* existing = exists ? &status : nullptr;
+  if (const int refusal = RefusalOf(*target, existing)) return Fail(error, errorNumber, refusal);
 
-  const std::string temporary = TemporaryNameFor(target);
-  // "x": never reuse a file someone else created under the same name.
-  std::FILE* file = std::fopen(temporary.c_str(), "wbx");
-  if (file == nullptr) return Fail(error, errorNumber, errno);
-
-  bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  int writeErrno = errno;
-  if (std::fflush(file) != 0 && written) {
-    written = false;
-    writeErrno = errno;
+  const fs::path temporary = TemporaryNameFor(*target);
+  if (const int failure = WriteTemporary(temporary, bytes, existing)) {
+    return Fail(error, errorNumber, failure);
   }
-  if (std::fclose(file) != 0 && written) {
-    written = false;
-    writeErrno = errno;
+  if (::rename(temporary.c_str(), target->c_str()) != 0) {
+    const int failure = errno;
+    ::unlink(temporary.c_str());
+    return Fail(error, errorNumber, failure);
   }
-  if (!written) {
-    fs::remove(temporary, ec);
-    return Fail(error, errorNumber, writeErrno);
-  }
-  fs::rename(temporary, target, ec);
-  if (ec) {
-    std::error_code ignored;
-    fs::remove(temporary, ignored);
-    return Fail(error, errorNumber, ec.value());
-  }
+  SyncFolder(*target);
   return true;
 }
 

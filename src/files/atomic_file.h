@@ -1,5 +1,7 @@
-// Writing a file so that it is either complete or untouched: the bytes go to a temporary
-// file in the same folder, which replaces the target only once everything is written.
+// Writing a file so that it is either complete or untouched, even across a power cut: the
+// bytes go to a temporary file in the same folder, which replaces the target only once
+// everything is written and on the disk. Replacing keeps the file what it was: its mode,
+// and a symbolic link keeps pointing at it.
 #pragma once
 
 #include <string>
@@ -7,9 +9,11 @@
 
 namespace kol {
 
-// Returns true on success. On failure the target is unchanged, the temporary file is
-// removed, `error` (when given) holds the system's description of the failure and
-// `errorNumber` (when given) its error number.
+// Returns true on success. A target that cannot be opened for writing (read-only, a
+// folder) is refused as a plain write would refuse it. A symbolic link is written through
+// to the file it names. On failure the target is unchanged, the temporary file is removed,
+// `error` (when given) holds the system's description of the failure and `errorNumber`
+// (when given) its error number.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes,
                          std::string* error = nullptr, int* errorNumber = nullptr);
 

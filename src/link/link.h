@@ -57,7 +57,9 @@ class Link {
   // Receive primitives; `text` collects what the primitive keeps.
   LinkResult WaitByte(std::uint8_t byte, int seconds);
   LinkResult ReceiveChars(int count, int seconds, std::string& text);
+  // A line up to CR LF; bytes between the CR and the LF are dropped.
   LinkResult ReceiveLine(int seconds, std::string& text);
+  // Like ReceiveLine, but the byte after the CR must be the LF.
   LinkResult ReceiveLineRaw(int seconds, std::string& text);
   LinkResult WaitReplyOK();
 
@@ -67,9 +69,12 @@ class Link {
   bool SyncLink();
   bool StatusCheck();
   // Reads `length` bytes at `address` into buffer[address...]; outcome in the error flag.
+  // The buffer changes only when the block arrived whole; a block outside it fails unasked.
   void ReadBlock(std::span<std::uint8_t> buffer, int address, int length);
   // Writes image bytes address..address + length - 1; outcome in the error flag.
   void WriteBlock(int address, int length);
+  // The same from `source`, a whole image, instead of the document's image.
+  void WriteBlock(std::span<const std::uint8_t> source, int address, int length);
   void CancelTransfer();
 
   // A progress text, shown only in debug mode.
@@ -81,6 +86,9 @@ class Link {
 
   // The port's first failure since the last LinkSetup began, if any.
   const std::optional<PortFailure>& LastPortFailure() const { return portFailure_; }
+  // The write requests the port took since the last LinkSetup began (a retry of one is
+  // not counted again): none means the radio's memory is as it was.
+  int WritesSent() const { return writesSent_; }
 
   // While one lives, a failure of the open port is written to the error log (debug mode)
   // under `procedure`, the block operation that runs, once.
@@ -109,6 +117,7 @@ class Link {
     std::function<std::optional<LinkResult>()> complete;
   };
   LinkResult ReceiveLoop(int seconds, const Receiver& receiver);
+  LinkResult ReceiveLineEnd(int seconds, std::string& text, bool strict);
   bool OpenPort(const char* procedure);
   bool Reopen(const char* procedure);
   void Transmit(std::string_view bytes);
@@ -116,6 +125,8 @@ class Link {
   bool RequestWithRetry(const std::function<void()>& sendRequest);
   // "time out!!" for a time-out, "cancel!!" for a cancel when `reportCancel`.
   void ReportWaitFailure(LinkResult result, bool reportCancel);
+  std::optional<std::string> ReceiveFrame(std::string_view head, std::string_view wrongHeadReply,
+                                          bool cancelReportedInRest);
   bool ReceiveStatus(bool& busy);
   void ReceiveData(std::span<std::uint8_t> buffer, int address, int length);
   // A write or a wait for input failed: the port is broken until it is opened again.
@@ -128,6 +139,7 @@ class Link {
   bool procedureLogged_ = false;
   bool portBroken_ = false;
   std::optional<PortFailure> portFailure_;
+  int writesSent_ = 0;
 };
 
 }  // namespace kol

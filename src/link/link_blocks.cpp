@@ -13,6 +13,11 @@ constexpr std::uint8_t kAck = 0x06;
 constexpr int kReplySeconds = 10;
 constexpr int kHeadLength = 6;
 
+bool FitsIn(std::size_t size, int address, int length) {
+  return address >= 0 && length >= 0 &&
+         static_cast<std::size_t>(address) + static_cast<std::size_t>(length) <= size;
+}
+
 }  // namespace
 
 bool Link::RequestWithRetry(const std::function<void()>& sendRequest) {
@@ -54,35 +59,52 @@ bool Link::StatusCheck() {
   }
 }
 
-bool Link::ReceiveStatus(bool& busy) {
-  std::string head;
-  LinkResult result = ReceiveChars(kHeadLength, kReplySeconds, head);
+// The frame that follows an accepted request: `head`, then the rest of its line, with a
+// checksum that adds up. The radio is told of a wrong head (`wrongHeadReply`) and of a bad
+// checksum ("#CMDSM"); a time-out is reported, and a cancel too, in the rest of the line
+// only when `cancelReportedInRest`. Nothing when any of that failed.
+std::optional<std::string> Link::ReceiveFrame(std::string_view head,
+                                              std::string_view wrongHeadReply,
+                                              bool cancelReportedInRest) {
+  std::string frame;
+  LinkResult result = ReceiveChars(kHeadLength, kReplySeconds, frame);
   if (result != LinkResult::kOk) {
     ReportWaitFailure(result, true);
-    return false;
+    return std::nullopt;
   }
-  if (head != "#CEPSD") {
-    SendLine("#CMDUN");
-    return false;
+  if (frame != head) {
+    SendLine(wrongHeadReply);
+    return std::nullopt;
   }
   std::string rest;
   result = ReceiveLine(kReplySeconds, rest);
   if (result != LinkResult::kOk) {
-    ReportWaitFailure(result, true);
-    return false;
+    ReportWaitFailure(result, cancelReportedInRest);
+    return std::nullopt;
   }
-  if (!VerifyChecksum(head + rest)) {
+  frame += rest;
+  if (!VerifyChecksum(frame)) {
     SendLine("#CMDSM");
-    return false;
+    return std::nullopt;
   }
+  return frame;
+}
+
+bool Link::ReceiveStatus(bool& busy) {
+  const std::optional<std::string> frame = ReceiveFrame("#CEPSD", "#CMDUN", true);
+  if (!frame) return false;
   SendLine("#CMDOK");
-  // The rest begins with the TAB after the head, so the status is the second piece.
-  const std::string_view status = Piece(SplitTabs(rest), 1);
+  const std::string_view status = Piece(SplitTabs(*frame), 1);
   busy = status == "01";
   return status == "00";
 }
 
 void Link::ReadBlock(std::span<std::uint8_t> buffer, int address, int length) {
+  // A block that does not fit the buffer is never asked for.
+  if (!FitsIn(buffer.size(), address, length)) {
+    Flags().errorFlag = true;
+    return;
+  }
   FlushInput();
   const std::string frame = BuildFrame("#CEPRD", HexAddress(address), HexLength(length));
   const bool accepted = RequestWithRetry([&] {
@@ -99,32 +121,13 @@ void Link::ReadBlock(std::span<std::uint8_t> buffer, int address, int length) {
 }
 
 // The data phase of a read: runs once, never retried; every early end leaves the error
-// flag set.
+// flag set and the buffer as it was.
 void Link::ReceiveData(std::span<std::uint8_t> buffer, int address, int length) {
   Flags().errorFlag = true;
   Flags().cancelFlag = false;
-  std::string head;
-  LinkResult result = ReceiveChars(kHeadLength, kReplySeconds, head);
-  if (result != LinkResult::kOk) {
-    ReportWaitFailure(result, true);
-    return;
-  }
-  if (head != "#CEPDT") {
-    SendLine("#CMDER");
-    return;
-  }
-  std::string rest;
-  result = ReceiveLine(kReplySeconds, rest);
-  if (result != LinkResult::kOk) {
-    ReportWaitFailure(result, false);
-    return;
-  }
-  const std::string line = head + rest;
-  if (!VerifyChecksum(line)) {
-    SendLine("#CMDSM");
-    return;
-  }
-  const std::vector<std::string_view> pieces = SplitTabs(line);
+  const std::optional<std::string> frame = ReceiveFrame("#CEPDT", "#CMDER", false);
+  if (!frame) return;
+  const std::vector<std::string_view> pieces = SplitTabs(*frame);
   if (ParseHex(Piece(pieces, 1)) != static_cast<std::uint32_t>(address)) {
     Critical("address error!!");
     return;
@@ -142,14 +145,25 @@ void Link::ReceiveData(std::span<std::uint8_t> buffer, int address, int length) 
   SendLine("#CMDOK");
 }
 
-void Link::WriteBlock(int address, int length) {
-  const std::span<const std::uint8_t> bytes = Doc().image.Bytes().subspan(
+void Link::WriteBlock(int address, int length) { WriteBlock(Doc().image.Bytes(), address, length); }
+
+void Link::WriteBlock(std::span<const std::uint8_t> source, int address, int length) {
+  if (!FitsIn(source.size(), address, length)) {
+    Flags().errorFlag = true;
+    return;
+  }
+  const std::span<const std::uint8_t> bytes = source.subspan(
       static_cast<std::size_t>(address), static_cast<std::size_t>(length));
+  bool counted = false;
   const bool accepted = RequestWithRetry([&] {
     Flags().errorFlag = true;
     Flags().cancelFlag = false;
     FlushInput();
     SendFrame(BuildFrame("#CEPWR", HexAddress(address), HexLength(length), HexBytes(bytes)));
+    if (!counted && !portBroken_) {
+      ++writesSent_;
+      counted = true;
+    }
   });
   if (!accepted) Flags().errorFlag = true;
 }

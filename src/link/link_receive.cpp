@@ -97,30 +97,23 @@ LinkResult Link::ReceiveChars(int count, int seconds, std::string& text) {
 }
 
 LinkResult Link::ReceiveLine(int seconds, std::string& text) {
+  return ReceiveLineEnd(seconds, text, false);
+}
+
+LinkResult Link::ReceiveLineRaw(int seconds, std::string& text) {
+  return ReceiveLineEnd(seconds, text, true);
+}
+
+// Keeps the bytes before the CR. After it, only the LF ends the line; any other byte is
+// dropped, or with `strict` makes the reply a bad one.
+LinkResult Link::ReceiveLineEnd(int seconds, std::string& text, bool strict) {
   text.clear();
   bool crSeen = false;
   return ReceiveLoop(seconds, {[&](std::uint8_t taken) -> std::optional<LinkResult> {
                                  if (crSeen) {
                                    if (taken == kLf) return LinkResult::kOk;
+                                   if (strict) return LinkResult::kBadReply;
                                  } else if (taken == kCr) {
-                                   crSeen = true;
-                                 } else {
-                                   text += static_cast<char>(taken);
-                                 }
-                                 return std::nullopt;
-                               },
-                               nullptr});
-}
-
-// Like ReceiveLine, but the byte after the CR must be the LF.
-LinkResult Link::ReceiveLineRaw(int seconds, std::string& text) {
-  text.clear();
-  bool crSeen = false;
-  return ReceiveLoop(seconds, {[&](std::uint8_t taken) -> std::optional<LinkResult> {
-                                 if (crSeen) {
-                                   return taken == kLf ? LinkResult::kOk : LinkResult::kBadReply;
-                                 }
-                                 if (taken == kCr) {
                                    crSeen = true;
                                  } else {
                                    text += static_cast<char>(taken);

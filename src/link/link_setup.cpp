@@ -36,6 +36,7 @@ bool Link::PreambleProbe() {
 bool Link::LinkSetup() {
   Flags().cancelFlag = false;
   portFailure_.reset();
+  writesSent_ = 0;
   // Every later step needs an open port, so a port that cannot be opened ends the set-up.
   if (!PortInit()) {
     Critical("port inicialize error!!");

@@ -29,6 +29,34 @@ constexpr FailureText kFailureTexts[] = {
     {QSerialPort::TimeoutError, "The device took no bytes", true},
 };
 
+// The system's error number of each kind of failure, for the error log, where the system's
+// text does not name one.
+struct ErrorNumber {
+  QSerialPort::SerialPortError error;
+  int number;
+};
+
+constexpr ErrorNumber kErrorNumbers[] = {
+    {QSerialPort::DeviceNotFoundError, ENOENT}, {QSerialPort::PermissionError, EACCES},
+    {QSerialPort::OpenError, EBUSY},            {QSerialPort::NotOpenError, EBADF},
+    {QSerialPort::WriteError, EIO},             {QSerialPort::ReadError, EIO},
+    {QSerialPort::ResourceError, EIO},          {QSerialPort::TimeoutError, ETIMEDOUT},
+    {QSerialPort::UnsupportedOperationError, EOPNOTSUPP},
+};
+
+// The error log wants the system's number, and Qt keeps only its kind of error and the
+// system's text: the number is the one whose text that is, else the kind's usual cause.
+int SystemErrorNumber(QSerialPort::SerialPortError error, const std::string& systemText) {
+  constexpr int kLastErrorNumber = 255;
+  for (int number = 1; number <= kLastErrorNumber && !systemText.empty(); ++number) {
+    if (systemText == std::strerror(number)) return number;
+  }
+  for (const ErrorNumber& entry : kErrorNumbers) {
+    if (entry.error == error) return entry.number;
+  }
+  return EIO;
+}
+
 // True for the errors after which the port no longer works; a wait that merely timed out
 // is not one of them.
 bool IsPortFailure(QSerialPort::SerialPortError error) {
@@ -89,7 +117,11 @@ bool QtSerialPort::OpenPath(const std::string& devicePath) {
     lastError_ = {};
     return true;
   }
-  lastError_ = {static_cast<int>(port_.error()), OpenFailureText(port_.error(), port_.errorString())};
+  const QString system = port_.errorString();
+  // Another program's lock on the port is a busy device, whatever Qt calls it.
+  const int number =
+      system == kLockedText ? EBUSY : SystemErrorNumber(port_.error(), system.toStdString());
+  lastError_ = {number, OpenFailureText(port_.error(), system)};
   return false;
 }
 
@@ -139,16 +171,19 @@ bool QtSerialPort::WaitForInput(int maxMs) {
 }
 
 bool QtSerialPort::Failed(QSerialPort::SerialPortError error) {
-  const QString system = port_.errorString();
-  std::string description = system.toStdString();
+  const std::string system = port_.errorString().toStdString();
+  std::string description = system;
+  std::string systemText = system;
   for (const FailureText& failure : kFailureTexts) {
     if (failure.error != error) continue;
     description = failure.text;
     if (failure.withSystemText && port_.error() == error) {
-      description += " (" + system.toStdString() + ")";
+      description += " (" + system + ")";
+    } else {
+      systemText.clear();  // unrelated to this failure
     }
   }
-  lastError_ = {static_cast<int>(error), description};
+  lastError_ = {SystemErrorNumber(error, systemText), description};
   return false;
 }
 

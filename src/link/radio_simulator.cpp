@@ -69,13 +69,6 @@ std::vector<RadioByte> Answer(RadioFault fault, const std::string& frame) {
   return reply;
 }
 
-// The product code is the radio's own: a programming run sends the image's bytes there
-// too, but the radio keeps its code.
-bool IsFactoryByte(int address) {
-  return address >= image_map::kProductCode &&
-         address < image_map::kProductCode + image_map::kProductCodeLength;
-}
-
 RadioRequest Named(std::string head) {
   RadioRequest request;
   request.head = std::move(head);
@@ -181,10 +174,8 @@ std::vector<RadioByte> RadioSimulator::HandleWrite(const RadioRequest& request) 
   const bool refused = fault == RadioFault::kError || fault == RadioFault::kLowerCaseError ||
                        fault == RadioFault::kOtherWord || silent_;
   if (!refused) {
-    for (int i = 0; i < request.length; ++i) {
-      const int address = request.address + i;
-      if (!IsFactoryByte(address)) memory_[static_cast<std::size_t>(address)] = request.data[i];
-    }
+    std::copy(request.data.begin(), request.data.end(),
+              memory_.begin() + static_cast<std::ptrdiff_t>(request.address));
     ++writeCount_;
   }
   return Answer(fault, "");

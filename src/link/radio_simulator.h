@@ -70,7 +70,8 @@ class RadioSimulator {
   static constexpr std::int64_t kLateCrDelayNs = 1'500'000'000;
 
   // The memory is padded or cut to 8 KiB; the radio's identity (model identifier 3300 at
-  // both ends, product code) is stamped into it. Writes leave the product code alone.
+  // both ends, product code) is stamped into it. Writes reach every byte, the product code
+  // too, as on the radio.
   explicit RadioSimulator(SimulatorOptions options = {},
                           std::vector<std::uint8_t> memory = std::vector<std::uint8_t>(kMemorySize, 0xFF));
 

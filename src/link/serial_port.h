@@ -8,7 +8,8 @@
 
 namespace kol {
 
-// Why the platform refused an operation: its error number and description.
+// Why the platform refused an operation: the system's error number (errno) and a
+// description.
 struct PortError {
   int number = 0;
   std::string description;

@@ -64,6 +64,8 @@ void TransferOperations::ReadDataChkProduct() {
     link_.Critical(kCommunicationError, kModelCheckTitle);
     return;
   }
+  const auto reported = buffer.Bytes().subspan(image_map::kProductCode, radioProductCode_.size());
+  std::copy(reported.begin(), reported.end(), radioProductCode_.begin());
   for (int i = 0; i < image_map::kProductCodeLength; ++i) {
     const int address = image_map::kProductCode + i;
     if (buffer[address] == image_map::kProductCodeBytes[i]) continue;
@@ -77,46 +79,53 @@ void TransferOperations::ReadDataChkProduct() {
   }
 }
 
-void TransferOperations::ReadData(std::span<std::uint8_t> buffer) {
-  const Link::ProcedureScope scope(link_, "frmRadio.ReadData");
-  AppFlags& flags = link_.Flags();
-  if (!OpenPort()) return;
-  const int upperBound = static_cast<int>(buffer.size()) - 1;
+void TransferOperations::WalkBlocks(int upperBound, int (*progress)(int, int), bool letEventsRun,
+                                    const std::function<void(int)>& step) {
+  const AppFlags& flags = link_.Flags();
   Progress(0);
   for (int a = 0; a <= upperBound; a += memory_plan::kBlockSize) {
-    Progress(memory_plan::TransferProgress(a, upperBound));
-    if (memory_plan::IsReadBlock(a)) {
-      link_.ReadBlock(buffer, a, memory_plan::kBlockSize);
-      if (flags.errorFlag || flags.cancelFlag) break;
-    } else {
-      link_.Services().clock.SleepMs(kSendPauseMs);
-    }
+    if (letEventsRun) link_.Services().host.ProcessEvents();
+    Progress(progress(a, upperBound));
+    step(a);
+    if (flags.errorFlag || flags.cancelFlag) break;
   }
-  if (flags.cancelFlag) link_.CancelTransfer();
+}
+
+void TransferOperations::PauseForSkippedBlock() { link_.Services().clock.SleepMs(kSendPauseMs); }
+
+void TransferOperations::ReadData(std::span<std::uint8_t> buffer) {
+  const Link::ProcedureScope scope(link_, "frmRadio.ReadData");
+  if (!OpenPort()) return;
+  WalkBlocks(static_cast<int>(buffer.size()) - 1, memory_plan::TransferProgress, false,
+             [&](int a) {
+               if (memory_plan::IsReadBlock(a)) {
+                 link_.ReadBlock(buffer, a, memory_plan::kBlockSize);
+               } else {
+                 PauseForSkippedBlock();
+               }
+             });
+  if (link_.Flags().cancelFlag) link_.CancelTransfer();
   FinishBlockOperation(kReadTitle);
 }
 
-void TransferOperations::WriteData() {
+void TransferOperations::WriteData(std::span<const std::uint8_t> image) {
   const Link::ProcedureScope scope(link_, "frmRadio.WriteData");
-  AppFlags& flags = link_.Flags();
   if (!OpenPort()) return;
-  const int upperBound = link_.Doc().image.UpperBound();
-  Progress(0);
-  for (int a = 0; a <= upperBound; a += memory_plan::kBlockSize) {
-    Progress(memory_plan::TransferProgress(a, upperBound));
-    switch (memory_plan::ProgramStepAt(a)) {
-      case memory_plan::ProgramStep::kSingleBytes:
-        WriteSingleBytes(a + memory_plan::kFirstSingleByte, a + memory_plan::kBlockSize - 1);
-        break;
-      case memory_plan::ProgramStep::kSkip:
-        link_.Services().clock.SleepMs(kSendPauseMs);
-        break;
-      case memory_plan::ProgramStep::kBlock:
-        link_.WriteBlock(a, memory_plan::kBlockSize);
-        break;
-    }
-    if (flags.errorFlag || flags.cancelFlag) break;
-  }
+  WalkBlocks(static_cast<int>(image.size()) - 1, memory_plan::TransferProgress, false,
+             [&](int a) {
+               switch (memory_plan::ProgramStepAt(a)) {
+                 case memory_plan::ProgramStep::kSingleBytes:
+                   WriteSingleBytes(image, a + memory_plan::kFirstSingleByte,
+                                    a + memory_plan::kBlockSize - 1);
+                   break;
+                 case memory_plan::ProgramStep::kSkip:
+                   PauseForSkippedBlock();
+                   break;
+                 case memory_plan::ProgramStep::kBlock:
+                   link_.WriteBlock(image, a, memory_plan::kBlockSize);
+                   break;
+               }
+             });
   FinishBlockOperation(kProgramTitle);
 }
 
@@ -125,39 +134,33 @@ void TransferOperations::ClearData() {
   AppFlags& flags = link_.Flags();
   if (!OpenPort()) return;
   Progress(0);
-  WriteSingleBytes(image_map::kUserMmsi, image_map::kUserMmsiPresent);
+  WriteSingleBytes(link_.Doc().image.Bytes(), image_map::kUserMmsi, image_map::kUserMmsiPresent);
   if (!flags.cancelFlag && !flags.errorFlag) Progress(100);
   FinishBlockOperation("Clear Data");
 }
 
 void TransferOperations::ClearLogArea(const image_map::Area& area, const char* procedure) {
   const Link::ProcedureScope scope(link_, procedure);
-  AppFlags& flags = link_.Flags();
   if (!OpenPort()) return;
-  const int upperBound = link_.Doc().image.UpperBound();
-  Progress(0);
-  for (int a = 0; a <= upperBound; a += memory_plan::kBlockSize) {
-    link_.Services().host.ProcessEvents();
-    Progress(memory_plan::ClearProgress(a, upperBound));
+  WalkBlocks(link_.Doc().image.UpperBound(), memory_plan::ClearProgress, true, [&](int a) {
     if (a >= area.offset && a < area.offset + area.length) {
       link_.WriteBlock(a, memory_plan::kBlockSize);
-      if (flags.errorFlag || flags.cancelFlag) break;
     } else {
-      link_.Services().clock.SleepMs(kSendPauseMs);
+      PauseForSkippedBlock();
     }
-    if (flags.cancelFlag) break;
-  }
+  });
   FinishBlockOperation(kProgramTitle);
 }
 
 // The bytes go one by one and a refused byte does not stop the ones after it; but the run
 // fails when any byte failed (each attempt clears the error flag anew, which would hide an
 // earlier failure), and a cancel stops at once (each attempt also clears the cancel flag).
-void TransferOperations::WriteSingleBytes(int first, int last) {
+void TransferOperations::WriteSingleBytes(std::span<const std::uint8_t> image, int first,
+                                          int last) {
   AppFlags& flags = link_.Flags();
   bool failed = false;
   for (int address = first; address <= last; ++address) {
-    link_.WriteBlock(address, 1);
+    link_.WriteBlock(image, address, 1);
     failed = failed || flags.errorFlag;
     if (flags.cancelFlag) break;
   }

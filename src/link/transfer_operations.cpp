@@ -36,6 +36,7 @@ bool TransferOperations::Start() {
   LinkHost& host = link_.Services().host;
   host.SetBusy(true);
   flags.updateLock = true;
+  keptProductCode_ = false;
   link_.Status("startsync...");
   linkUp_ = link_.LinkSetup();
   if (!linkUp_) {
@@ -142,9 +143,18 @@ void TransferOperations::ReadStep() {
   Complete();
 }
 
+// Every session checks the product code before anything else, so a radio programmed with
+// another code would be refused from then on: it gets back the code it reported.
 void TransferOperations::ProgramStep() {
   link_.Status("radio writing...");
-  WriteData();
+  const std::span<const std::uint8_t> image = link_.Doc().image.Bytes();
+  std::vector<std::uint8_t> outgoing(image.begin(), image.end());
+  if (outgoing.size() >= image_map::kProductCode + radioProductCode_.size()) {
+    const auto code = std::span(outgoing).subspan(image_map::kProductCode, radioProductCode_.size());
+    keptProductCode_ = !std::equal(code.begin(), code.end(), radioProductCode_.begin());
+    std::copy(radioProductCode_.begin(), radioProductCode_.end(), code.begin());
+  }
+  WriteData(outgoing);
   if (Succeeded()) Complete();
 }
 
@@ -170,6 +180,11 @@ void TransferOperations::ClearLogStep() {
   const auto clear = std::find_if(kLogClears.begin(), kLogClears.end(), [&](const LogClear& c) {
     return c.operation == link_.Context().operation;
   });
+  if (clear == kLogClears.end()) {
+    // Not a log: nothing is cleared, and the operation does not count as done.
+    link_.Flags().errorFlag = true;
+    return;
+  }
   link_.Status(clear->status);
   const RadioImage kept = document.image;
   auto area = document.image.Bytes().subspan(static_cast<std::size_t>(clear->area.offset),

@@ -2,6 +2,7 @@
 // drivers with their identity checks and block plans, and the dialog's start.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -28,13 +29,17 @@ class TransferOperations {
   const std::vector<std::uint8_t>& ReceivedImage() const { return received_; }
   // True when the link set-up of the last Start or ReadRadio succeeded.
   bool LinkUp() const { return linkUp_; }
+  // True when the last programming run sent the radio's own product code in place of
+  // another one the image held: the radio's identity is never overwritten.
+  bool KeptRadioProductCode() const { return keptProductCode_; }
 
   // Driver frame: status check, model and product checks, then `ownStep`.
   void RunDriver(const std::function<void()>& ownStep);
   void ReadDataChkModel();
   void ReadDataChkProduct();
   void ReadData(std::span<std::uint8_t> buffer);
-  void WriteData();
+  // Programs the radio from `image`, a whole image prepared for programming.
+  void WriteData(std::span<const std::uint8_t> image);
   void ClearData();
   // Writes the area's blocks; `procedure` names the operation in the error log.
   void ClearLogArea(const image_map::Area& area, const char* procedure);
@@ -47,19 +52,30 @@ class TransferOperations {
   void ProgramStep();
   void ClearMmsiStep();
   void ClearLogStep();
+  // Walks the image's 16-byte block addresses in order: shows `progress` of each, then
+  // runs `step` on it; stops once the error or the cancel flag is set. With
+  // `letEventsRun`, pending events run before each block.
+  void WalkBlocks(int upperBound, int (*progress)(int address, int upperBound),
+                  bool letEventsRun, const std::function<void(int address)>& step);
+  // What a walk does at an address it does not transfer.
+  void PauseForSkippedBlock();
   // Ends a step that went through: Completed, progress text cleared, "Complete!!".
   void Complete();
   bool Succeeded();
   void Progress(int percent);
   bool OpenPort();
   // Writes single bytes first..last in order; see the definition for failures.
-  void WriteSingleBytes(int first, int last);
+  void WriteSingleBytes(std::span<const std::uint8_t> image, int first, int last);
   // The end of every block operation: close the port, then report or pause.
   void FinishBlockOperation(const char* failureTitle);
 
   Link link_;
   std::vector<std::uint8_t> received_;
   bool linkUp_ = false;
+  // The product code the radio reported in the last product check.
+  std::array<std::uint8_t, image_map::kProductCodeLength> radioProductCode_ =
+      image_map::kProductCodeBytes;
+  bool keptProductCode_ = false;
 };
 
 }  // namespace kol

@@ -1,16 +1,62 @@
 #include "files/atomic_file.h"
 
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
+// The calls that put a save on the disk, as the program makes them: every fsync and rename
+// of this test program is noted (with the path of the file synced) and then made.
+namespace {
+
+std::vector<std::string>& DiskCalls() {
+  static std::vector<std::string> calls;
+  return calls;
+}
+
+std::string PathOfDescriptor(int fd) {
+  char path[4096] = {};
+  const std::string link = "/proc/self/fd/" + std::to_string(fd);
+  const ssize_t length = readlink(link.c_str(), path, sizeof path - 1);
+  return length > 0 ? std::string(path, static_cast<std::size_t>(length)) : std::string();
+}
+
+template <typename Function>
+Function* Next(const char* name) {
+  return reinterpret_cast<Function*>(dlsym(RTLD_NEXT, name));
+}
+
+}  // namespace
+
+extern "C" int fsync(int fd) {
+  DiskCalls().push_back("fsync " + PathOfDescriptor(fd));
+  static auto* const next = Next<int(int)>("fsync");
+  return next(fd);
+}
+
+extern "C" int rename(const char* from, const char* to) {
+  DiskCalls().push_back(std::string("rename ") + from + " " + to);
+  static auto* const next = Next<int(const char*, const char*)>("rename");
+  return next(from, to);
+}
+
 namespace kol {
 namespace {
+
+namespace fs = std::filesystem;
 
 std::string ReadAll(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -19,9 +65,34 @@ std::string ReadAll(const std::string& path) {
   return text.str();
 }
 
-std::size_t FilesIn(const std::filesystem::path& dir) {
-  return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir),
-                                                std::filesystem::directory_iterator()));
+std::size_t FilesIn(const fs::path& dir) {
+  return static_cast<std::size_t>(
+      std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
+}
+
+struct stat StatOf(const std::string& path) {
+  struct stat status {};
+  EXPECT_EQ(::stat(path.c_str(), &status), 0) << path;
+  return status;
+}
+
+constexpr uid_t kNobody = 65534;
+
+// Runs `attempt` in a child process as an ordinary user (root may write any file); true
+// when it returned true. Skips the test where the user cannot be changed.
+bool AsOrdinaryUser(const std::function<bool()>& attempt) {
+  const pid_t child = fork();
+  if (child == 0) {
+    if (geteuid() == 0 && (setgid(kNobody) != 0 || setuid(kNobody) != 0)) _exit(2);
+    _exit(attempt() ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) == 2) {
+    ADD_FAILURE() << "the child could not run as an ordinary user";
+    return false;
+  }
+  return WEXITSTATUS(status) == 0;
 }
 
 TEST(WriteFileAtomically, CreatesAndReplacesWithoutLeavingTemporaries) {
@@ -50,10 +121,99 @@ TEST(WriteFileAtomically, FailedWriteKeepsTheOldFile) {
 TEST(WriteFileAtomically, RefusesPathsThatCannotHoldAFile) {
   test::TempDir dir;
   std::string error;
-  EXPECT_FALSE(WriteFileAtomically(dir.path().string(), "x", &error));  // a folder
-  EXPECT_FALSE(error.empty());
-  EXPECT_FALSE(WriteFileAtomically(dir.File("missing/a.dat"), "x", &error));
-  EXPECT_EQ(FilesIn(dir.path()), 0u);
+  int number = 0;
+  EXPECT_FALSE(WriteFileAtomically(dir.path().string(), "x", &error, &number));  // a folder
+  EXPECT_EQ(number, EISDIR);
+  EXPECT_FALSE(WriteFileAtomically(dir.File("missing/a.dat"), "x", &error, &number));
+  EXPECT_EQ(number, ENOENT);
+  ASSERT_EQ(mkfifo(dir.File("pipe.dat").c_str(), 0644), 0);
+  EXPECT_FALSE(WriteFileAtomically(dir.File("pipe.dat"), "x", &error, &number));
+  EXPECT_TRUE(fs::is_fifo(dir.File("pipe.dat")));
+  EXPECT_EQ(FilesIn(dir.path()), 1u);
+}
+
+// A read-only file stays as it is, with the reason a plain write would give.
+TEST(WriteFileAtomically, RefusesAFileThatMayNotBeWritten) {
+  test::TempDir dir;
+  fs::permissions(dir.path(), fs::perms::all);
+  const std::string path = dir.File("a.dat");
+  ASSERT_TRUE(WriteFileAtomically(path, "kept"));
+  fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_TRUE(AsOrdinaryUser([&] {
+    std::string error;
+    int number = 0;
+    return !WriteFileAtomically(path, "new", &error, &number) && number == EACCES &&
+           error == "Permission denied";
+  }));
+  EXPECT_EQ(ReadAll(path), "kept");
+  EXPECT_EQ(FilesIn(dir.path()), 1u);
+}
+
+TEST(WriteFileAtomically, ReplacedFileKeepsItsModeAndOwner) {
+  test::TempDir dir;
+  const std::string path = dir.File("a.dat");
+  ASSERT_TRUE(WriteFileAtomically(path, "first"));
+  ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+  const bool root = geteuid() == 0;
+  if (root) ASSERT_EQ(chown(path.c_str(), kNobody, kNobody), 0);
+  ASSERT_TRUE(WriteFileAtomically(path, "second"));
+  const struct stat status = StatOf(path);
+  EXPECT_EQ(status.st_mode & 07777, 0640u);
+  if (root) EXPECT_EQ(status.st_uid, kNobody);
+  EXPECT_EQ(ReadAll(path), "second");
+}
+
+// The link stays a link and its file gets the bytes, whether the file exists yet or not
+// and however many links lead to it.
+TEST(WriteFileAtomically, WritesThroughSymbolicLinks) {
+  test::TempDir dir;
+  fs::create_directory(dir.File("real"));
+  ASSERT_TRUE(WriteFileAtomically(dir.File("real/a.dat"), "old"));
+  fs::create_symlink("real/a.dat", dir.File("link.dat"));
+  fs::create_symlink(dir.File("link.dat"), dir.File("second-link.dat"));
+  fs::create_symlink("real/new.dat", dir.File("dangling.dat"));
+
+  ASSERT_TRUE(WriteFileAtomically(dir.File("second-link.dat"), "new"));
+  ASSERT_TRUE(WriteFileAtomically(dir.File("dangling.dat"), "created"));
+  EXPECT_TRUE(fs::is_symlink(dir.File("link.dat")));
+  EXPECT_TRUE(fs::is_symlink(dir.File("second-link.dat")));
+  EXPECT_TRUE(fs::is_symlink(dir.File("dangling.dat")));
+  EXPECT_EQ(ReadAll(dir.File("real/a.dat")), "new");
+  EXPECT_EQ(ReadAll(dir.File("real/new.dat")), "created");
+  EXPECT_EQ(FilesIn(dir.File("real")), 2u);
+
+  fs::create_symlink("loop.dat", dir.File("loop.dat"));
+  int number = 0;
+  EXPECT_FALSE(WriteFileAtomically(dir.File("loop.dat"), "x", nullptr, &number));
+  EXPECT_EQ(number, ELOOP);
+}
+
+// The temporary name is cut so that it stays a legal name.
+TEST(WriteFileAtomically, TakesTheLongestLegalName) {
+  test::TempDir dir;
+  const std::string path = dir.File(std::string(251, 'n') + ".dat");
+  ASSERT_TRUE(WriteFileAtomically(path, "long"));
+  EXPECT_EQ(ReadAll(path), "long");
+  EXPECT_EQ(FilesIn(dir.path()), 1u);
+}
+
+// Complete or untouched across a power cut: the bytes are on the disk before the rename,
+// and the rename is before the call returns.
+TEST(WriteFileAtomically, SyncsTheFileBeforeTheRenameAndTheFolderAfterIt) {
+  test::TempDir dir;
+  const std::string folder = fs::canonical(dir.path()).string();
+  const std::string path = folder + "/a.dat";
+  DiskCalls().clear();
+  ASSERT_TRUE(WriteFileAtomically(path, "synced"));
+  std::vector<std::string> calls;
+  for (const std::string& call : DiskCalls()) {
+    if (call.find(folder) != std::string::npos) calls.push_back(call);
+  }
+  ASSERT_EQ(calls.size(), 3u);
+  const std::string temporary = calls[0].substr(std::string("fsync ").size());
+  EXPECT_EQ(temporary.rfind(path + ".", 0), 0u) << temporary;
+  EXPECT_EQ(calls[1], "rename " + temporary + " " + path);
+  EXPECT_EQ(calls[2], "fsync " + folder);
 }
 
 }  // namespace

@@ -320,8 +320,32 @@ TEST(WriteBlockTest, WritesImageBytesAndClearsErrorFlag) {
   rig.link().WriteBlock(0x0500, 16);
   EXPECT_FALSE(rig.document.flags.errorFlag);
   EXPECT_EQ(rig.CountHead("#CEPWR"), 2);
+  EXPECT_EQ(rig.link().WritesSent(), 1);  // the request, not its attempts
   EXPECT_TRUE(std::equal(rig.radio.Memory().begin() + 0x0500, rig.radio.Memory().begin() + 0x0510,
                          rig.document.image.Bytes().begin() + 0x0500));
+}
+
+// A block that does not lie inside its buffer or image is neither asked for nor stored.
+TEST(BlockBoundsTest, BlocksOutsideTheBufferFailUnasked) {
+  struct Case {
+    int address;
+    int length;
+  };
+  const Case cases[] = {{0x1FF8, 16}, {0x2000, 1}, {-16, 16}, {0x0100, -1}};
+  for (const Case& c : cases) {
+    LinkRig rig;
+    Synchronise(rig);
+    const std::size_t requests = rig.radio.Requests().size();
+    std::vector<std::uint8_t> buffer(8192, 0);
+    rig.link().ReadBlock(buffer, c.address, c.length);
+    EXPECT_TRUE(rig.document.flags.errorFlag) << c.address;
+    EXPECT_EQ(buffer, std::vector<std::uint8_t>(8192, 0));
+    rig.document.flags.errorFlag = false;
+    rig.link().WriteBlock(c.address, c.length);
+    EXPECT_TRUE(rig.document.flags.errorFlag) << c.address;
+    EXPECT_EQ(rig.radio.Requests().size(), requests);
+    EXPECT_EQ(rig.link().WritesSent(), 0);
+  }
 }
 
 TEST(CancelTransferTest, SendsCanWaitsForAckAndSetsCancelFlag) {

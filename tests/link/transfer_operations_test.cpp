@@ -2,7 +2,9 @@
 // radio, what the document holds afterwards, and every failure the operations report.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <random>
 #include <utility>
 
 #include "link/memory_plan.h"
@@ -219,7 +221,7 @@ TEST(ProgramOperationTest, WritesSingleBytesFirstThenTheBlocks) {
     last = writes[i].address;
   }
   EXPECT_EQ(writes[0].address, 0x0002);
-  // The radio keeps its product code although the image's bytes were sent there.
+  // The radio keeps its product code although the image holds other bytes there.
   const auto isProductCode = [](int i) { return i >= 0x0020 && i < 0x0027; };
   for (int i = 0; i < 8192; ++i) {
     const bool written = memory_plan::IsProgrammed(i) && !isProductCode(i);
@@ -227,6 +229,39 @@ TEST(ProgramOperationTest, WritesSingleBytesFirstThenTheBlocks) {
   }
   EXPECT_EQ(writes[1].address, 0x0003);
   EXPECT_NE(rig.document.image[0x0020], 'Q');
+}
+
+// Every session checks the product code first: whatever an image holds there, the radio
+// gets back the code it reported, is told so, and is known again by the next session.
+TEST(ProgramOperationTest, NeverOverwritesTheRadiosProductCode) {
+  std::mt19937 random(20240613);
+  for (const bool foreign : {true, false}) {
+    LinkRig rig;
+    LoadPattern(rig);
+    const auto code = rig.document.image.Bytes().subspan(image_map::kProductCode, 7);
+    if (foreign) {
+      for (std::uint8_t& byte : code) byte = static_cast<std::uint8_t>(random());
+    } else {
+      std::copy(image_map::kProductCodeBytes.begin(), image_map::kProductCodeBytes.end(),
+                code.begin());
+    }
+    const std::vector<std::uint8_t> imageCode(code.begin(), code.end());
+    EXPECT_TRUE(rig.operations.Start());
+    EXPECT_EQ(rig.operations.KeptRadioProductCode(), foreign);
+    const std::vector<RadioRequest> writes = Writes(rig);
+    const auto block = std::find_if(writes.begin(), writes.end(),
+                                    [](const RadioRequest& r) { return r.address == 0x0020; });
+    ASSERT_NE(block, writes.end());
+    EXPECT_TRUE(std::equal(image_map::kProductCodeBytes.begin(),
+                           image_map::kProductCodeBytes.end(), block->data.begin()));
+    // The document's image stays as encoded.
+    EXPECT_TRUE(std::equal(code.begin(), code.end(), imageCode.begin()));
+
+    rig.context.operation = Operation::kRead;
+    rig.host.prompts.shown.clear();
+    EXPECT_TRUE(rig.operations.Start());
+    EXPECT_EQ(ShownMessages(rig), (Shown{{"Read from Radio", "Complete!!"}}));
+  }
 }
 
 TEST(ProgramOperationTest, Failures) {
@@ -248,6 +283,7 @@ TEST(ProgramOperationTest, Failures) {
     EXPECT_FALSE(rig.operations.Start()) << c.name;
     EXPECT_EQ(ShownMessages(rig), (Shown{{"Program to Radio", "Communication Error!!"}})) << c.name;
     EXPECT_EQ(Writes(rig).size(), static_cast<std::size_t>(c.writesSent)) << c.name;
+    EXPECT_EQ(rig.link().WritesSent(), c.writesSent) << c.name;
     EXPECT_FALSE(rig.context.completed);
   }
 }

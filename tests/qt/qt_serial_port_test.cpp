@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cerrno>
 #include <memory>
+#include <thread>
 
 #include "link/qt_pty_radio.h"
 
@@ -19,14 +22,25 @@ TEST(QtSerialPort, DeviceThatGoesAwayFailsWritesAndWaits) {
   QtSerialPort port;
   ASSERT_TRUE(port.OpenPath(pty->DevicePath())) << port.LastError().description;
   const std::uint8_t probe[] = {'P'};
-  EXPECT_TRUE(port.Write(probe));
-  EXPECT_TRUE(port.WaitForInput(0));
+  {
+    std::atomic<bool> stop{false};
+    std::thread radioSide([&] { pty->Serve(stop, [] {}); });
+    EXPECT_TRUE(port.Write(probe));
+    // The wait also returns true when its time is up; the echoed probe must be there.
+    EXPECT_TRUE(port.WaitForInput(5000));
+    EXPECT_EQ(port.BytesWaiting(), 1);
+    EXPECT_EQ(port.ReadByte(), 'P');
+    stop = true;
+    radioSide.join();
+  }
 
   pty.reset();
   EXPECT_FALSE(port.WaitForInput(1000));
   EXPECT_NE(port.LastError().description, "");
+  EXPECT_EQ(port.LastError().number, EIO);
   EXPECT_FALSE(port.Write(probe));
   EXPECT_NE(port.LastError().description, "");
+  EXPECT_EQ(port.LastError().number, EIO);
   EXPECT_TRUE(port.IsOpen());  // the program closes it; the system does not
 }
 
@@ -35,9 +49,12 @@ TEST(QtSerialPort, MissingDeviceGivesTheSystemsReason) {
   EXPECT_FALSE(port.OpenPath("/dev/kolprog-no-such-port"));
   EXPECT_NE(port.LastError().description.find("No such file"), std::string::npos)
       << port.LastError().description;
+  // The error log takes the system's number, as for a file.
+  EXPECT_EQ(port.LastError().number, ENOENT);
   const std::uint8_t probe[] = {'P'};
   EXPECT_FALSE(port.Write(probe));
   EXPECT_EQ(port.LastError().description, "The port is not open");
+  EXPECT_EQ(port.LastError().number, EBADF);
 }
 
 // The lock file the port takes stands for any other program that holds the port.

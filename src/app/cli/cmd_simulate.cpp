@@ -180,7 +180,7 @@ const CommandSpec kSimulateCommand{
     "play the radio on a pseudo-terminal, for trying read, program and clear",
     "Prints the terminal's device on standard output; give it to --port of the other\n"
     "commands. Serves until Ctrl+C. The radio's identity (model identifier 3300, product\n"
-    "code) is always set in its memory. Block requests are counted from 1, reads and\n"
+    "code) is set in its memory at the start. Block requests are counted from 1, reads and\n"
     "writes together, from the start of the simulation.",
     0,
     0,
