@@ -4,6 +4,7 @@ JOBS ?= $(shell nproc)
 RELEASE_DIR := build/release
 DEBUG_DIR := build/debug
 BENCH_DIR := build/bench
+FUZZ_DIR := build/fuzz
 
 # Debian 12 packages the project builds, tests and runs with.
 DEB_PACKAGES := build-essential cmake ninja-build pkg-config \
@@ -15,7 +16,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 SCREENSHOT_DIR := build/screenshots
 
-.PHONY: deps build run test bench screenshots clean
+.PHONY: deps build run test bench fuzz screenshots clean
 
 deps:
 	@missing=$$(for p in $(DEB_PACKAGES); do \
@@ -50,6 +51,31 @@ bench: deps
 	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOL_BUILD_TESTS=OFF -DKOL_BUILD_BENCH=ON
 	cmake --build $(BENCH_DIR) -j $(JOBS)
 	@for b in $(BENCH_DIR)/bin/*_bench; do echo "== $$b"; $$b; done
+
+# `make fuzz` builds the fuzz targets of tests/fuzz with clang and libFuzzer and runs each
+# for FUZZ_SECONDS, one after the other. New inputs go to $(FUZZ_DIR)/corpus/<target>,
+# inputs that fail to $(FUZZ_DIR)/findings/<target>; the saved corpus in the tree is only
+# read (copy an input there to keep it as a test).
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := dat_file image link_receive
+FUZZ_FLAGS_dat_file := -dict=tests/fuzz/dat_file.dict -max_len=4096
+FUZZ_FLAGS_image := -max_len=8200
+FUZZ_FLAGS_link_receive := -dict=tests/fuzz/link_receive.dict -max_len=1024
+
+define FUZZ_RUN
+	mkdir -p $(FUZZ_DIR)/corpus/$(1) $(FUZZ_DIR)/findings/$(1)
+	$(FUZZ_DIR)/bin/fuzz_$(1) -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  -artifact_prefix=$(FUZZ_DIR)/findings/$(1)/ $(FUZZ_FLAGS_$(1)) \
+	  $(FUZZ_DIR)/corpus/$(1) tests/fuzz/corpus/$(1)
+
+endef
+
+fuzz: DEB_PACKAGES += clang libclang-rt-14-dev
+fuzz: deps
+	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++ -DKOL_FUZZ=ON -DKOL_BUILD_TESTS=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS) $(addprefix --target fuzz_,$(FUZZ_TARGETS))
+	$(foreach target,$(FUZZ_TARGETS),$(call FUZZ_RUN,$(target)))
 
 clean:
 	rm -rf build

@@ -18,6 +18,12 @@ bool ModelTypeMatches(std::string_view text, const ModelProfile& profile) {
 
 }  // namespace
 
+bool ApplySettingsText(std::string_view text, Document& document) {
+  if (!ModelTypeMatches(text, document.profile)) return false;
+  ApplySettingsTable(SectionTable::Parse(text), document.profile, document.model);
+  return true;
+}
+
 bool SaveFileAs(const std::string& path, Document& document, FileHost& host) {
   document.flags.errorFlag = false;
   UpdateLockScope lock(document.flags);
@@ -47,12 +53,10 @@ bool FileRead2(const std::string& path, Document& document, FileHost& host) {
     ReportFileFailure("frmMain.FileRead2", errorNumber, "FileRead Error!!", document, host, path);
     return false;
   }
-  if (!ModelTypeMatches(*text, document.profile)) {
+  if (!ApplySettingsText(*text, document)) {
     host.Tell(document.profile.WindowTitle(), "ModelType Error !!", MessageIcon::kCritical, {},
               path);
     document.flags.errorFlag = true;
-  } else {
-    ApplySettingsTable(SectionTable::Parse(*text), document.profile, document.model);
   }
   host.Pause();
   return !document.flags.errorFlag;

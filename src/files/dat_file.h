@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "files/file_host.h"
 #include "model/document.h"
@@ -12,6 +13,10 @@ namespace kol {
 // Writes the whole document; the previous file stays intact when that fails ("FileSave
 // Error!!", error and cancel flags set).
 bool SaveFileAs(const std::string& path, Document& document, FileHost& host);
+
+// The text of a settings file applied onto the document, key by key, when its model type
+// is the document's model; false, with the document untouched, otherwise.
+bool ApplySettingsText(std::string_view text, Document& document);
 
 // Resets the document to the model's defaults with the destination's image, checks the
 // file's model type, then applies every value the file holds. Failures show "FileRead

@@ -7,10 +7,9 @@
 
 #include "files/app_settings.h"
 #include "files/data_folders.h"
-#include "files/image_file.h"
+#include "files/hex_file.h"
 #include "files/system_error_text.h"
 #include "files/text_lines.h"
-#include "model/image_codec.h"
 
 namespace kol {
 namespace {
@@ -85,21 +84,11 @@ std::string DestinationFileName(std::string_view name, const ModelProfile& profi
 }
 
 bool LoadImageFile(const std::string& path, Document& document, FileHost& host) {
-  RadioImage loaded;
-  ImageFileResult result;
-  {
-    UpdateLockScope lock(document.flags);
-    result = LoadImageBytes(path, document.profile, loaded);
-    if (result.status == ImageFileStatus::kBadLength) return false;  // refused before reading
-    if (result.status == ImageFileStatus::kIoError) {
-      host.log.Write(kLoadProcedure, SystemErrorText(result.errorNumber));
-    }
-    host.Pause();
+  const ImageFileResult result = LoadImageIntoDocument(path, document, host);
+  if (result.status == ImageFileStatus::kIoError) {
+    host.log.Write(kLoadProcedure, SystemErrorText(result.errorNumber));
   }
-  if (!result.Ok()) return false;
-  document.image = std::move(loaded);
-  DecodeImage(document.image, document.profile, document.model);
-  return true;
+  return result.Ok();
 }
 
 bool LoadDestination(std::string_view name, Document& document, FileHost& host) {

@@ -1,6 +1,5 @@
 #include "files/hex_file.h"
 
-#include "files/image_file.h"
 #include "model/image_codec.h"
 
 namespace kol {
@@ -48,8 +47,8 @@ bool SaveImageFile(const std::string& path, Document& document, FileHost& host) 
   return SaveHexFileAs(path, document, host);
 }
 
-bool ReadHexFileAs(const std::string& path, Document& document, FileHost& host) {
-  document.flags.errorFlag = false;
+ImageFileResult LoadImageIntoDocument(const std::string& path, Document& document,
+                                      FileHost& host) {
   RadioImage loaded;
   ImageFileResult result;
   {
@@ -57,13 +56,18 @@ bool ReadHexFileAs(const std::string& path, Document& document, FileHost& host) 
     result = LoadImageBytes(path, document.profile, loaded);
     if (result.status != ImageFileStatus::kBadLength) host.Pause();  // refused before reading
   }
-  if (!result.Ok()) {
-    ReportRefusal(result, path, document, host);
-    return false;
+  if (result.Ok()) {
+    document.image = std::move(loaded);
+    DecodeImage(document.image, document.profile, document.model);
   }
-  document.image = std::move(loaded);
-  DecodeImage(document.image, document.profile, document.model);
-  return true;
+  return result;
+}
+
+bool ReadHexFileAs(const std::string& path, Document& document, FileHost& host) {
+  document.flags.errorFlag = false;
+  const ImageFileResult result = LoadImageIntoDocument(path, document, host);
+  if (!result.Ok()) ReportRefusal(result, path, document, host);
+  return result.Ok();
 }
 
 }  // namespace kol

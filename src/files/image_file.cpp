@@ -15,6 +15,10 @@ namespace {
 
 ImageFileResult IoError(int errorNumber) { return {ImageFileStatus::kIoError, errorNumber}; }
 
+std::size_t ImageSize(const ModelProfile& profile) {
+  return static_cast<std::size_t>(std::max(profile.imageUpperBound, 0)) + 1;
+}
+
 }  // namespace
 
 bool ImageIdentifierAccepted(const RadioImage& image, const ModelProfile& profile) {
@@ -24,25 +28,29 @@ bool ImageIdentifierAccepted(const RadioImage& image, const ModelProfile& profil
   return head == tail && head == profile.modelIdentifier;
 }
 
+ImageFileResult ImageFromBytes(std::string_view bytes, const ModelProfile& profile,
+                               RadioImage& image) {
+  if (bytes.size() != ImageSize(profile)) return {ImageFileStatus::kBadLength};
+  RadioImage loaded(profile.imageUpperBound);
+  std::copy(bytes.begin(), bytes.end(), loaded.Bytes().begin());
+  if (!ImageIdentifierAccepted(loaded, profile)) return {ImageFileStatus::kWrongModel};
+  image = std::move(loaded);
+  return {};
+}
+
 ImageFileResult LoadImageBytes(const std::string& path, const ModelProfile& profile,
                                RadioImage& image) {
-  const std::size_t size = static_cast<std::size_t>(std::max(profile.imageUpperBound, 0)) + 1;
   std::error_code ec;
   const std::uintmax_t length = std::filesystem::file_size(path, ec);
   if (ec) return IoError(ec.value());
-  if (length != size) return {ImageFileStatus::kBadLength};
+  // Refused before anything is read, however large the file.
+  if (length != ImageSize(profile)) return {ImageFileStatus::kBadLength};
 
   int errorNumber = 0;
   const std::optional<std::string> bytes = ReadWholeFile(path, &errorNumber);
   if (!bytes) return IoError(errorNumber);
   // The file may have changed since its length was taken.
-  if (bytes->size() != size) return {ImageFileStatus::kBadLength};
-
-  RadioImage loaded(profile.imageUpperBound);
-  std::copy(bytes->begin(), bytes->end(), loaded.Bytes().begin());
-  if (!ImageIdentifierAccepted(loaded, profile)) return {ImageFileStatus::kWrongModel};
-  image = std::move(loaded);
-  return {};
+  return ImageFromBytes(*bytes, profile, image);
 }
 
 ImageFileResult SaveImageBytes(const std::string& path, const RadioImage& image) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "model/model_profile.h"
 #include "model/radio_image.h"
@@ -26,6 +27,11 @@ struct ImageFileResult {
 // True when the identifier words at both ends of the image are the model's; only the
 // built-in model has an identifier.
 bool ImageIdentifierAccepted(const RadioImage& image, const ModelProfile& profile);
+
+// Takes the bytes of an image file into `image`, sized for the profile: exactly the image's
+// size, with the model's identifier at both ends. On any refusal `image` is left as it was.
+ImageFileResult ImageFromBytes(std::string_view bytes, const ModelProfile& profile,
+                               RadioImage& image);
 
 // Reads `path` into `image`, sized for the profile. The length is checked before anything
 // is read; on any refusal `image` is left as it was.

@@ -173,7 +173,7 @@ std::vector<RadioByte> RadioSimulator::HandleWrite(const RadioRequest& request) 
   const RadioFault fault = FaultFor(RequestKind::kBlock);
   const bool refused = fault == RadioFault::kError || fault == RadioFault::kLowerCaseError ||
                        fault == RadioFault::kOtherWord || silent_;
-  if (!refused) {
+  if (!refused && fault != RadioFault::kLostWrite) {
     std::copy(request.data.begin(), request.data.end(),
               memory_.begin() + static_cast<std::ptrdiff_t>(request.address));
     ++writeCount_;

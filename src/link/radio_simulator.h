@@ -24,6 +24,7 @@ enum class RadioFault {
   kWrongAddress,    // a data frame for the next block's address
   kWrongLength,     // a data frame that states one byte more than asked
   kExtraDigit,      // a data frame with one hex digit too many
+  kLostWrite,       // a write acknowledged with "#CMDOK" whose bytes the memory does not keep
 };
 
 enum class RequestKind { kSync, kStatus, kBlock };  // kBlock: reads and writes, counted together

@@ -1,14 +1,15 @@
 // The link end to end: `kolprog-cli simulate` plays the radio on a pseudo-terminal, and
-// `read` and `program` (with its read-back) talk to it through the Qt serial port.
+// `read`, `program` (with its backup and read-back) and `clear` talk to it through the Qt
+// serial port, to the end or until Ctrl+C.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <optional>
+#include <random>
+#include <span>
 #include <sstream>
 #include <thread>
 
@@ -24,23 +25,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// `kolprog-cli simulate` in the background, as long as the object lives.
+// `kolprog-cli simulate` in the background, as long as the object lives; `extra` are
+// further options (faults, --image).
 class Simulator {
  public:
-  Simulator(const test::TempDir& dir, const std::string& link, const std::string& save) {
-    pid_ = fork();
-    if (pid_ == 0) {
-      setenv("XDG_CONFIG_HOME", dir.File("sim-config").c_str(), 1);
-      setenv("XDG_DATA_HOME", dir.File("sim-data").c_str(), 1);
-      freopen(dir.File("sim-out").c_str(), "w", stdout);
-      freopen(dir.File("sim-err").c_str(), "w", stderr);
-      const std::string program = test::BinDir() + "/kolprog-cli";
-      execl(program.c_str(), program.c_str(), "simulate", "--link", link.c_str(), "--save",
-            save.c_str(), "--baud", "0", "--program-dir", test::BinDir().c_str(), nullptr);
-      _exit(127);
-    }
+  Simulator(const test::TempDir& dir, const std::string& link, const std::string& save,
+            const std::vector<std::string>& extra = {})
+      : process_(Arguments(link, save, extra), dir, "sim") {
     // Starting a process takes real time; this waits for it, not for a time-out of the code.
-    for (int i = 0; i < 500 && !fs::is_symlink(link); ++i) {
+    // The memory is saved once the link is there.
+    std::error_code ec;
+    for (int i = 0; i < 500 && !(fs::is_symlink(link) && fs::file_size(save, ec) == 8192); ++i) {
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
   }
@@ -62,19 +57,37 @@ class Simulator {
 
   // Interrupts the simulator as Ctrl+C does; returns its exit status.
   int Stop() {
-    if (pid_ <= 0) return status_;
-    kill(pid_, SIGINT);
-    int status = 0;
-    waitpid(pid_, &status, 0);
-    pid_ = -1;
-    status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return status_;
+    if (!status_) {
+      process_.Interrupt();
+      status_ = process_.Wait().exitCode;
+    }
+    return *status_;
   }
 
  private:
-  pid_t pid_ = -1;
-  int status_ = -1;
+  static std::vector<std::string> Arguments(const std::string& link, const std::string& save,
+                                            const std::vector<std::string>& extra) {
+    std::vector<std::string> args = {"simulate", "--link", link, "--save", save, "--baud", "0"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return args;
+  }
+
+  test::BackgroundCli process_;
+  std::optional<int> status_;
 };
+
+// A destination image shipped with the program: what a user programs into a new radio.
+std::string DestinationImage() { return test::ReadFileBytes(test::BinDir() + "/INTL_0CE4.ini"); }
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::span<const std::uint8_t> AsBytes(const std::string& s) {
+  return std::span(reinterpret_cast<const std::uint8_t*>(s.data()), s.size());
+}
+
+const std::string kProductCode("QT512N\xFF", 7);
 
 TEST(LinkCli, ReadAndProgramWithVerifyOverAPseudoTerminal) {
   test::TempDir dir;
@@ -90,14 +103,21 @@ TEST(LinkCli, ReadAndProgramWithVerifyOverAPseudoTerminal) {
   EXPECT_NE(read.err.find("backups/"), std::string::npos) << read.err;
   const std::string image = test::ReadFileBytes(dir.File("read.hex"));
   ASSERT_EQ(image.size(), 8192u);
-  EXPECT_EQ(image.substr(0x20, 7), std::string("QT512N\xFF", 7));
+  EXPECT_EQ(image.substr(0x20, 7), kProductCode);
 
-  // A destination image differs from the simulator's blank memory almost everywhere.
+  // A destination image differs from the simulator's blank memory almost everywhere. Its
+  // product code is made another one: the radio must keep its own, or the read-back (a
+  // session like any other) would refuse it.
   const std::string in = dir.File("in.hex");
-  fs::copy_file(test::BinDir() + "/INTL_0CE4.ini", in);
+  std::string inBytes = DestinationImage();
+  std::mt19937 random(20240613);
+  for (int i = 0; i < 7; ++i) inBytes[0x20 + i] = static_cast<char>(random());
+  WriteBytes(in, inBytes);
   const test::CliRun program = test::RunKolprogCli({"program", "--port", link, in});
   ASSERT_EQ(program.exitCode, 0) << program.err;
-  EXPECT_NE(program.err.find("Complete!!\nVerifying: reading the programmed memory back on "),
+  EXPECT_NE(program.err.find("Complete!!\n" + in +
+                             " holds another product code; the radio kept its own, \"QT512N\"\n"
+                             "Verifying: reading the programmed memory back on "),
             std::string::npos)
       << program.err;
   EXPECT_EQ(program.err.substr(program.err.size() - 9), "verified\n");
@@ -105,17 +125,130 @@ TEST(LinkCli, ReadAndProgramWithVerifyOverAPseudoTerminal) {
   ASSERT_EQ(simulator.Stop(), 0);
   EXPECT_FALSE(fs::exists(link));
   // The radio holds what programming sends: the image encoded and prepared, as convert
-  // writes it.
+  // writes it, with its own product code.
   const test::CliRun convert = test::RunKolprogCli({"convert", in, dir.File("sent.hex")});
   ASSERT_EQ(convert.exitCode, 0) << convert.err;
   const std::string sent = test::ReadFileBytes(dir.File("sent.hex"));
   const std::string radio = test::ReadFileBytes(saved);
   ASSERT_EQ(radio.size(), 8192u);
-  const auto bytes = [](const std::string& s) {
-    return std::span(reinterpret_cast<const std::uint8_t*>(s.data()), s.size());
+  EXPECT_EQ(radio.substr(0x20, 7), kProductCode);
+  EXPECT_EQ(memory_plan::FirstProgrammedDifference(AsBytes(sent), AsBytes(radio)), std::nullopt);
+  EXPECT_NE(memory_plan::FirstProgrammedDifference(AsBytes(sent), AsBytes(image)), std::nullopt);
+}
+
+// Ctrl+C in the middle of a transfer: exit 3, what the radio may now hold, no file written.
+TEST(LinkCli, CtrlCCancelsEveryTransfer) {
+  test::TempDir dir;
+  const std::string link = dir.File("radio");
+  Simulator simulator(dir, link, dir.File("radio.hex"));
+  const std::string in = dir.File("in.hex");
+  WriteBytes(in, DestinationImage());
+  fs::create_directory(dir.File("out"));
+  struct Case {
+    const char* name;
+    std::vector<std::string> args;
+    std::string after;  // Ctrl+C once "10%" follows this on stderr
+    std::string says;
   };
-  EXPECT_EQ(memory_plan::FirstProgrammedDifference(bytes(sent), bytes(radio)), std::nullopt);
-  EXPECT_NE(memory_plan::FirstProgrammedDifference(bytes(sent), bytes(image)), std::nullopt);
+  const Case cases[] = {
+      {"read", {"read", "--port", link, dir.File("out/read.dat")}, "Reading the radio", ""},
+      {"program", {"program", "--port", link, in}, "Programming the radio",
+       "kolprog-cli: the radio may be partly programmed ("},
+      {"verify", {"program", "--port", link, in}, "Verifying",
+       "kolprog-cli: the radio was programmed; reading it back was cancelled\n"},
+      {"clear", {"clear", "dsc-log", "--port", link}, "Clearing the DSC log",
+       "kolprog-cli: the DSC log may be partly cleared ("},
+  };
+  for (const Case& c : cases) {
+    test::BackgroundCli run(c.args, dir, c.name);
+    ASSERT_TRUE(run.WaitForErr(c.name == std::string("clear") ? "60%" : "10%", c.after))
+        << c.name << ": " << run.Err();
+    run.Interrupt();
+    const test::CliRun result = run.Wait();
+    EXPECT_EQ(result.exitCode, 3) << c.name << ": " << result.err;
+    EXPECT_NE(result.err.find(c.says), std::string::npos) << c.name << ": " << result.err;
+    const std::string ending = "kolprog-cli: cancelled\n";
+    EXPECT_TRUE(result.err.ends_with(ending)) << c.name << ": " << result.err;
+  }
+  // No output, no temporary file, no backup of a read that did not complete.
+  EXPECT_TRUE(fs::is_empty(dir.File("out")));
+  EXPECT_FALSE(fs::exists(dir.File("read-data/KOL Programmer/backups")));
+}
+
+// The read-back finds the write the radio acknowledged but did not keep: block request 18
+// is the block at 0x0010, after the three identity reads and the fourteen single bytes.
+TEST(LinkCli, VerifyNamesTheFirstAddressTheRadioDidNotKeep) {
+  test::TempDir dir;
+  const std::string link = dir.File("radio");
+  Simulator simulator(dir, link, dir.File("radio.hex"), {"--lose-write", "18"});
+  const std::string in = dir.File("in.hex");
+  WriteBytes(in, DestinationImage());
+  const test::CliRun program = test::RunKolprogCli({"program", "--port", link, in});
+  EXPECT_EQ(program.exitCode, 1) << program.err;
+  EXPECT_NE(program.err.find("verify failed at 0x0010: the radio holds 0xFF, the image 0x"),
+            std::string::npos)
+      << program.err;
+}
+
+// --backup reads the radio first and keeps what it held; without that copy nothing is
+// programmed. --no-verify skips the read-back.
+TEST(LinkCli, ProgramBacksUpFirst) {
+  test::TempDir dir;
+  const std::string link = dir.File("radio");
+  const std::string saved = dir.File("radio.hex");
+  const std::string in = dir.File("in.hex");
+  const std::string backup = dir.File("before.hex");
+  WriteBytes(in, DestinationImage());
+  {
+    Simulator wrongRadio(dir, link, saved, {"--wrong-product"});
+    const std::string before = test::ReadFileBytes(saved);
+    const test::CliRun refused =
+        test::RunKolprogCli({"program", "--port", link, "--backup", backup, in});
+    EXPECT_EQ(refused.exitCode, 1) << refused.err;
+    EXPECT_NE(refused.err.find("ModelType Error !!\n"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("without its backup the radio was not programmed"),
+              std::string::npos)
+        << refused.err;
+    EXPECT_FALSE(fs::exists(backup));
+    ASSERT_EQ(wrongRadio.Stop(), 0);
+    EXPECT_TRUE(test::ReadFileBytes(saved) == before);
+  }
+  Simulator radio(dir, link, saved);
+  const std::string before = test::ReadFileBytes(saved);
+  const test::CliRun program =
+      test::RunKolprogCli({"program", "--port", link, "--backup", backup, "--no-verify", in});
+  EXPECT_EQ(program.exitCode, 0) << program.err;
+  EXPECT_EQ(program.err.find("Backing up: reading the radio on "), 0u) << program.err;
+  EXPECT_NE(program.err.find("Backup of the radio's memory: "), std::string::npos);
+  EXPECT_EQ(program.err.find("Verifying"), std::string::npos) << program.err;
+  EXPECT_TRUE(program.err.ends_with("Complete!!\n")) << program.err;
+  EXPECT_TRUE(test::ReadFileBytes(backup) == before);
+  ASSERT_EQ(radio.Stop(), 0);
+  EXPECT_FALSE(test::ReadFileBytes(saved) == before);
+}
+
+// Clearing the user MMSI end to end, with every byte of the conversation in the trace.
+TEST(LinkCli, ClearTheUserMmsiWithATrace) {
+  test::TempDir dir;
+  const std::string link = dir.File("radio");
+  const std::string saved = dir.File("radio.hex");
+  std::string memory = DestinationImage();
+  memory.replace(0x54, 6, "\x36\x61\x23\x45\x60\x01");
+  WriteBytes(dir.File("memory.hex"), memory);
+  Simulator simulator(dir, link, saved, {"--image", dir.File("memory.hex")});
+  const std::string trace = dir.File("trace.txt");
+  const test::CliRun clear =
+      test::RunKolprogCli({"clear", "mmsi", "--port", link, "--trace", trace});
+  EXPECT_EQ(clear.exitCode, 0) << clear.err;
+  EXPECT_TRUE(clear.err.ends_with("Complete!!\n")) << clear.err;
+  ASSERT_EQ(simulator.Stop(), 0);
+  EXPECT_EQ(test::ReadFileBytes(saved).substr(0x54, 6), std::string("\xFF\xFF\xFF\xFF\xFF\x00", 6));
+  const std::string text = test::ReadFileBytes(trace);
+  EXPECT_NE(text.find(" -- open " + link), std::string::npos) << text;
+  EXPECT_NE(text.find(" ms -> 23 43 45 50 57 52 09 30 30 35 39 09 30 31 09 30 30 09"),
+            std::string::npos)
+      << text;  // "#CEPWR\t0059\t01\t00\t"
+  EXPECT_NE(text.find(" ms <- 23 43 4D 44 4F 4B 0D 0A  #CMDOK..\n"), std::string::npos);
 }
 
 // Before a command spends a minute with the radio, it refuses what cannot work: a port
@@ -163,6 +296,18 @@ TEST(LinkCli, PortThatCannotBeOpenedFailsWithTheSystemsReason) {
   EXPECT_NE(run.err.find("port inicialize error!!\n"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("No such file or directory"), std::string::npos) << run.err;
   EXPECT_FALSE(fs::exists(dir.File("out.hex")));
+
+  // The error log has the system's number before the text, as for a file.
+  const std::string program = dir.File("program");
+  fs::create_directory(program);
+  for (const char* name : {"global.ini", "USA_0CE4.ini"}) {
+    fs::copy_file(test::BinDir() + "/" + name, program + "/" + name);
+  }
+  const test::CliRun logged = test::RunKolprogCli(
+      {"read", "--debug", "--port", dir.File("no-such-device"), dir.File("out.hex")}, program);
+  EXPECT_EQ(logged.exitCode, 1);
+  const std::string log = test::ReadFileBytes(program + "/err.log");
+  EXPECT_TRUE(log.ends_with(":frmRadio.PortInit -> 2No such file or directory\r\n")) << log;
 }
 
 // A link that leads to a running simulator's terminal is not taken over; one that leads

@@ -3,12 +3,17 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "support/temp_dir.h"
@@ -53,5 +58,69 @@ inline CliRun RunKolprogCli(const std::vector<std::string>& args,
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFileBytes(home.File("stdout")),
           ReadFileBytes(home.File("stderr"))};
 }
+
+// kolprog-cli running in the background as a user starts it from a shell, with per-user
+// folders and output files of its own in `dir` (named after `name`); the test interrupts it
+// as Ctrl+C does and waits for it. A run still going at the end is killed.
+class BackgroundCli {
+ public:
+  BackgroundCli(const std::vector<std::string>& args, const TempDir& dir, const std::string& name)
+      : outPath_(dir.File(name + "-out")), errPath_(dir.File(name + "-err")) {
+    const std::string config = dir.File(name + "-config");
+    const std::string data = dir.File(name + "-data");
+    std::vector<std::string> argv = {BinDir() + "/kolprog-cli"};
+    argv.insert(argv.end(), args.begin(), args.end());
+    argv.insert(argv.end(), {"--program-dir", BinDir()});
+    std::vector<char*> pointers;
+    for (std::string& arg : argv) pointers.push_back(arg.data());
+    pointers.push_back(nullptr);
+    pid_ = fork();
+    if (pid_ == 0) {
+      setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+      setenv("XDG_DATA_HOME", data.c_str(), 1);
+      if (std::freopen(outPath_.c_str(), "w", stdout) == nullptr ||
+          std::freopen(errPath_.c_str(), "w", stderr) == nullptr) {
+        _exit(126);
+      }
+      execv(pointers[0], pointers.data());
+      _exit(127);
+    }
+  }
+  ~BackgroundCli() {
+    if (pid_ <= 0) return;
+    kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+  }
+  BackgroundCli(const BackgroundCli&) = delete;
+  BackgroundCli& operator=(const BackgroundCli&) = delete;
+
+  std::string Err() const { return ReadFileBytes(errPath_); }
+  // Waits until the program has written `text` on stderr, after `after` when that is given;
+  // false when it did not within two minutes of real time.
+  bool WaitForErr(const std::string& text, const std::string& after = {}) const {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::minutes(2);
+    for (;;) {
+      const std::string err = Err();
+      const std::size_t from = err.find(after);
+      if (from != std::string::npos && err.find(text, from + after.size()) != std::string::npos) {
+        return true;
+      }
+      if (std::chrono::steady_clock::now() > end) return false;
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+  }
+  void Interrupt() const { kill(pid_, SIGINT); }
+  CliRun Wait() {
+    int status = 0;
+    waitpid(pid_, &status, 0);
+    pid_ = -1;
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFileBytes(outPath_), Err()};
+  }
+
+ private:
+  std::string outPath_;
+  std::string errPath_;
+  pid_t pid_ = -1;
+};
 
 }  // namespace kol::test

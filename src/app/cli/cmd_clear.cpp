@@ -15,13 +15,17 @@ struct ClearTarget {
   std::string_view name;
   Operation operation;
   std::string_view doing;
+  std::string_view partly;  // what a clear that stopped half-way may have left
 };
 
 constexpr std::array<ClearTarget, 4> kTargets = {{
-    {"mmsi", Operation::kClearMmsi, "Clearing the user MMSI"},
-    {"dsc-log", Operation::kClearDscLog, "Clearing the DSC log"},
-    {"distress-log", Operation::kClearDistressLog, "Clearing the distress log"},
-    {"call-log", Operation::kClearCallLog, "Clearing the call log"},
+    {"mmsi", Operation::kClearMmsi, "Clearing the user MMSI",
+     "the user MMSI may be partly cleared"},
+    {"dsc-log", Operation::kClearDscLog, "Clearing the DSC log", "the DSC log may be partly cleared"},
+    {"distress-log", Operation::kClearDistressLog, "Clearing the distress log",
+     "the distress log may be partly cleared"},
+    {"call-log", Operation::kClearCallLog, "Clearing the call log",
+     "the call log may be partly cleared"},
 }};
 
 int RunClear(const Invocation& invocation, Io& io) {
@@ -38,7 +42,9 @@ int RunClear(const Invocation& invocation, Io& io) {
   if (!session.Ready()) return kExitFailure;
   LinkRun link(session, invocation);
   if (!link.Usable()) return link.RefusalExit();
-  return link.Run(target->operation, target->doing) ? kExitOk : link.FailureExit();
+  if (link.Run(target->operation, target->doing)) return kExitOk;
+  link.TellWhatWasWritten(target->partly);
+  return link.FailureExit();
 }
 
 }  // namespace

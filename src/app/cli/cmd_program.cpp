@@ -37,7 +37,9 @@ int Verify(LinkRun& link, Session& session) {
   Io& io = session.io;
   std::vector<std::uint8_t> readBack;
   if (!link.ReadRadio(readBack, "Verifying: reading the programmed memory back")) {
-    io.err << "kolprog-cli: the programmed memory could not be read back\n";
+    io.err << (link.Interrupted()
+                   ? "kolprog-cli: the radio was programmed; reading it back was cancelled\n"
+                   : "kolprog-cli: the programmed memory could not be read back\n");
     return link.FailureExit();
   }
   const RadioImage& image = session.document.image;
@@ -83,8 +85,12 @@ int RunProgram(const Invocation& invocation, Io& io) {
     io.err << "kolprog-cli: without its backup the radio was not programmed\n";
     return link.FailureExit();
   }
-  if (!link.Run(Operation::kProgram, "Programming the radio")) {
-    if (link.LinkUp()) io.err << "kolprog-cli: the radio may be partly programmed\n";
+  const bool programmed = link.Run(Operation::kProgram, "Programming the radio");
+  if (link.KeptRadioProductCode()) {
+    io.err << in << " holds another product code; the radio kept its own, \"QT512N\"\n";
+  }
+  if (!programmed) {
+    link.TellWhatWasWritten("the radio may be partly programmed");
     return link.FailureExit();
   }
   return invocation.Has("no-verify") ? kExitOk : Verify(link, session);

@@ -28,6 +28,7 @@ constexpr OptionSpec kSimulateOptions[] = {
     {"drop", "N", "leave block request N unanswered"},
     {"bad-checksum", "N", "spoil the checksum of the data frame for block request N"},
     {"wrong-head", "N", "answer block request N with a frame of the wrong head"},
+    {"lose-write", "N", "acknowledge block request N, a write, without keeping its bytes"},
     {"silent-from", "N", "fall silent from block request N on, as if the cable were pulled"},
     {"wrong-product", "", "report a product code that is not the radio's"},
     {"wrong-model", "", "report a model identifier that is not the radio's"},
@@ -48,6 +49,7 @@ constexpr FaultOption kFaultOptions[] = {
     {"drop", RequestKind::kBlock, RadioFault::kNoReply, false},
     {"bad-checksum", RequestKind::kBlock, RadioFault::kBadChecksum, false},
     {"wrong-head", RequestKind::kBlock, RadioFault::kWrongHead, false},
+    {"lose-write", RequestKind::kBlock, RadioFault::kLostWrite, false},
 };
 
 struct SwitchOption {

@@ -247,6 +247,17 @@ void LinkRun::ExplainFailure() {
   }
 }
 
+void LinkRun::TellWhatWasWritten(std::string_view partly) const {
+  const int writes = operations_->GetLink().WritesSent();
+  std::ostream& err = session_.io.err;
+  if (writes == 0) {
+    err << "kolprog-cli: nothing was written to the radio\n";
+  } else {
+    err << "kolprog-cli: " << partly << " (" << writes << (writes == 1 ? " write" : " writes")
+        << " sent)\n";
+  }
+}
+
 std::string BackupFileName(const std::string& dateTime, const std::vector<std::uint8_t>& bytes) {
   // An MMSI has nine digits; the radio keeps a pad digit after them.
   constexpr auto kMmsiDigits = static_cast<std::size_t>(field_limits::kUserMmsiTyped);

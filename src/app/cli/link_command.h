@@ -93,6 +93,12 @@ class LinkRun {
   bool Interrupted() const { return interrupt_.Interrupted(); }
   // True when the last run got past the link set-up.
   bool LinkUp() const { return operations_->LinkUp(); }
+  // True when the last programming run gave the radio back its own product code in place
+  // of the one the image held.
+  bool KeptRadioProductCode() const { return operations_->KeptRadioProductCode(); }
+  // After a run that writes to the radio and did not complete: that nothing was written,
+  // or `partly` ("the radio may be partly programmed") with the writes sent.
+  void TellWhatWasWritten(std::string_view partly) const;
   // The exit code of a run that did not complete: cancelled or failed.
   int FailureExit() const;
 
