@@ -33,35 +33,21 @@ class Simulator {
             const std::vector<std::string>& extra = {})
       : process_(Arguments(link, save, extra), dir, "sim") {
     // Starting a process takes real time; this waits for it, not for a time-out of the code.
-    // The memory is saved once the link is there.
+    // The memory is saved once the link is there; a simulator that refuses ends instead.
     std::error_code ec;
     for (int i = 0; i < 500 && !(fs::is_symlink(link) && fs::file_size(save, ec) == 8192); ++i) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      if (process_.ExitWithin(10)) break;
     }
   }
   ~Simulator() { Stop(); }
 
   // The exit status once the simulator ended by itself within `ms`; nothing while it runs.
-  std::optional<int> ExitWithin(int ms) {
-    for (int waited = 0; waited <= ms && pid_ > 0; waited += 10) {
-      int status = 0;
-      if (waitpid(pid_, &status, WNOHANG) == pid_) {
-        pid_ = -1;
-        status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return status_;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return std::nullopt;
-  }
+  std::optional<int> ExitWithin(int ms) { return process_.ExitWithin(ms); }
 
-  // Interrupts the simulator as Ctrl+C does; returns its exit status.
+  // Interrupts the simulator as Ctrl+C does, unless it has ended; returns its exit status.
   int Stop() {
-    if (!status_) {
-      process_.Interrupt();
-      status_ = process_.Wait().exitCode;
-    }
-    return *status_;
+    process_.Interrupt();
+    return process_.Wait().exitCode;
   }
 
  private:
@@ -73,7 +59,6 @@ class Simulator {
   }
 
   test::BackgroundCli process_;
-  std::optional<int> status_;
 };
 
 // A destination image shipped with the program: what a user programs into a new radio.

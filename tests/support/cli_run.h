@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -109,18 +110,42 @@ class BackgroundCli {
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
   }
-  void Interrupt() const { kill(pid_, SIGINT); }
+  void Interrupt() const {
+    if (pid_ > 0) kill(pid_, SIGINT);
+  }
+  // The exit status once the program ended by itself within `ms` of real time; nothing
+  // while it runs.
+  std::optional<int> ExitWithin(int ms) {
+    for (int waited = 0; !result_; waited += 10) {
+      int status = 0;
+      if (waitpid(pid_, &status, WNOHANG) == pid_) {
+        Ended(status);
+        break;
+      }
+      if (waited >= ms) return std::nullopt;
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return result_->exitCode;
+  }
   CliRun Wait() {
-    int status = 0;
-    waitpid(pid_, &status, 0);
-    pid_ = -1;
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFileBytes(outPath_), Err()};
+    if (!result_) {
+      int status = 0;
+      waitpid(pid_, &status, 0);
+      Ended(status);
+    }
+    return *result_;
   }
 
  private:
+  void Ended(int status) {
+    pid_ = -1;
+    result_ = CliRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFileBytes(outPath_), Err()};
+  }
+
   std::string outPath_;
   std::string errPath_;
   pid_t pid_ = -1;
+  std::optional<CliRun> result_;
 };
 
 }  // namespace kol::test
