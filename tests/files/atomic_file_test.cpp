@@ -155,11 +155,15 @@ TEST(WriteFileAtomically, ReplacedFileKeepsItsModeAndOwner) {
   ASSERT_TRUE(WriteFileAtomically(path, "first"));
   ASSERT_EQ(chmod(path.c_str(), 0640), 0);
   const bool root = geteuid() == 0;
-  if (root) ASSERT_EQ(chown(path.c_str(), kNobody, kNobody), 0);
+  if (root) {
+    ASSERT_EQ(chown(path.c_str(), kNobody, kNobody), 0);
+  }
   ASSERT_TRUE(WriteFileAtomically(path, "second"));
   const struct stat status = StatOf(path);
   EXPECT_EQ(status.st_mode & 07777, 0640u);
-  if (root) EXPECT_EQ(status.st_uid, kNobody);
+  if (root) {
+    EXPECT_EQ(status.st_uid, kNobody);
+  }
   EXPECT_EQ(ReadAll(path), "second");
 }
 
