@@ -2,20 +2,13 @@
 // slot each in the EXP area.
 #include <string>
 
+#include "model/channel_rules.h"
 #include "model/image_codec_parts.h"
 
 namespace kol {
 namespace {
 
 namespace im = image_map;
-
-// The radio shows the name as three characters: the left part right-aligned in two, then
-// the right part.
-std::string SlotName(const ExpChannelRecord& channel) {
-  const std::string left = "  " + channel.chDisplayL;
-  const std::string right = " " + channel.chDisplayR;
-  return left.substr(left.size() - 2) + right.substr(right.size() - 1);
-}
 
 void EncodeSlot(ExpChannelRecord& channel, int base, RadioImage& image) {
   if (!channel.enable) {
@@ -28,7 +21,7 @@ void EncodeSlot(ExpChannelRecord& channel, int base, RadioImage& image) {
                   codec::EncodeTransmitMode(channel.txEnable, channel.lowPower));
   image.WriteBit(flags, im::kPowUpBit, channel.powUp);
   image.WriteChars(base + im::kExpDisplayL, im::kExpDisplayLLength + im::kExpDisplayRLength,
-                   SlotName(channel));
+                   ExpDisplayName(channel));
   image.WriteFreq3(base + im::kExpRxFreq, channel.rxFreq);
   image.WriteFreq3(base + im::kExpTxFreq, channel.txFreq);
 }

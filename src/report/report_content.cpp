@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "model/channel_rules.h"
 #include "model/formatters.h"
 #include "model/number_text.h"
 #include "model/value_tables.h"
@@ -374,7 +375,7 @@ class ReportWriter {
       const ChannelTableEntry& entry = EntryAt(record.position);
       TableRow(kPlanTable,
                {entry.numberText,
-                Frequency3Text(record.duplex ? entry.duplexRxFrequency : entry.frequency),
+                Frequency3Text(PlanReceiveFrequency(record)),
                 Frequency3GatedText(entry.frequency, record.receiveOnly),
                 ListMarkText(ListMark::kTx, record.txEnable),
                 ListMarkText(ListMark::kLow, record.lowPower),
@@ -417,14 +418,6 @@ class ReportWriter {
                            ListMarkText(ListMark::kUp, exp.powUp),
                            ListMarkText(ListMark::kMem, exp.scanMemory)});
     }
-  }
-
-  // Three characters as the radio shows them: the left part right-aligned in two, then
-  // the last character of the right part (a blank when there is none).
-  static std::string ExpDisplayName(const ExpChannelRecord& exp) {
-    const std::string left = "  " + exp.chDisplayL;
-    const std::string right = " " + exp.chDisplayR;
-    return left.substr(left.size() - 2) + right.back();
   }
 
   const SettingsModel& model_;

@@ -1,0 +1,52 @@
+// What a channel shows and what may be stored for it: a plan channel's number and receive
+// frequency, an EXP channel's name and frequencies, and the rows of the channel lists.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/settings_model.h"
+#include "model/value_tables.h"
+
+namespace kol {
+
+// The channel table entry a plan record stands for; an entry without number and
+// frequencies when its position lies outside the table.
+const ChannelTableEntry& PlanTableEntry(const ChannelRecord& record);
+
+// The frequency a plan channel receives on: the duplex receive frequency while duplex is on,
+// else the simplex one. Duplex counts only where the channel allows it, as the radio is
+// programmed that way.
+double PlanReceiveFrequency(const ChannelRecord& record);
+
+// A plan channel's number as the editor shows it: the number with two digits ("01", three
+// from 100 on) and the suffix from the "A" on ("A" or empty).
+struct ChannelNumberParts {
+  std::string number;
+  std::string suffix;
+};
+ChannelNumberParts PlanChannelNumber(const ChannelRecord& record);
+
+// The three characters the radio shows for an EXP channel: the left part right-aligned in
+// two, then the last character of the right part (a blank when there is none).
+std::string ExpDisplayName(const ExpChannelRecord& channel);
+
+// CHDisplayL for a typed channel number: its last two characters, a single one
+// right-aligned with a leading blank.
+std::string StoredDisplayLeft(std::string_view typed);
+
+// The frequency (MHz) an EXP frequency text stores, or nothing when the text is refused.
+// Only 137-174 MHz on the 25 kHz raster is taken; an empty text stores 0 (no frequency).
+std::optional<double> ExpFrequencyFromText(std::string_view text);
+
+// The channel lists: header texts and one row of cell texts per channel.
+const std::vector<std::string>& PlanListHeaders();
+const std::vector<std::string>& ExpListHeaders();
+std::vector<std::vector<std::string>> PlanListRows(const ChannelPlan& plan);
+std::vector<std::vector<std::string>> ExpListRows(
+    const std::array<ExpChannelRecord, kExpChannelCount>& channels);
+
+}  // namespace kol

@@ -1,0 +1,97 @@
+#include "model/channel_rules.h"
+
+#include <gtest/gtest.h>
+
+#include "model/formatters.h"
+
+namespace kol {
+namespace {
+
+ChannelPlan UsaPlan() {
+  ChannelPlan plan;
+  BuildChannelPlan(kGroup1, plan);
+  return plan;
+}
+
+TEST(ChannelRules, ExpFrequencyTextsOnTheRasterBetween137And174AreTaken) {
+  struct Case {
+    const char* text;
+    std::optional<double> stored;
+  };
+  const Case cases[] = {
+      {"156.025", 156.025},   {"156.0250", 156.025}, {"174.0", 174.0},     {"137", 137.0},
+      {"", 0.0},              {"  ", 0.0},           {"156.0125", {}},     {"136.975", {}},
+      {"174.025", {}},        {"0", {}},             {".", {}},            {"156.05.5", 156.05},
+      {"156.02500001", 156.025},  // the step is stored, not the typed digits
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    const std::optional<double> stored = ExpFrequencyFromText(c.text);
+    ASSERT_EQ(stored.has_value(), c.stored.has_value());
+    if (stored) {
+      EXPECT_EQ(*stored, *c.stored);  // exactly the double the decimal text reads as
+    }
+  }
+}
+
+TEST(ChannelRules, TypedChannelNumberIsStoredRightAlignedAndShownWithItsSuffix) {
+  EXPECT_EQ(StoredDisplayLeft("7"), " 7");
+  EXPECT_EQ(StoredDisplayLeft("16"), "16");
+  EXPECT_EQ(StoredDisplayLeft(""), "  ");
+  EXPECT_EQ(StoredDisplayLeft("123"), "23");
+  const std::pair<ExpChannelRecord, const char*> names[] = {
+      {{.chDisplayL = "6", .chDisplayR = "A"}, " 6A"},
+      {{.chDisplayL = "16", .chDisplayR = ""}, "16 "},
+      {{.chDisplayL = "", .chDisplayR = "XY"}, "  Y"},
+  };
+  for (const auto& [channel, name] : names) EXPECT_EQ(ExpDisplayName(channel), name);
+}
+
+TEST(ChannelRules, PlanChannelNumberSplitsTheSuffixAndPadsTheNumber) {
+  const std::pair<int, ChannelNumberParts> cases[] = {
+      {3, {"01", "A"}}, {32, {"16", ""}}, {200, {"100", ""}}, {239, {"119", "A"}}};
+  for (const auto& [position, parts] : cases) {
+    const ChannelNumberParts shown = PlanChannelNumber({.position = static_cast<std::int16_t>(position)});
+    EXPECT_EQ(shown.number, parts.number) << position;
+    EXPECT_EQ(shown.suffix, parts.suffix) << position;
+  }
+}
+
+TEST(ChannelRules, PlanChannelReceivesOnTheDuplexFrequencyOnlyWhereDuplexIsAllowed) {
+  ChannelRecord channel{.position = 40, .duplexAllowed = true};  // channel 20
+  EXPECT_EQ(Frequency3Text(PlanReceiveFrequency(channel)), "157.000");
+  channel.duplex = true;
+  EXPECT_EQ(Frequency3Text(PlanReceiveFrequency(channel)), "161.600");
+  channel.duplexAllowed = false;  // the radio is never programmed in duplex here
+  EXPECT_EQ(Frequency3Text(PlanReceiveFrequency(channel)), "157.000");
+  channel.position = 241;
+  EXPECT_EQ(Frequency3Text(PlanReceiveFrequency(channel)), "---.---");
+}
+
+TEST(ChannelRules, PlanListRowsShowTheTableAndTheChannelsFlags) {
+  ChannelPlan plan = UsaPlan();
+  ASSERT_EQ(PlanListHeaders().size(), 8u);
+  const auto rows = PlanListRows(plan);
+  ASSERT_EQ(rows.size(), 240u);
+  // Channel 20 starts in duplex; channel 15 only receives.
+  EXPECT_EQ(rows[40], (std::vector<std::string>{"20", "161.600", "157.000", "TX", "---", "--", "DUP", "---"}));
+  EXPECT_EQ(rows[30], (std::vector<std::string>{"15", "156.750", "---.---", "--", "---", "--", "---", "---"}));
+  plan[3].scanMemory = plan[3].powUp = plan[3].lowPower = true;
+  EXPECT_EQ(PlanListRows(plan)[3],
+            (std::vector<std::string>{"01A", "156.050", "156.050", "TX", "LOW", "UP", "---", "MEM"}));
+}
+
+TEST(ChannelRules, ExpListRowsShowNameEnableAndFrequencies) {
+  std::array<ExpChannelRecord, kExpChannelCount> channels{};
+  channels[6] = {.enable = true, .lowPower = true, .chDisplayL = "7", .chDisplayR = "",
+                 .rxFreq = 156.025, .txFreq = 0.0};
+  const auto rows = ExpListRows(channels);
+  ASSERT_EQ(rows.size(), 40u);
+  EXPECT_EQ(ExpListHeaders()[1], "ENABLE");
+  EXPECT_EQ(rows[6], (std::vector<std::string>{"7", "[Enable]", " 7 ", "156.0250", "---.----", "LOW", "--", "---"}));
+  EXPECT_EQ(rows[39][0], "40");
+  EXPECT_EQ(rows[39][1], "");
+}
+
+}  // namespace
+}  // namespace kol
