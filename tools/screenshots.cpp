@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,27 @@ void WithModal(MainWindow& window, const char* action, const char* dialog,
   window.findChild<QAction*>(action)->trigger();
 }
 
+// The page of a node, as a click on it shows it.
+void WithNode(MainWindow& window, const char* key, const std::function<void()>& shoot) {
+  window.SelectNode(key);
+  shoot();
+}
+
+// A few EXP channels in use, so that the EXP list and editor show what they are for.
+void UseExpChannels(MainWindow& window) {
+  kol::Document& document = window.Services().document;
+  document.model.usable.group[kol::kExpGroup].usable = true;
+  const kol::ExpChannelRecord channels[] = {
+      {.enable = true, .scanMemory = true, .txEnable = true, .chDisplayL = "1", .chDisplayR = "P",
+       .rxFreq = 156.3, .txFreq = 156.3},
+      {.enable = true, .lowPower = true, .txEnable = true, .chDisplayL = "12", .chDisplayR = "",
+       .rxFreq = 161.825, .txFreq = 157.225},
+      {.enable = true, .chDisplayL = "3", .chDisplayR = "L", .rxFreq = 162.0},
+  };
+  for (std::size_t i = 0; i < std::size(channels); ++i) document.model.exp[i] = channels[i];
+  window.RebuildTree();
+}
+
 const std::vector<Shot>& Shots() {
   static const std::vector<Shot> kShots = {
       {"main_general", [](MainWindow&, const auto& shoot) { shoot(); }},
@@ -97,6 +119,18 @@ const std::vector<Shot>& Shots() {
          shoot();
          if (QWidget* help = w.findChild<QWidget*>("frmHelp")) help->close();
        }},
+      {"plan_list", [](MainWindow& w, const auto& shoot) { WithNode(w, "PU", shoot); }},
+      {"weather_page", [](MainWindow& w, const auto& shoot) { WithNode(w, "PW", shoot); }},
+      {"plan_channel", [](MainWindow& w, const auto& shoot) { WithNode(w, "PU 40", shoot); }},
+      {"plan_channel_receive_only",
+       [](MainWindow& w, const auto& shoot) { WithNode(w, "PU 140", shoot); }},
+      {"plan_channel_disabled", [](MainWindow& w, const auto& shoot) { WithNode(w, "PU 0", shoot); }},
+      {"exp_list",
+       [](MainWindow& w, const auto& shoot) {
+         UseExpChannels(w);
+         WithNode(w, "ExpChannel", shoot);
+       }},
+      {"exp_channel", [](MainWindow& w, const auto& shoot) { WithNode(w, "E 2", shoot); }},
       {"about_box",
        [](MainWindow& w, const auto& shoot) { WithModal(w, "mnuHelpAbout", "frmAbout", shoot); }},
   };

@@ -13,6 +13,10 @@
 
 namespace kol {
 
+// Channel 70, the DSC channel: the radio listens there all the time, so it is never part of
+// the scan.
+inline constexpr int kDscChannelPosition = 140;
+
 // The channel table entry a plan record stands for; an entry without number and
 // frequencies when its position lies outside the table.
 const ChannelTableEntry& PlanTableEntry(const ChannelRecord& record);

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "editor/page.h"
+#include "editor/widgets/key_filter.h"
 #include "model/formatters.h"
 
 namespace kol::editor {
@@ -38,7 +39,7 @@ void CommitField::SetPending(bool pending) {
 }
 
 void CommitField::Refill() {
-  setText(QString::fromStdString(rules_.storedText ? rules_.storedText() : std::string()));
+  SetUnfilteredText(*this, QString::fromStdString(rules_.storedText ? rules_.storedText() : std::string()));
   if (pending_) SetPending(false);
 }
 

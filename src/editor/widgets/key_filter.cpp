@@ -67,4 +67,12 @@ void InstallKeyFilter(QLineEdit& field, KeyFilter filter) {
   field.setValidator(new FilterValidator(filter, &field));
 }
 
+void SetUnfilteredText(QLineEdit& field, const QString& text) {
+  // A line edit runs its validator over every new text, set by the program or not.
+  const QValidator* filter = field.validator();
+  field.setValidator(nullptr);
+  field.setText(text);
+  field.setValidator(filter);
+}
+
 }  // namespace kol::editor

@@ -5,6 +5,7 @@
 #include <optional>
 
 class QLineEdit;
+class QString;
 
 namespace kol::editor {
 
@@ -21,5 +22,9 @@ std::optional<char> FilterKey(KeyFilter filter, char typed);
 
 // Filters everything that reaches the field: keys, pasted and dropped text.
 void InstallKeyFilter(QLineEdit& field, KeyFilter filter);
+
+// Shows `text` as it is, marks such as "---.----" included: the filter is for what the user
+// types, not for a value the program shows.
+void SetUnfilteredText(QLineEdit& field, const QString& text);
 
 }  // namespace kol::editor

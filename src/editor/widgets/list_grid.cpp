@@ -23,6 +23,9 @@ ListGrid::ListGrid(QWidget* parent) : QTableWidget(parent) {
   setWordWrap(false);
   verticalHeader()->setVisible(false);
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  // Rows as high as a line of text, so that a list shows many at once.
+  verticalHeader()->setMinimumSectionSize(0);
+  verticalHeader()->setDefaultSectionSize(fontMetrics().lineSpacing() + 4);
   horizontalHeader()->setHighlightSections(false);
   horizontalHeader()->setStretchLastSection(true);
   SetKeyHelp(*this, key_help::kGrid);
