@@ -173,7 +173,7 @@ void ChannelEditorPage::BuildLayout() {
   auto* page = new QVBoxLayout(this);
   page->addLayout(fields);
   page->addSpacing(fontMetrics().height());
-  page->addWidget(enable_);
+  page->addWidget(enable_, 0, Qt::AlignLeft);
   page->addLayout(panels);
   page->addStretch(1);
 
