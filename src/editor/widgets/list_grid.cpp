@@ -3,7 +3,11 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <QWheelEvent>
+
+#include <algorithm>
+#include <unordered_set>
 
 #include "editor/widgets/key_help.h"
 
@@ -48,9 +52,27 @@ void ListGrid::SetContent(const std::vector<std::string>& headers,
       setItem(r, c, new QTableWidgetItem(QString::fromStdString(cells[static_cast<std::size_t>(c)])));
     }
   }
-  resizeColumnsToContents();
+  FitColumnsToTexts(headers.size(), rows);
   if (rowCount() > 0) setCurrentCell(keptRow >= 0 && keptRow < rowCount() ? keptRow : 0, 0);
   setUpdatesEnabled(true);
+}
+
+void ListGrid::FitColumnsToTexts(std::size_t columns, const std::vector<std::vector<std::string>>& rows) {
+  // Measured from the texts themselves, each different text once: asking the view for every
+  // cell's size hint costs more than all the rest of a fill.
+  const QFontMetrics metrics(font());
+  const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+  for (std::size_t c = 0; c < columns; ++c) {
+    std::unordered_set<std::string> texts;
+    for (const std::vector<std::string>& cells : rows) {
+      if (c < cells.size()) texts.insert(cells[c]);
+    }
+    int width = horizontalHeader()->sectionSizeHint(static_cast<int>(c));
+    for (const std::string& text : texts) {
+      width = std::max(width, metrics.horizontalAdvance(QString::fromStdString(text)) + margins);
+    }
+    setColumnWidth(static_cast<int>(c), width);
+  }
 }
 
 std::string ListGrid::CellText(int row, int column) const {

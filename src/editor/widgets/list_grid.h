@@ -29,6 +29,9 @@ class ListGrid : public QTableWidget {
   void wheelEvent(QWheelEvent* event) override;
 
  private:
+  // Each column as wide as its widest text or its header.
+  void FitColumnsToTexts(std::size_t columns, const std::vector<std::vector<std::string>>& rows);
+
   int wheelRemainder_ = 0;  // wheel turn not yet worth a line (fine-grained wheels)
 };
 
