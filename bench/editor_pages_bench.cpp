@@ -92,28 +92,22 @@ class Rig {
 Rig* theRig = nullptr;
 Rig& TheRig() { return *theRig; }
 
-// Each step shows a plan list of all 240 channels: two lists in turn, since a node that is
-// already shown is not shown again.
-void BM_ShowPlanList(benchmark::State& state) {
+// Shows two nodes in turn, since a node that is already shown is not shown again.
+void ShowInTurn(benchmark::State& state, const char* one, const char* other) {
   Rig& rig = TheRig();
   bool first = true;
   for (auto _ : state) {
-    rig.Show(first ? "PU" : "PI");
+    rig.Show(first ? one : other);
     first = !first;
   }
   if (rig.Messages() > 0) state.SkipWithError("a message came up");
 }
+
+// Every plan list holds all 240 channels.
+void BM_ShowPlanList(benchmark::State& state) { ShowInTurn(state, "PU", "PI"); }
 BENCHMARK(BM_ShowPlanList)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_ShowChannelEditor(benchmark::State& state) {
-  Rig& rig = TheRig();
-  bool first = true;
-  for (auto _ : state) {
-    rig.Show(first ? "PU 32" : "PU 40");
-    first = !first;
-  }
-  if (rig.Messages() > 0) state.SkipWithError("a message came up");
-}
+void BM_ShowChannelEditor(benchmark::State& state) { ShowInTurn(state, "PU 32", "PU 40"); }
 BENCHMARK(BM_ShowChannelEditor)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // From the first channel node ("PU 0") to the last ("E 40") with the Down key, through all

@@ -14,18 +14,6 @@ constexpr double kHighestExpMhz = 174.0;
 constexpr long long kUnitsPerMhz = 10000;  // 100 Hz steps
 constexpr long long kRasterUnits = 250;    // 25 kHz
 
-std::vector<std::string> PlanListRow(const ChannelRecord& record) {
-  const ChannelTableEntry& entry = PlanTableEntry(record);
-  return {entry.numberText,
-          Frequency3Text(PlanReceiveFrequency(record)),
-          Frequency3GatedText(entry.frequency, record.receiveOnly),
-          ListMarkText(ListMark::kTx, record.txEnable),
-          ListMarkText(ListMark::kLow, record.lowPower),
-          ListMarkText(ListMark::kUp, record.powUp),
-          ListMarkText(ListMark::kDup, record.duplex),
-          ListMarkText(ListMark::kMem, record.scanMemory)};
-}
-
 std::vector<std::string> ExpListRow(int number, const ExpChannelRecord& channel) {
   return {std::to_string(number),
           channel.enable ? "[Enable]" : "",
@@ -83,6 +71,18 @@ std::optional<double> ExpFrequencyFromText(std::string_view text) {
   if (units % kRasterUnits != 0) return std::nullopt;
   // The step itself is stored, so that the document holds exactly what the field shows.
   return static_cast<double>(units) / kUnitsPerMhz;
+}
+
+std::vector<std::string> PlanListRow(const ChannelRecord& record) {
+  const ChannelTableEntry& entry = PlanTableEntry(record);
+  return {entry.numberText,
+          Frequency3Text(PlanReceiveFrequency(record)),
+          Frequency3GatedText(entry.frequency, record.receiveOnly),
+          ListMarkText(ListMark::kTx, record.txEnable),
+          ListMarkText(ListMark::kLow, record.lowPower),
+          ListMarkText(ListMark::kUp, record.powUp),
+          ListMarkText(ListMark::kDup, record.duplex),
+          ListMarkText(ListMark::kMem, record.scanMemory)};
 }
 
 const std::vector<std::string>& PlanListHeaders() {

@@ -49,6 +49,9 @@ std::optional<double> ExpFrequencyFromText(std::string_view text);
 // The channel lists: header texts and one row of cell texts per channel.
 const std::vector<std::string>& PlanListHeaders();
 const std::vector<std::string>& ExpListHeaders();
+// A plan channel's row: number, receive and transmit frequency, then its TX, LOW, UP, DUP
+// and MEM marks (the printed report lists the same).
+std::vector<std::string> PlanListRow(const ChannelRecord& record);
 std::vector<std::vector<std::string>> PlanListRows(const ChannelPlan& plan);
 std::vector<std::vector<std::string>> ExpListRows(
     const std::array<ExpChannelRecord, kExpChannelCount>& channels);

@@ -372,16 +372,7 @@ class ReportWriter {
     TableHeading(kPlanTable);
     for (const ChannelRecord& record : model_.group[group]) {
       if (!record.enable) continue;
-      const ChannelTableEntry& entry = EntryAt(record.position);
-      TableRow(kPlanTable,
-               {entry.numberText,
-                Frequency3Text(PlanReceiveFrequency(record)),
-                Frequency3GatedText(entry.frequency, record.receiveOnly),
-                ListMarkText(ListMark::kTx, record.txEnable),
-                ListMarkText(ListMark::kLow, record.lowPower),
-                ListMarkText(ListMark::kUp, record.powUp),
-                ListMarkText(ListMark::kDup, record.duplex),
-                ListMarkText(ListMark::kMem, record.scanMemory)});
+      TableRow(kPlanTable, PlanListRow(record));
     }
   }
 

@@ -376,6 +376,29 @@ TEST_F(ChannelPagesTest, ExpChannelNumberIsStoredRightAlignedAndFiltered) {
   EXPECT_EQ(Field("txtCN_0")->maxLength(), 3);
 }
 
+TEST_F(ChannelPagesTest, TabVisitsTheEditorsControlsInReadingOrder) {
+  UseExpChannels();
+  Exp(2) = {.enable = true, .lowPower = true, .txEnable = true, .chDisplayL = "2", .rxFreq = 156.025};
+  const std::pair<const char*, std::vector<std::string>> cases[] = {
+      {"PU 40", {"txtCN_0", "txtCN_1", "txtCRF", "txtCTF", "chkCEnable", "chkCTXEnable", "chkCTXOnly",
+                 "chkCTXPower", "chkCDup", "chkCScan"}},
+      {"E 2", {"txtCN_0", "txtCN_1", "txtCRF", "txtCTF", "chkCEnable", "chkCTXEnable", "chkCTXOnly",
+               "chkCTXPower", "chkCScan"}},
+  };
+  for (const auto& [key, order] : cases) {
+    SCOPED_TRACE(key);
+    Usa(40).powUp = Usa(40).lowPower = true;  // every box of the channel takes the focus
+    ClickNode(key);
+    Field("txtCN_0")->setFocus();
+    std::vector<std::string> visited;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+      visited.push_back(QApplication::focusWidget()->objectName().toStdString());
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited, order);
+  }
+}
+
 TEST_F(ChannelPagesTest, EnabledExpChannelNeedsAReceiveFrequencyAndANumberBeforeItIsLeft) {
   UseExpChannels();
   Exp(1) = {.enable = true, .chDisplayL = "1"};
