@@ -32,6 +32,8 @@ constexpr int kTxHelp = 2403;
 
 constexpr char kPageError[] = "Data Error!!\r\nPlease input correct data.";
 
+constexpr int kFrequencyCharacters = 8;  // "156.0250"
+
 QString ToQt(const std::string& text) { return QString::fromStdString(text); }
 
 // A text field as wide as `characters` digits and a little room.
@@ -45,7 +47,6 @@ QFrame* Panel(QWidget* parent) {
   panel->setFrameShape(QFrame::StyledPanel);
   return panel;
 }
-
 
 }  // namespace
 
@@ -104,8 +105,8 @@ void ChannelEditorPage::BuildControls() {
   SetKeyHelp(*tx_, key_help::kTxFrequency);
   SizeForCharacters(*number_, field_limits::kPlanChannelNumber);
   SizeForCharacters(*suffix_, field_limits::kChannelDisplayRight);
-  SizeForCharacters(*rx_, 8);
-  SizeForCharacters(*tx_, 8);
+  SizeForCharacters(*rx_, kFrequencyCharacters);
+  SizeForCharacters(*tx_, kFrequencyCharacters);
   for (QLineEdit* field : {number_, suffix_, static_cast<QLineEdit*>(rx_), static_cast<QLineEdit*>(tx_)}) {
     field->installEventFilter(this);
   }
@@ -123,6 +124,7 @@ void ChannelEditorPage::BuildControls() {
         },
         [this, shown] { return (this->*shown)(); }};
   };
+  // A refused frequency is reported under the same words the field's key help shows.
   rx_->SetRules(frequencyRules(key_help::kRxFrequency, &ExpChannelRecord::rxFreq, &ChannelEditorPage::RxText));
   tx_->SetRules(frequencyRules(key_help::kTxFrequency, &ExpChannelRecord::txFreq, &ChannelEditorPage::TxText));
 }
