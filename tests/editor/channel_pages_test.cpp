@@ -282,16 +282,17 @@ TEST_F(ChannelPagesTest, DuplexSwitchesTheReceiveFrequencyShown) {
   EXPECT_EQ(Text("txtCRF"), "161.800");
 }
 
-TEST_F(ChannelPagesTest, ShowingChannelPagesChangesNothing) {
+TEST_F(ChannelPagesTest, ShowingChannelPagesChangesOnlyAReceiveOnlyChannelsTransmitFlag) {
   UseExpChannels();
   Usa(140).txEnable = true;  // a receive-only channel as an image may hold it
   Exp(1) = {.enable = true, .txEnable = true, .chDisplayL = "7", .rxFreq = 156.025};
-  const SettingsModel before = document.model;
+  SettingsModel expected = document.model;
+  expected.group[kGroup1][140].txEnable = false;  // as its greyed, unticked box shows it
   for (const char* key : {"PU", "PU 140", "PU 0", "PU 40", "PW", "ExpChannel", "E 1", "E 2", "General"}) {
     ClickNode(key);
     EXPECT_EQ(SelectedKey(), key);
   }
-  EXPECT_EQ(document.model, before);
+  EXPECT_EQ(document.model, expected);
   EXPECT_FALSE(window->Flags().dataChanged);
 }
 

@@ -326,11 +326,14 @@ void ChannelEditorPage::ApplyLowPower(bool filling) {
   // Power Up keeps its tick while it cannot be changed.
   powerUp_->setEnabled(lowPower_->isChecked() && lowPower_->isEnabledTo(this));
   powerUpLine_->SetActive(powerUp_->isEnabledTo(this));
-  if (filling) return;
+  // The two boxes go into the record whenever the page shows: a fill thereby stores a
+  // receive-only channel's transmit flag as off, as its box shows it; every other value is
+  // the record's own.
+  if (!isVisible()) return;
   const RecordFlags flags = Flags();
   *flags.txEnable = txEnable_->isChecked();
   *flags.lowPower = lowPower_->isChecked();
-  services_.MarkChanged();
+  if (!filling) services_.MarkChanged();
 }
 
 // ---------------------------------------------------------------------------------------

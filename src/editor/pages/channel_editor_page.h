@@ -46,9 +46,9 @@ class ChannelEditorPage final : public Page {
   // The layout of the channel kind shown: fixed or typed number and frequencies, duplex.
   void LayOutFor(bool exp);
 
-  // The enabling cascade CH Enable -> Tx Enable -> Low Power Only -> Power Up. While the
-  // page is being filled it only sets which controls take input; on a click it also
-  // stores the boxes into the record.
+  // The enabling cascade CH Enable -> Tx Enable -> Low Power Only -> Power Up. It sets
+  // which controls take input and stores Tx Enable and Low Power Only into the record; only
+  // a click stores CH Enable and counts as an edit.
   void ApplyChannelEnable(bool filling);
   void ApplyTxEnable(bool filling);
   void ApplyLowPower(bool filling);
