@@ -64,6 +64,7 @@ MainWindow::MainWindow(WindowDeps deps, QWidget* parent)
   setWindowIcon(ApplicationIcon());
   setAcceptDrops(true);
   BuildCentre();
+  BuildHexView();
   BuildMenus();
   BuildToolBar();
   BuildStatusBar();
@@ -102,11 +103,10 @@ void MainWindow::BuildMenus() {
   AddAction(file, "mnuFileSave", "&Save", QKeySequence::Save, [this] { Save(); });
   AddAction(file, "mnuFileSaveAs", "Save &As...", QKeySequence("Ctrl+Shift+S"), [this] { SaveAs(); });
   file->addSeparator();
-  QAction* print = AddAction(file, "mnuFilePrint", "&Print", QKeySequence::Print, [] {});
-  QAction* printToFile = AddAction(file, "mnuFilePrintToFile", "P&rint to File", {}, [] {});
-  // The report window and printing come with their own dialogs.
-  print->setEnabled(false);
-  printToFile->setEnabled(false);
+  AddAction(file, "mnuFilePrint", "&Print", QKeySequence::Print, [this] { PrintReport(); });
+  AddAction(file, "mnuFilePrintPreview", "Print Pre&view...", {}, [this] { PreviewReport(); });
+  AddAction(file, "mnuFilePrintToFile", "P&rint to File", {}, [this] { ShowReportWindow(); });
+  AddAction(file, "mnuFileExportPdf", "Export P&DF...", {}, [this] { ExportPdf(); });
   file->addSeparator();
   AddAction(file, "mnuFileExit", "E&xit", QKeySequence::Quit, [this] { close(); });
 
@@ -118,13 +118,10 @@ void MainWindow::BuildMenus() {
 
   QMenu* transfer = menuBar()->addMenu("&Transfer");
   transfer->setObjectName("mnuTransfer");
-  QAction* program = AddAction(transfer, "mnuTransferProgram", "&Program to Radio", {},
-                               [this] { RunTransfer(Operation::kProgram); });
-  QAction* read = AddAction(transfer, "mnuTransferRead", "&Read from Radio", {},
-                            [this] { RunTransfer(Operation::kRead); });
-  // The transfer dialog comes with its own file of this class.
-  program->setEnabled(false);
-  read->setEnabled(false);
+  AddAction(transfer, "mnuTransferProgram", "&Program to Radio", {},
+            [this] { RunTransfer(Operation::kProgram); });
+  AddAction(transfer, "mnuTransferRead", "&Read from Radio", {},
+            [this] { RunTransfer(Operation::kRead); });
 
   destinationMenu_ = menuBar()->addMenu("&Destination");
   destinationMenu_->setObjectName("mnuDestination");
@@ -136,9 +133,18 @@ void MainWindow::BuildMenus() {
   portMenu_->setObjectName("mnuOptionsSerialPort");
   portGroup_ = new QActionGroup(this);
   connect(portMenu_, &QMenu::aboutToShow, this, &MainWindow::RebuildPortMenu);
-  QAction* hexdump = AddAction(options, "mnuOptionsHexdump", "Hexdump", {}, [] {});
+  QAction* verify = AddAction(options, "mnuOptionsVerify", "&Verify after Programming", {},
+                              [this] { ToggleVerify(); });
+  verify->setCheckable(true);
+  verify->setChecked(true);
+  QAction* hexdump = AddAction(options, "mnuOptionsHexdump", "Hexdump", {}, [this] { ToggleHexView(); });
   hexdump->setCheckable(true);
   hexdump->setVisible(false);
+  // The image files of debug mode have keys of their own and no menu item.
+  addAction(AddAction(nullptr, "keyOpenImage", "Open Image", QKeySequence(Qt::CTRL | Qt::Key_F2),
+                      [this] { OpenImageFile(); }));
+  addAction(AddAction(nullptr, "keySaveImage", "Save Image", QKeySequence(Qt::CTRL | Qt::Key_F3),
+                      [this] { SaveImageFileAs(); }));
 
   QMenu* help = menuBar()->addMenu("&Help");
   help->setObjectName("mnuHelp");
@@ -402,7 +408,5 @@ void MainWindow::AfterNewDocument() {
   ShowNodeUnchecked(std::string(node_key::kGeneral));
   UpdateCaption();
 }
-
-bool MainWindow::RunTransfer(Operation) { return false; }
 
 }  // namespace kol::editor

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,7 @@ class QVBoxLayout;
 namespace kol::editor {
 
 class HelpWindow;
+class HexView;
 
 // What the window runs on besides the document.
 struct WindowDeps {
@@ -42,6 +44,11 @@ struct WindowDeps {
   std::function<std::vector<PortInfo>()> listPorts;
   // The pages the window shows; the program's own table unless a test brings its own.
   std::span<const PageRow> pages = PageTable();
+  // The serial port each transfer opens: the machine's own unless a test brings a
+  // simulated radio. The link runs on host.clock.
+  std::function<std::unique_ptr<SerialPort>()> makeSerialPort;
+  // The per-user data folder: every read from the radio is kept in its "backups" folder.
+  std::string userDataFolder;
 };
 
 class MainWindow : public QMainWindow, public EditorWindow {
@@ -133,7 +140,22 @@ class MainWindow : public QMainWindow, public EditorWindow {
   void ChoosePort(const PortChoice& choice);
   void ChooseOtherPort();
   void ShowContextHelp();
+  // The help at `context`; without a help file, a message titled `title`.
+  void OpenHelp(int context, const std::string& title);
   void ShowAbout();
+
+  // Dialogs: the report window, printing, the PDF export, the hex view, image files.
+  void BuildHexView();
+  // The stored ticks of Options: the hex view (debug mode only) and the read-back check.
+  void ApplyStoredOptions();
+  void ShowReportWindow();
+  void PrintReport();
+  void PreviewReport();
+  void ExportPdf();
+  void ToggleHexView();
+  void ToggleVerify();
+  void OpenImageFile();
+  void SaveImageFileAs();
 
   WindowDeps deps_;
   EditorFlags flags_;
@@ -148,6 +170,7 @@ class MainWindow : public QMainWindow, public EditorWindow {
   QLabel* statusHelp_ = nullptr;
   QLabel* statusFile_ = nullptr;
   QPointer<HelpWindow> helpWindow_;
+  HexView* hexView_ = nullptr;
 
   // Menus whose items change at run time.
   QMenu* editMenu_ = nullptr;

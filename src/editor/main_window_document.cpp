@@ -53,9 +53,7 @@ bool MainWindow::Start(const std::string& documentPath) {
   BuildModelMenu(started.offeredModels);
   port_ = ReadPortChoice(deps_.host.store);
   RebuildPortMenu();
-  actions_.at("mnuOptionsHexdump")->setVisible(document.flags.debugMode);
-  actions_.at("mnuOptionsHexdump")->setChecked(
-      ReadFlagSetting(deps_.host.store, kHexVisibleSetting).value_or(false));
+  ApplyStoredOptions();
   RebuildRecentMenu();
   AfterNewDocument();
   flags_.dataChanged = false;

@@ -170,17 +170,24 @@ void MainWindow::ShowContextHelp() {
   ShowHelp(context > 0 ? context : kContentsContext);
 }
 
-void MainWindow::ShowHelp(int context) {
+void MainWindow::ShowHelp(int context) { OpenHelp(context, deps_.document.profile.WindowTitle()); }
+
+void MainWindow::OpenHelp(int context, const std::string& title) {
   const std::string path = DataFilePath(deps_.document.profile.programFolder,
                                         HelpFileName(deps_.document.profile.atis));
   if (!std::filesystem::is_regular_file(path)) {
-    deps_.prompts.Show({deps_.document.profile.WindowTitle(),
+    deps_.prompts.Show({title,
                         "Unable to display Help Contents. There is no Help associated with this "
                         "project.",
                         MessageIcon::kInformation});
     return;
   }
-  if (!helpWindow_) helpWindow_ = new HelpWindow(this);
+  // A modal dialog (the transfer dialog) blocks every other window of the program but its
+  // own children: the help asked for from there opens as one of them.
+  QWidget* owner = QApplication::activeModalWidget();
+  if (owner == nullptr) owner = this;
+  if (helpWindow_ && helpWindow_->parentWidget() != owner) delete helpWindow_;
+  if (!helpWindow_) helpWindow_ = new HelpWindow(owner);
   helpWindow_->Open(ToQt(path), context);
 }
 

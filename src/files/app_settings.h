@@ -20,6 +20,8 @@ struct SettingKey {
 
 inline constexpr SettingKey kLastModelSetting{"Settings", "lastmodel", "1"};
 inline constexpr SettingKey kHexVisibleSetting{"Settings", "hexvisible", "0"};
+// Whether the window reads the radio back after programming it to compare.
+inline constexpr SettingKey kVerifyAfterProgrammingSetting{"Settings", "VerifyAfterProgramming", "1"};
 inline constexpr SettingKey kComNumSetting{"ComPath", "ComNum", "1"};
 // A device path chosen instead of a numbered port (a USB adapter, a simulator's terminal).
 inline constexpr SettingKey kComDeviceSetting{"ComPath", "ComDevice", ""};

@@ -317,16 +317,6 @@ TEST(LinkCli, SimulatorLinksAreNotTakenOver) {
   EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
 }
 
-// Twenty radios' backups can be told apart by their user MMSI.
-TEST(LinkCli, BackupNamesCarryTheUserMmsi) {
-  std::vector<std::uint8_t> bytes(8192, 0xFF);
-  EXPECT_EQ(cli::BackupFileName("2024-06-12_10-00-00-000", bytes), "2024-06-12_10-00-00-000.hex");
-  const std::uint8_t mmsi[] = {0x36, 0x61, 0x23, 0x45, 0x60};  // 366123456 and the pad 0
-  std::copy(std::begin(mmsi), std::end(mmsi), bytes.begin() + 0x54);
-  EXPECT_EQ(cli::BackupFileName("2024-06-12_10-00-00-000", bytes),
-            "2024-06-12_10-00-00-000_366123456.hex");
-}
-
 // The command line's host on a virtual clock, printing into strings.
 struct HostRig {
   explicit HostRig(bool answerYes = false)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QPrinter>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -20,6 +21,9 @@
 #include "editor/main_window.h"
 #include "files/atomic_file.h"
 #include "files/file_host.h"
+#include "link/memory_serial_port.h"
+#include "link/radio_simulator.h"
+#include "link/simulated_wire.h"
 #include "model/destination_image.h"
 #include "support/fakes.h"
 #include "support/map_settings_store.h"
@@ -42,9 +46,23 @@ class ScriptedWindowPrompts : public editor::WindowPrompts {
     requests.push_back(request);
     return Next(savePaths);
   }
-  bool AskPrinter(QPrinter&) override {
+  // An accepted print dialog prints into `printerPdf` (a PDF file) when one is named.
+  bool AskPrinter(QPrinter& printer) override {
     ++printerQuestions;
+    if (printerAnswer && !printerPdf.empty()) {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(QString::fromStdString(printerPdf));
+    }
     return printerAnswer;
+  }
+  // The preview draws its pages into `printerPdf` when one is named.
+  void PreviewPrint(const std::function<void(QPrinter&)>& paint) override {
+    ++previews;
+    if (printerPdf.empty()) return;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(printerPdf));
+    paint(printer);
   }
   std::optional<std::string> AskText(const std::string&, const std::string&,
                                      const std::string&) override {
@@ -63,6 +81,8 @@ class ScriptedWindowPrompts : public editor::WindowPrompts {
   std::vector<editor::FileRequest> requests;
   bool printerAnswer = false;
   int printerQuestions = 0;
+  int previews = 0;
+  std::string printerPdf;
 
  private:
   static std::string Next(std::deque<std::string>& script) {
@@ -106,8 +126,15 @@ class EditorRig : public ::testing::Test {
   // Builds and shows the window and runs its start-up; false when the program would end.
   bool StartWindow(const std::string& documentPath = {},
                    std::span<const editor::PageRow> pages = editor::PageTable()) {
-    window = std::make_unique<editor::MainWindow>(editor::WindowDeps{
-        document, host, prompts, [] { return std::vector<PortInfo>{}; }, pages});
+    editor::WindowDeps deps{document, host, prompts, [] { return std::vector<PortInfo>{}; }, pages};
+    deps.makeSerialPort = [this] {
+      auto port = std::make_unique<MemorySerialPort>(wire, clock);
+      port->opensBeforeFailure = opensBeforeFailure;
+      lastPort = port.get();
+      return port;
+    };
+    deps.userDataFolder = dir.File("user-data");
+    window = std::make_unique<editor::MainWindow>(std::move(deps));
     window->resize(1024, 700);
     window->show();
     QApplication::setActiveWindow(window.get());
@@ -154,6 +181,11 @@ class EditorRig : public ::testing::Test {
 
   TempDir dir;
   FakeClock clock;
+  // The radio behind every transfer the window makes, on the virtual clock.
+  RadioSimulator radio;
+  SimulatedWire wire{radio};
+  MemorySerialPort* lastPort = nullptr;  // the port of the transfer dialog that is open
+  int opensBeforeFailure = -1;           // for ports made from now on
   ScriptedWindowPrompts prompts;
   MapSettingsStore store;
   RecordingErrorLog log;

@@ -2,8 +2,6 @@
 
 #include <unistd.h>
 
-#include <QDateTime>
-
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
@@ -13,8 +11,7 @@
 
 #include "files/app_settings.h"
 #include "files/atomic_file.h"
-#include "model/field_limits.h"
-#include "model/image_map.h"
+#include "files/read_backup.h"
 
 namespace kol::cli {
 namespace {
@@ -258,26 +255,11 @@ void LinkRun::TellWhatWasWritten(std::string_view partly) const {
   }
 }
 
-std::string BackupFileName(const std::string& dateTime, const std::vector<std::uint8_t>& bytes) {
-  // An MMSI has nine digits; the radio keeps a pad digit after them.
-  constexpr auto kMmsiDigits = static_cast<std::size_t>(field_limits::kUserMmsiTyped);
-  std::string mmsi;
-  RadioImage image;
-  if (bytes.size() == image.Size()) {
-    std::copy(bytes.begin(), bytes.end(), image.Bytes().begin());
-    mmsi = image.ReadBcd10(image_map::kUserMmsi).substr(0, kMmsiDigits);
-  }
-  return dateTime + (mmsi.empty() ? "" : "_" + mmsi) + ".hex";
-}
-
 std::string KeepBackup(const Session& session, const std::vector<std::uint8_t>& bytes) {
-  const std::filesystem::path folder = std::filesystem::path(session.userDataFolder) / "backups";
-  std::error_code ec;
-  std::filesystem::create_directories(folder, ec);
-  const std::string name = BackupFileName(
-      QDateTime::currentDateTime().toString("yyyy-MM-dd_HH-mm-ss-zzz").toStdString(), bytes);
-  const std::string path = (folder / name).string();
-  return WriteImageBytes(path, bytes, session.io) ? path : std::string();
+  const KeptBackup kept = KeepReadBackup(session.userDataFolder, bytes);
+  if (kept.Ok()) return kept.path;
+  session.io.err << "kolprog-cli: cannot write '" << kept.path << "': " << kept.error << '\n';
+  return {};
 }
 
 bool WritableOutput(const std::string& path, Io& io) {

@@ -124,10 +124,6 @@ class LinkRun {
 // per-user data folder; returns the file's path, or empty after a message on stderr.
 std::string KeepBackup(const Session& session, const std::vector<std::uint8_t>& bytes);
 
-// The name of a backup taken at `dateTime`: the radio's user MMSI after it when the bytes
-// hold one, so that the backups of a fleet can be told apart.
-std::string BackupFileName(const std::string& dateTime, const std::vector<std::uint8_t>& bytes);
-
 // Writes raw image bytes to `path` as a whole or not at all; false after a message.
 bool WriteImageBytes(const std::string& path, const std::vector<std::uint8_t>& bytes, Io& io);
 

@@ -38,7 +38,9 @@ int main(int argc, char** argv) {
   kol::QtEventLoopClock clock;
   kol::FileHost host{prompts, core.store, core.errorLog, clock};
 
-  kol::editor::MainWindow window({core.document, host, prompts, &kol::ListSerialPorts});
+  kol::editor::WindowDeps deps{core.document, host, prompts, &kol::ListSerialPorts};
+  deps.userDataFolder = core.userDataFolder;
+  kol::editor::MainWindow window(std::move(deps));
   prompts.SetParent(&window);
   window.show();
   if (!window.Start(parsed.documentPath)) return 1;

@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace kol::editor {
@@ -120,6 +121,15 @@ bool QtWindowPrompts::AskPrinter(QPrinter& printer) {
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
   dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
   return dialog.exec() == QDialog::Accepted;
+}
+
+void QtWindowPrompts::PreviewPrint(const std::function<void(QPrinter&)>& paint) {
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintPreviewDialog dialog(&printer, DialogParent());
+  dialog.setObjectName("frmPrintPreview");
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                   [&paint](QPrinter* target) { paint(*target); });
+  dialog.exec();
 }
 
 std::optional<std::string> QtWindowPrompts::AskText(const std::string& title,

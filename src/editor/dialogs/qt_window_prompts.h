@@ -18,6 +18,7 @@ class QtWindowPrompts final : public WindowPrompts {
   std::string AskOpenPath(const FileRequest& request, bool mustExist) override;
   std::string AskSavePath(const FileRequest& request) override;
   bool AskPrinter(QPrinter& printer) override;
+  void PreviewPrint(const std::function<void(QPrinter&)>& paint) override;
   std::optional<std::string> AskText(const std::string& title, const std::string& label,
                                      const std::string& initial) override;
 

@@ -2,6 +2,7 @@
 // program shows Qt's dialogs; tests answer from a script and record every request.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -29,6 +30,9 @@ class WindowPrompts : public Prompts {
   virtual std::string AskSavePath(const FileRequest& request) = 0;
   // Shows the print dialog for `printer`; false when it was cancelled.
   virtual bool AskPrinter(QPrinter& printer) = 0;
+  // Shows the print preview; `paint` draws the pages on the printer it is given, the
+  // preview's own or the one the user prints on from there.
+  virtual void PreviewPrint(const std::function<void(QPrinter&)>& paint) = 0;
   // A line of text typed by the user (a device path); nothing when cancelled.
   virtual std::optional<std::string> AskText(const std::string& title, const std::string& label,
                                              const std::string& initial) = 0;

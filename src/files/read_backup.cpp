@@ -1,0 +1,54 @@
+#include "files/read_backup.h"
+
+#include <time.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string_view>
+
+#include "files/atomic_file.h"
+#include "model/field_limits.h"
+#include "model/image_map.h"
+#include "model/radio_image.h"
+
+namespace kol {
+
+std::string BackupTimeStamp() {
+  using namespace std::chrono;
+  const system_clock::time_point now = system_clock::now();
+  const std::time_t seconds = system_clock::to_time_t(now);
+  std::tm local{};
+  localtime_r(&seconds, &local);
+  const auto millis = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
+  char text[64];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d_%02d-%02d-%02d-%03d", local.tm_year + 1900,
+                local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
+                static_cast<int>(millis));
+  return text;
+}
+
+std::string BackupFileName(const std::string& timeStamp, std::span<const std::uint8_t> bytes) {
+  // An MMSI has nine digits; the radio keeps a pad digit after them.
+  constexpr auto kMmsiDigits = static_cast<std::size_t>(field_limits::kUserMmsiTyped);
+  std::string mmsi;
+  RadioImage image;
+  if (bytes.size() == image.Size()) {
+    std::copy(bytes.begin(), bytes.end(), image.Bytes().begin());
+    mmsi = image.ReadBcd10(image_map::kUserMmsi).substr(0, kMmsiDigits);
+  }
+  return timeStamp + (mmsi.empty() ? "" : "_" + mmsi) + ".hex";
+}
+
+KeptBackup KeepReadBackup(const std::string& userDataFolder, std::span<const std::uint8_t> bytes) {
+  const std::filesystem::path folder = std::filesystem::path(userDataFolder) / "backups";
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  KeptBackup kept{(folder / BackupFileName(BackupTimeStamp(), bytes)).string(), {}};
+  const std::string_view data(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  WriteFileAtomically(kept.path, data, &kept.error);
+  return kept;
+}
+
+}  // namespace kol

@@ -1,0 +1,303 @@
+// The transfer dialog as the window runs it, against the simulated radio on the virtual
+// clock: what the window does with a completed or failed read, program and clear, Cancel
+// and the close box while busy, and the result line that always says what happened.
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include <filesystem>
+#include <fstream>
+
+#include "editor/dialogs/transfer_dialog.h"
+#include "editor/pages/general_page.h"
+#include "editor_rig.h"
+#include "files/app_settings.h"
+#include "model/image_map.h"
+
+namespace kol::test {
+namespace {
+
+using editor::NodeTarget;
+using editor::Page;
+using editor::PageKind;
+using editor::PageRow;
+using editor::TransferDialog;
+
+constexpr char kRadioMmsi[] = "366123450";
+// The document shows the radio's ten digits, the pad digit after the nine included.
+constexpr char kRadioMmsiShown[] = "3661234500";
+
+// Stands in for the DSC page: shows the user MMSI, and clears it as the page's "MMSI Clear"
+// button does, showing the radio's MMSI counter (image byte 0x0059) afterwards.
+class StandInDscPage final : public Page {
+ public:
+  StandInDscPage(editor::EditorServices& services, QWidget* parent) : Page(services, parent) {
+    mmsi_->setObjectName("txtUserMMSI");
+    count_->setObjectName("txtFCount");
+    clear_->setObjectName("cmdFClear");
+    connect(clear_, &QPushButton::clicked, this, [this] {
+      services_.window.RunTransfer(Operation::kClearMmsi);
+      count_->setText(QString::number(services_.document.image[image_map::kUserMmsiPresent]));
+    });
+  }
+  void ShowFor(const NodeTarget&) override {
+    ++fills;
+    mmsi_->setText(QString::fromStdString(services_.document.model.dscBasic.userMmsi));
+  }
+  int fills = 0;
+
+ private:
+  QLineEdit* mmsi_ = new QLineEdit(this);
+  QLineEdit* count_ = new QLineEdit(this);
+  QPushButton* clear_ = new QPushButton("MMSI Clear", this);
+};
+
+const std::vector<PageRow>& StandInTable() {
+  static const std::vector<PageRow> kRows = {
+      {"pictGeneral", {PageKind::kGeneral}, [](auto& s, QWidget* p) { return new editor::GeneralPage(s, p); }},
+      {"pictGrey", {PageKind::kGrey}, [](auto& s, QWidget* p) { return new editor::GreyPage(s, p); }},
+      {"pictDSC", {PageKind::kDsc}, [](auto& s, QWidget* p) { return new StandInDscPage(s, p); }},
+  };
+  return kRows;
+}
+
+// An International radio with its own MMSI, as the radio would hold it.
+std::vector<std::uint8_t> RadioMemory() {
+  RadioImage image = MakeDestinationImage(kGroup2);
+  image.WriteBcd10(image_map::kUserMmsi, kRadioMmsi, true);
+  image[image_map::kUserMmsiPresent] = 3;
+  return {image.Bytes().begin(), image.Bytes().end()};
+}
+
+class TransferDialogTest : public EditorRig {
+ protected:
+  void SetUp() override {
+    WriteProgramFolder();
+    UseRadio({});
+    ASSERT_TRUE(StartWindow({}, StandInTable()));
+  }
+  void UseRadio(SimulatorOptions options) { radio = RadioSimulator(std::move(options), RadioMemory()); }
+
+  // Runs `script` on the transfer dialog as soon as it is open; a dialog still open after
+  // the script is closed with Cancel, as a user would.
+  void WhenOpen(std::function<void(TransferDialog&)> script) {
+    QTimer::singleShot(0, window.get(), [this, script = std::move(script)] {
+      auto* dialog = qobject_cast<TransferDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      script(*dialog);
+      if (dialog->isVisible()) Click(*dialog, "cmdCancel");
+    });
+  }
+  static void Click(TransferDialog& dialog, const char* button) {
+    auto* found = dialog.findChild<QPushButton*>(button);
+    ASSERT_NE(found, nullptr) << button;
+    QTest::mouseClick(found, Qt::LeftButton);
+  }
+  // Once the dialog's bar reaches `percent`, `act` runs the next time events run.
+  static void AtProgress(TransferDialog& dialog, int percent, std::function<void()> act) {
+    auto* bar = dialog.findChild<QProgressBar*>("pictProgress");
+    auto done = std::make_shared<bool>(false);
+    QObject::connect(bar, &QProgressBar::valueChanged, &dialog, [bar, percent, done, act](int value) {
+      if (value < percent || *done) return;
+      *done = true;
+      QTimer::singleShot(0, bar, act);
+    });
+  }
+  // Presses OK and returns what the result line says afterwards.
+  std::string PressOk(TransferDialog& dialog) {
+    Click(dialog, "cmdOK");
+    return dialog.ResultText().toStdString();
+  }
+  StandInDscPage* DscPage() { return window->findChild<StandInDscPage*>("pictDSC"); }
+  int Requests(const std::string& head) const {
+    int n = 0;
+    for (const RadioRequest& r : radio.Requests()) n += r.head == head;
+    return n;
+  }
+};
+
+TEST_F(TransferDialogTest, CompletedReadShowsTheRadiosDocumentAndKeepsABackup) {
+  ClickNode("DSC");
+  document.path = dir.File("before.dat");
+  window->Flags().dataChanged = true;
+  prompts.messages.answers = {MessageButton::kNo};  // the closing question: do not save
+  std::string result;
+  bool pictureOrder = false;
+  WhenOpen([&](TransferDialog& dialog) {
+    EXPECT_EQ(dialog.windowTitle().toStdString(), "Read from Radio");
+    // Reading: the radio stands left of the PC.
+    pictureOrder = Find<QWidget>("frmRadio")->findChild<QWidget*>("pictA")->x() <
+                   dialog.findChild<QWidget*>("pictB")->x();
+    result = PressOk(dialog);
+  });
+  EXPECT_TRUE(window->RunTransfer(Operation::kRead));
+  EXPECT_TRUE(pictureOrder);
+  EXPECT_EQ(prompts.Texts(), (std::vector<std::string>{
+                                 "KOL data has changed.\r\nDo you want to save changes?", "Complete!!"}));
+  EXPECT_EQ(SelectedKey(), "General");
+  EXPECT_TRUE(document.path.empty());
+  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for LZ3300T");
+  // The tree and the pages show the radio's document: its International group is usable.
+  EXPECT_NE(Node("PI"), nullptr);
+  EXPECT_EQ(Node("PU"), nullptr);
+  ClickNode("DSC");
+  EXPECT_EQ(Find<QLineEdit>("txtUserMMSI")->text().toStdString(), kRadioMmsiShown);
+  // The bytes read are kept, named in the result line.
+  const std::filesystem::path backups = dir.File("user-data/backups");
+  ASSERT_TRUE(std::filesystem::is_directory(backups));
+  const auto backup = *std::filesystem::directory_iterator(backups);
+  EXPECT_EQ(std::filesystem::file_size(backup), 8192u);
+  EXPECT_NE(result.find(backup.path().string()), std::string::npos) << result;
+}
+
+TEST_F(TransferDialogTest, CancelOnTheIdleDialogClosesItWithoutOpeningThePort) {
+  bool closed = false;
+  WhenOpen([&](TransferDialog& dialog) {
+    Click(dialog, "cmdCancel");
+    closed = !dialog.isVisible();
+    ASSERT_NE(lastPort, nullptr);
+    EXPECT_EQ(lastPort->openCount, 0);
+  });
+  EXPECT_FALSE(window->RunTransfer(Operation::kProgram));
+  EXPECT_TRUE(closed);
+  EXPECT_TRUE(radio.Requests().empty());
+}
+
+TEST_F(TransferDialogTest, BusyDialogRefusesToCloseAndCancelStopsTheReadUntilOkAgain) {
+  const RadioImage before = document.image;
+  bool closeAccepted = true;
+  bool visibleAfterClose = false;
+  std::string cancelled;
+  bool keptOpen = false;
+  WhenOpen([&](TransferDialog& dialog) {
+    AtProgress(dialog, 20, [&] {
+      closeAccepted = dialog.close();
+      visibleAfterClose = dialog.isVisible();
+    });
+    AtProgress(dialog, 40, [&] { Click(dialog, "cmdCancel"); });
+    cancelled = PressOk(dialog);
+    keptOpen = dialog.isVisible();
+    EXPECT_EQ(document.image, before);  // nothing of the cancelled read arrived
+    EXPECT_TRUE(dialog.findChild<QPushButton*>("cmdOK")->isEnabled());
+    PressOk(dialog);  // the second press starts again from the link set-up
+  });
+  EXPECT_TRUE(window->RunTransfer(Operation::kRead));
+  EXPECT_FALSE(closeAccepted);
+  EXPECT_TRUE(visibleAfterClose);
+  EXPECT_TRUE(keptOpen);
+  EXPECT_EQ(cancelled, "Cancelled. The document is unchanged.");
+  EXPECT_EQ(Requests("#CMDSY"), 4);  // two passes for each press of OK
+  EXPECT_EQ(document.model.dscBasic.userMmsi, kRadioMmsiShown);
+}
+
+TEST_F(TransferDialogTest, FailedStartShowsNoMessageButSaysWhatToCheck) {
+  UseRadio({.probeEcho = false, .preambleReply = PreambleReply::kSilent, .syncAnswerEvery = 1000});
+  std::string result;
+  bool monitorShown = true;
+  WhenOpen([&](TransferDialog& dialog) {
+    result = PressOk(dialog);
+    monitorShown = dialog.findChild<QWidget*>("lblmon")->isVisible();
+    EXPECT_TRUE(dialog.isVisible());
+  });
+  EXPECT_FALSE(window->RunTransfer(Operation::kRead));
+  EXPECT_TRUE(prompts.Texts().empty());
+  EXPECT_FALSE(monitorShown);  // the link's own progress texts are for debug mode
+  EXPECT_EQ(result,
+            "No answer from the radio on /dev/ttyS0. Check the cable, that the radio shows PC "
+            "CONTROL and the port under Options > SerialPort, then press OK to try again. The "
+            "document is unchanged.");
+
+  // A port that cannot be opened says why.
+  opensBeforeFailure = 0;
+  prompts.texts.push_back("/dev/ttyUSB7");
+  Command("mnuOptionsSerialPortOther");
+  WhenOpen([&](TransferDialog& dialog) { result = PressOk(dialog); });
+  EXPECT_FALSE(window->RunTransfer(Operation::kProgram));
+  EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"port inicialize error!!"});
+  EXPECT_EQ(result,
+            "Could not open the serial port /dev/ttyUSB7: No such file or directory. Check the "
+            "port under Options > SerialPort. The radio was not changed.");
+}
+
+TEST_F(TransferDialogTest, ProgrammingIsReadBackAndAFailedClearChangesNothingInTheWindow) {
+  ClickNode("DSC");
+  const int fills = DscPage()->fills;
+  std::string result;
+  WhenOpen([&](TransferDialog& dialog) {
+    EXPECT_GT(dialog.findChild<QWidget*>("pictA")->x(), dialog.findChild<QWidget*>("pictB")->x());
+    result = PressOk(dialog);
+  });
+  EXPECT_TRUE(window->RunTransfer(Operation::kProgram));
+  EXPECT_EQ(result, "Programmed and verified: the radio holds what was sent.");
+  EXPECT_EQ(Requests("#CEPRD"), 3 + 3 + 190);  // the checks of both runs and the read-back
+  EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Complete!!"});
+  EXPECT_EQ(DscPage()->fills, fills);
+  EXPECT_FALSE(window->Flags().dataChanged);
+
+  // The radio falls silent after the identity checks: the DSC log is not cleared.
+  UseRadio({.silentFromBlock = 4});
+  const RadioImage before = document.image;
+  prompts.messages.shown.clear();
+  WhenOpen([&](TransferDialog& dialog) { result = PressOk(dialog); });
+  EXPECT_FALSE(window->RunTransfer(Operation::kClearDscLog));
+  EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Communication Error!!"});
+  EXPECT_EQ(result, "Stopped: Communication Error!! The radio may be partly cleared.");
+  EXPECT_EQ(document.image, before);
+  EXPECT_EQ(DscPage()->fills, fills);
+  EXPECT_FALSE(window->Flags().dataChanged);
+}
+
+TEST_F(TransferDialogTest, ReadBackThatDiffersFailsTheDialogAndWithoutVerifyNothingIsRead) {
+  std::string result;
+  WhenOpen([&](TransferDialog& dialog) {
+    // The radio loses a byte after it was programmed, before the read-back reaches it.
+    AtProgress(dialog, 50, [&] { radio.Memory()[0x0500] ^= 0xFF; });
+    result = PressOk(dialog);
+    EXPECT_TRUE(dialog.isVisible());
+  });
+  EXPECT_FALSE(window->RunTransfer(Operation::kProgram));
+  const std::uint8_t image = document.image[0x0500];
+  const std::uint8_t held = static_cast<std::uint8_t>(image ^ 0xFF);
+  char expected[160];
+  std::snprintf(expected, sizeof expected,
+                "Verify failed at 0x0500: the radio holds 0x%02X, the image 0x%02X. Press OK to "
+                "program the radio again.",
+                held, image);
+  EXPECT_EQ(result, expected);
+  EXPECT_TRUE(prompts.Texts().empty());  // no "Complete!!" for a radio that differs
+
+  Command("mnuOptionsVerify");
+  EXPECT_EQ(store.Read("Settings", "VerifyAfterProgramming", ""), "0");
+  UseRadio({});
+  WhenOpen([&](TransferDialog& dialog) { result = PressOk(dialog); });
+  EXPECT_TRUE(window->RunTransfer(Operation::kProgram));
+  EXPECT_EQ(result, "Program to Radio: complete.");
+  EXPECT_EQ(Requests("#CEPRD"), 3);
+}
+
+TEST_F(TransferDialogTest, MmsiClearShowsTheRadiosCounterAfterwards) {
+  ClickNode("DSC");
+  document.image[image_map::kUserMmsiPresent] = 3;
+  auto* count = Find<QLineEdit>("txtFCount");
+  const int fills = DscPage()->fills;
+
+  UseRadio({.silentFromBlock = 4});
+  WhenOpen([&](TransferDialog& dialog) { PressOk(dialog); });
+  QTest::mouseClick(Find<QPushButton>("cmdFClear"), Qt::LeftButton);
+  EXPECT_EQ(count->text().toStdString(), "3");
+  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_EQ(DscPage()->fills, fills);
+
+  UseRadio({});
+  WhenOpen([&](TransferDialog& dialog) { PressOk(dialog); });
+  QTest::mouseClick(Find<QPushButton>("cmdFClear"), Qt::LeftButton);
+  EXPECT_EQ(count->text().toStdString(), "0");
+  EXPECT_TRUE(window->Flags().dataChanged);
+  EXPECT_EQ(DscPage()->fills, fills + 1);
+  EXPECT_TRUE(document.model.dscBasic.userMmsi.empty());
+}
+
+}  // namespace
+}  // namespace kol::test
