@@ -40,7 +40,7 @@ std::string TransferProgress::TimeLeft() const {
 std::string TimeLeftText(std::int64_t remainingMs) {
   std::int64_t seconds = (std::max<std::int64_t>(remainingMs, 0) + 999) / 1000;
   // Beyond ten seconds the estimate is not worth more than steps of five.
-  if (seconds > 10) seconds = (seconds + 4) / 5 * 5;
+  if (seconds > 10) seconds = (seconds + 2) / 5 * 5;
   if (seconds < 60) return "About " + std::to_string(std::max<std::int64_t>(seconds, 1)) + " s left";
   const std::int64_t minutes = seconds / 60;
   const std::int64_t rest = seconds % 60;
