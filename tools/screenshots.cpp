@@ -2,10 +2,13 @@
 // an X server (make screenshots uses Xvfb). Writes one PNG per shot into the folder given.
 // The window runs on a settings store of its own in a temporary folder, so the user's
 // settings are never touched.
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -21,12 +24,55 @@
 #include "editor/main_window.h"
 #include "files/error_log_file.h"
 #include "files/qt_settings_store.h"
+#include "link/memory_serial_port.h"
 #include "link/qt_serial_port.h"
-#include "model/qt_event_loop_clock.h"
+#include "link/radio_simulator.h"
+#include "link/simulated_wire.h"
+#include "model/destination_image.h"
 
 namespace {
 
 using kol::editor::MainWindow;
+
+// Time that moves only when the program pauses, while the window keeps painting: a transfer
+// with the simulated radio runs at once instead of waiting out its time-outs.
+class VirtualClock final : public kol::Clock {
+ public:
+  std::int64_t NowMs() override { return now_; }
+  void SleepMs(int ms) override {
+    if (ms > 0) now_ += ms;
+    QApplication::processEvents();
+  }
+
+ private:
+  std::int64_t now_ = 0;
+};
+
+// The radio every transfer of the pictures talks to.
+struct SimulatedRadio {
+  // Paced as a real radio's line, so that the dialog's estimate of the time left is true.
+  static kol::SimulatorOptions Answering() { return {.baudRate = kol::kBaudRate}; }
+
+  kol::RadioSimulator radio{Answering(), RadioMemory()};
+  kol::SimulatedWire wire{radio};
+
+  static std::vector<std::uint8_t> RadioMemory() {
+    const kol::RadioImage image = kol::MakeDestinationImage(kol::kGroup2);
+    return {image.Bytes().begin(), image.Bytes().end()};
+  }
+  // A radio that never answers: the link set-up fails.
+  void FallSilent() {
+    radio = kol::RadioSimulator(
+        {.probeEcho = false, .preambleReply = kol::PreambleReply::kSilent, .syncAnswerEvery = 1000},
+        RadioMemory());
+  }
+  void Answer() { radio = kol::RadioSimulator(Answering(), RadioMemory()); }
+};
+
+SimulatedRadio& Radio() {
+  static SimulatedRadio radio;
+  return radio;
+}
 
 void Settle(int ms = 150) {
   QTimer timer;
@@ -60,13 +106,21 @@ void WithMenu(MainWindow& window, const char* name, const std::function<void()>&
   menu->hide();
 }
 
-// A modal dialog runs its own event loop: the picture is taken from inside it.
+QWidget* TopLevel(const char* name) {
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top->objectName() == name && top->isVisible()) return top;
+  }
+  return nullptr;
+}
+
+// A modal dialog runs its own event loop: `act` runs inside it once it has been drawn
+// (after `delayMs`), then the dialog is closed.
 void WithModal(MainWindow& window, const char* action, const char* dialog,
-               const std::function<void()>& shoot) {
-  QTimer::singleShot(400, &window, [shoot, dialog] {
-    shoot();
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-      if (top->objectName() == dialog) top->close();
+               const std::function<void(QWidget&)>& act, int delayMs = 400) {
+  QTimer::singleShot(delayMs, &window, [act, dialog] {
+    if (QWidget* shown = TopLevel(dialog)) {
+      act(*shown);
+      if (shown->isVisible()) shown->close();
     }
   });
   window.findChild<QAction*>(action)->trigger();
@@ -91,6 +145,49 @@ void UseExpChannels(MainWindow& window) {
   };
   for (std::size_t i = 0; i < std::size(channels); ++i) document.model.exp[i] = channels[i];
   window.RebuildTree();
+}
+
+void WithModal(MainWindow& window, const char* action, const char* dialog,
+               const std::function<void()>& shoot, int delayMs = 400) {
+  WithModal(window, action, dialog, [&shoot](QWidget&) { shoot(); }, delayMs);
+}
+
+void Press(QWidget& dialog, const char* button) { dialog.findChild<QPushButton*>(button)->click(); }
+
+// The transfer dialog in the middle of a read: the picture is taken at 35 %, then the read
+// is cancelled.
+void MidRead(MainWindow& window, const std::function<void()>& shoot) {
+  Radio().Answer();
+  WithModal(window, "mnuTransferRead", "frmRadio", [&shoot](QWidget& dialog) {
+    auto* bar = dialog.findChild<QProgressBar*>("pictProgress");
+    bool shot = false;
+    QObject::connect(bar, &QProgressBar::valueChanged, &dialog, [&](int value) {
+      if (value < 35 || shot) return;
+      shot = true;
+      shoot();
+      Press(dialog, "cmdCancel");
+    });
+    Press(dialog, "cmdOK");
+  });
+}
+
+void FailedSetUp(MainWindow& window, const std::function<void()>& shoot) {
+  Radio().FallSilent();
+  WithModal(window, "mnuTransferRead", "frmRadio", [&shoot](QWidget& dialog) {
+    Press(dialog, "cmdOK");
+    shoot();
+  });
+}
+
+// The hex view shows in debug mode only; the picture switches it on for a moment.
+void HexView(MainWindow& window, const std::function<void()>& shoot) {
+  kol::Document& document = window.Services().document;
+  document.flags.debugMode = true;
+  QAction* hexdump = window.findChild<QAction*>("mnuOptionsHexdump");
+  hexdump->trigger();
+  shoot();
+  hexdump->trigger();
+  document.flags.debugMode = false;
 }
 
 const std::vector<Shot>& Shots() {
@@ -133,6 +230,19 @@ const std::vector<Shot>& Shots() {
       {"exp_channel", [](MainWindow& w, const auto& shoot) { WithNode(w, "E 2", shoot); }},
       {"about_box",
        [](MainWindow& w, const auto& shoot) { WithModal(w, "mnuHelpAbout", "frmAbout", shoot); }},
+      {"transfer_idle",
+       [](MainWindow& w, const auto& shoot) { WithModal(w, "mnuTransferRead", "frmRadio", shoot); }},
+      {"transfer_busy", [](MainWindow& w, const auto& shoot) { MidRead(w, shoot); }},
+      {"transfer_failed_setup", [](MainWindow& w, const auto& shoot) { FailedSetUp(w, shoot); }},
+      {"transfer_program_idle",
+       [](MainWindow& w, const auto& shoot) { WithModal(w, "mnuTransferProgram", "frmRadio", shoot); }},
+      {"report_window",
+       [](MainWindow& w, const auto& shoot) { WithModal(w, "mnuFilePrintToFile", "frmPrn", shoot); }},
+      {"hex_view", [](MainWindow& w, const auto& shoot) { HexView(w, shoot); }},
+      {"print_preview",
+       [](MainWindow& w, const auto& shoot) {
+         WithModal(w, "mnuFilePrintPreview", "frmPrintPreview", shoot, 1500);
+       }},
   };
   return kShots;
 }
@@ -155,9 +265,12 @@ int main(int argc, char** argv) {
   kol::Document document;
   document.profile.programFolder = programDir;
   kol::editor::QtWindowPrompts prompts;
-  kol::QtEventLoopClock clock;
+  VirtualClock clock;
   kol::FileHost host{prompts, store, log, clock};
-  MainWindow window({document, host, prompts, &kol::ListSerialPorts});
+  kol::editor::WindowDeps deps{document, host, prompts, &kol::ListSerialPorts};
+  deps.makeSerialPort = [&clock] { return std::make_unique<kol::MemorySerialPort>(Radio().wire, clock); };
+  deps.userDataFolder = (settingsDir.path() + "/data").toStdString();
+  MainWindow window(std::move(deps));
   prompts.SetParent(&window);
   window.resize(1024, 700);
   window.move(40, 40);

@@ -94,14 +94,21 @@ class TransferDialogTest : public EditorRig {
     ASSERT_NE(found, nullptr) << button;
     QTest::mouseClick(found, Qt::LeftButton);
   }
-  // Once the dialog's bar reaches `percent`, `act` runs the next time events run.
-  static void AtProgress(TransferDialog& dialog, int percent, std::function<void()> act) {
+  // Once the dialog's bar reaches `percent`, `act` runs the next time events run (`at
+  // once`: right there, between two exchanges, as in the window's pauses).
+  enum class When { kNextEvents, kAtOnce };
+  static void AtProgress(TransferDialog& dialog, int percent, std::function<void()> act,
+                         When when = When::kNextEvents) {
     auto* bar = dialog.findChild<QProgressBar*>("pictProgress");
     auto done = std::make_shared<bool>(false);
-    QObject::connect(bar, &QProgressBar::valueChanged, &dialog, [bar, percent, done, act](int value) {
+    QObject::connect(bar, &QProgressBar::valueChanged, &dialog, [=](int value) {
       if (value < percent || *done) return;
       *done = true;
-      QTimer::singleShot(0, bar, act);
+      if (when == When::kAtOnce) {
+        act();
+      } else {
+        QTimer::singleShot(0, bar, act);
+      }
     });
   }
   // Presses OK and returns what the result line says afterwards.
@@ -176,7 +183,8 @@ TEST_F(TransferDialogTest, BusyDialogRefusesToCloseAndCancelStopsTheReadUntilOkA
       closeAccepted = dialog.close();
       visibleAfterClose = dialog.isVisible();
     });
-    AtProgress(dialog, 40, [&] { Click(dialog, "cmdCancel"); });
+    // The click lands before the next block's exchange, which clears the cancel flag.
+    AtProgress(dialog, 40, [&] { Click(dialog, "cmdCancel"); }, When::kAtOnce);
     cancelled = PressOk(dialog);
     keptOpen = dialog.isVisible();
     EXPECT_EQ(document.image, before);  // nothing of the cancelled read arrived

@@ -29,6 +29,7 @@ QLabel* Picture(const QPixmap& pixmap, const char* name, QWidget* parent) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
   label->setPixmap(pixmap);
+  label->setFixedSize(pixmap.deviceIndependentSize().toSize());
   return label;
 }
 
@@ -84,6 +85,8 @@ TransferDialog::TransferDialog(Document& document, FileHost& host,
   bar_->setFormat("%p%");
   timeLeft_ = new QLabel(this);
   timeLeft_->setObjectName("lblTimeLeft");
+  // Room for the longest estimate, so that the bar keeps its width when one appears.
+  timeLeft_->setMinimumWidth(fontMetrics().horizontalAdvance("About 1 min 55 s left"));
   auto* progressLine = new QHBoxLayout;
   progressLine->addWidget(bar_, 1);
   progressLine->addWidget(timeLeft_);
@@ -156,7 +159,10 @@ MessageButton TransferDialog::Show(const Message& message) {
 }
 
 // The link runs on this thread: the dialog repaints and its Cancel button is handled here.
-void TransferDialog::ProcessEvents() { QApplication::processEvents(); }
+void TransferDialog::ProcessEvents() {
+  QApplication::processEvents();
+  if (cancelRequested_) document_.flags.cancelFlag = true;
+}
 
 void TransferDialog::ShowStatus(const std::string& text) {
   if (!document_.flags.debugMode) return;
@@ -178,6 +184,7 @@ void TransferDialog::CancelPressed() {
     QDialog::reject();
     return;
   }
+  cancelRequested_ = true;
   document_.flags.cancelFlag = true;
   SetResult("Cancelling...", false);
 }
@@ -210,6 +217,9 @@ void TransferDialog::SetResult(const QString& text, bool failed) {
   QPalette colours = palette();
   if (failed) colours.setColor(QPalette::WindowText, QColor(0xb0, 0x1c, 0x1c));
   result_->setPalette(colours);
+  // A long result wraps onto more lines: the dialog grows rather than squeeze them.
+  const int needed = layout()->totalHeightForWidth(width());
+  if (needed > height()) resize(width(), needed);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -218,6 +228,7 @@ void TransferDialog::SetResult(const QString& text, bool failed) {
 
 void TransferDialog::Start() {
   SetRunning(true);
+  cancelRequested_ = false;
   SetResult("", false);
   lastError_.clear();
   backupPath_.clear();

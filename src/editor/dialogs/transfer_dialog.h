@@ -91,6 +91,9 @@ class TransferDialog final : public QDialog, public LinkHost {
   std::string backupPath_;
   std::string lastError_;  // the last critical message of the run
   bool running_ = false;
+  // Cancel was pressed during this press of OK. Each block exchange clears the cancel flag
+  // as it starts; a click handled in a pause between two exchanges must not be lost there.
+  bool cancelRequested_ = false;
   // Programming that is verified reports "Complete!!" only once the read-back matched.
   bool holdInformation_ = false;
   std::optional<Message> heldMessage_;
