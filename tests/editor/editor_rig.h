@@ -19,6 +19,7 @@
 
 #include "editor/dialogs/window_prompts.h"
 #include "editor/main_window.h"
+#include "editor/pages/general_page.h"
 #include "files/atomic_file.h"
 #include "files/file_host.h"
 #include "link/memory_serial_port.h"
@@ -92,6 +93,16 @@ class ScriptedWindowPrompts : public editor::WindowPrompts {
     return next;
   }
 };
+
+// A page table of the start pages and one page of a test's own.
+template <typename P>
+std::vector<editor::PageRow> StartPagesAnd(const char* panel, std::vector<editor::PageKind> kinds) {
+  return {
+      {"pictGeneral", {editor::PageKind::kGeneral}, [](auto& s, QWidget* p) { return new editor::GeneralPage(s, p); }},
+      {"pictGrey", {editor::PageKind::kGrey}, [](auto& s, QWidget* p) { return new editor::GreyPage(s, p); }},
+      {panel, std::move(kinds), [](auto& s, QWidget* p) { return new P(s, p); }},
+  };
+}
 
 class EditorRig : public ::testing::Test {
  protected:

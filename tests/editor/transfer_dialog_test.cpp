@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "editor/dialogs/help_window.h"
 #include "editor/dialogs/transfer_dialog.h"
-#include "editor/pages/general_page.h"
 #include "editor_rig.h"
 #include "files/app_settings.h"
 #include "model/image_map.h"
@@ -54,11 +54,7 @@ class StandInDscPage final : public Page {
 };
 
 const std::vector<PageRow>& StandInTable() {
-  static const std::vector<PageRow> kRows = {
-      {"pictGeneral", {PageKind::kGeneral}, [](auto& s, QWidget* p) { return new editor::GeneralPage(s, p); }},
-      {"pictGrey", {PageKind::kGrey}, [](auto& s, QWidget* p) { return new editor::GreyPage(s, p); }},
-      {"pictDSC", {PageKind::kDsc}, [](auto& s, QWidget* p) { return new StandInDscPage(s, p); }},
-  };
+  static const std::vector<PageRow> kRows = StartPagesAnd<StandInDscPage>("pictDSC", {PageKind::kDsc});
   return kRows;
 }
 
@@ -170,6 +166,25 @@ TEST_F(TransferDialogTest, CancelOnTheIdleDialogClosesItWithoutOpeningThePort) {
   EXPECT_FALSE(window->RunTransfer(Operation::kProgram));
   EXPECT_TRUE(closed);
   EXPECT_TRUE(radio.Requests().empty());
+}
+
+TEST_F(TransferDialogTest, HelpOpensAtTheTransferTopicOverTheDialog) {
+  QWidget* helpParent = nullptr;
+  WhenOpen([&](TransferDialog& dialog) {
+    Click(dialog, "cmdHelp");  // no help file yet
+    WriteFile("TQ460.html", "<html><body><a name=\"topic1012\"></a>Transfer</body></html>");
+    Click(dialog, "cmdHelp");
+    auto* help = dialog.findChild<editor::HelpWindow*>("frmHelp");
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->CurrentAnchor().toStdString(), "topic1012");
+    helpParent = help->parentWidget();
+    EXPECT_EQ(helpParent, &dialog);  // a modal dialog blocks every window but its own
+  });
+  window->RunTransfer(Operation::kProgram);
+  ASSERT_EQ(prompts.messages.shown.size(), 1u);
+  EXPECT_EQ(prompts.messages.shown[0].title, "Program to Radio");
+  EXPECT_EQ(prompts.messages.shown[0].text,
+            "Unable to display Help Contents. There is no Help associated with this project.");
 }
 
 TEST_F(TransferDialogTest, BusyDialogRefusesToCloseAndCancelStopsTheReadUntilOkAgain) {

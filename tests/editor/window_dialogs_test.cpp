@@ -10,7 +10,6 @@
 #include <filesystem>
 
 #include "editor/dialogs/report_window.h"
-#include "editor/pages/general_page.h"
 #include "editor_rig.h"
 #include "files/file_read.h"
 #include "files/hex_file.h"
@@ -40,11 +39,7 @@ class CheckedPage final : public Page {
 };
 
 const std::vector<PageRow>& CheckedTable() {
-  static const std::vector<PageRow> kRows = {
-      {"pictGeneral", {PageKind::kGeneral}, [](auto& s, QWidget* p) { return new editor::GeneralPage(s, p); }},
-      {"pictGrey", {PageKind::kGrey}, [](auto& s, QWidget* p) { return new editor::GreyPage(s, p); }},
-      {"pictCommon", {PageKind::kCommon}, [](auto& s, QWidget* p) { return new CheckedPage(s, p); }},
-  };
+  static const std::vector<PageRow> kRows = StartPagesAnd<CheckedPage>("pictCommon", {PageKind::kCommon});
   return kRows;
 }
 

@@ -38,6 +38,7 @@ ReportWindow::ReportWindow(Document& document, FileHost& host, WindowPrompts& pr
   text_->setObjectName("txtPrn");
   text_->setFont(FixedPitchFont());
   text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  text_->setTabChangesFocus(true);  // Tab reaches the OK button
   text_->setPlainText(kReportWaitText);
   ok_ = new QPushButton("OK", this);
   ok_->setObjectName("cmdOK");

@@ -56,6 +56,8 @@ class TransferDialog final : public QDialog, public LinkHost {
   void ProcessEvents() override;
   void ShowStatus(const std::string& text) override;
   void ShowProgress(int percent) override;
+  // The dialog is busy for the whole press of OK (link set-up, driver, read-back), which
+  // holds every busy span the link marks; it has nothing to add for them.
   void SetBusy(bool) override {}
 
  public slots:
