@@ -144,6 +144,10 @@ class MainWindow : public QMainWindow, public EditorWindow {
   void OpenHelp(int context, const std::string& title);
   void ShowAbout();
 
+  // The check of what the radio would get before it is programmed; false when the user
+  // stops to correct the document (the page of the first finding is then shown).
+  bool ConfirmProgramming();
+
   // Dialogs: the report window, printing, the PDF export, the hex view, image files.
   void BuildHexView();
   // The stored ticks of Options: the hex view (debug mode only) and the read-back check.

@@ -1,8 +1,10 @@
-// The main window's dialogs: the transfer dialog behind the Transfer menu and the DSC page's
-// clear buttons, the report window, printing and the PDF export, the hex view of debug mode
-// and the image files of debug mode (Ctrl+F2 opens one, Ctrl+F3 saves one).
+// The main window's dialogs: the transfer dialog behind the Transfer menu and the DSC
+// page's clear buttons (programming after the check of what the radio would get), the report
+// window, printing and the PDF export, the hex view of debug mode and its image files
+// (Ctrl+F2 opens one, Ctrl+F3 saves one).
 #include <QAction>
 #include <QPrinter>
+#include <QTreeWidgetItem>
 #include <QVBoxLayout>
 
 #include <filesystem>
@@ -15,6 +17,7 @@
 #include "files/app_settings.h"
 #include "files/atomic_file.h"
 #include "files/hex_file.h"
+#include "files/programming_check.h"
 #include "link/qt_serial_port.h"
 #include "report/printed_report.h"
 #include "report/qt_print_renderer.h"
@@ -24,6 +27,8 @@ namespace {
 
 constexpr char kHexFilter[] = "hex files(*.hex)|*.hex|All files(*.*)|*.*";
 constexpr char kPdfFilter[] = "PDF files(*.pdf)|*.pdf|All files(*.*)|*.*";
+// The findings a message lists; the rest are behind its details.
+constexpr std::size_t kShownFindings = 8;
 
 }  // namespace
 
@@ -35,6 +40,7 @@ bool MainWindow::RunTransfer(Operation operation) {
   if (!ValidateCurrentPage()) return false;
   // A read replaces the document: unsaved edits are offered a save first.
   if (operation == Operation::kRead && !AskToSaveChanges()) return false;
+  if (operation == Operation::kProgram && !ConfirmProgramming()) return false;
   Document& document = deps_.document;
   TransferRequest request{operation, port_,
                           operation == Operation::kProgram &&
@@ -77,6 +83,55 @@ bool MainWindow::RunTransfer(Operation operation) {
       break;
   }
   return true;
+}
+
+bool MainWindow::ConfirmProgramming() {
+  const Document& document = deps_.document;
+  const std::vector<CheckFinding> findings = CheckForProgramming(document);
+  if (findings.empty()) return true;
+  // Each finding by the page that shows it, as the tree names it.
+  std::vector<std::string> lines;
+  for (const CheckFinding& finding : findings) {
+    const QTreeWidgetItem* node = ItemForKey(finding.place.node);
+    const std::string where =
+        node ? node->text(0).toStdString() : "[" + finding.place.section + "]";
+    std::string line = where + ", " + finding.place.key + ": " + finding.message;
+    // Values come from a single-byte settings file.
+    if (finding.radioValue) {
+      const QString value = QString::fromLatin1(*finding.radioValue);
+      line += "; the radio gets \"" + value.toStdString() + "\"";
+    }
+    lines.push_back(std::move(line));
+  }
+  std::string shown;
+  std::string all;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i < kShownFindings) shown += "- " + lines[i] + "\n";
+    all += lines[i] + "\n";
+  }
+  if (lines.size() > kShownFindings) {
+    shown += "... and " + std::to_string(lines.size() - kShownFindings) + " more (Show Details)\n";
+  }
+  const bool errors = HasErrors(findings);
+  const std::string text =
+      errors ? "The radio would not get what this document says:\n\n" + shown +
+                   "\nProgram the radio anyway?"
+             : "Please check before programming:\n\n" + shown + "\nProgram the radio?";
+  const MessageButton answer = deps_.prompts.Show(
+      {document.profile.WindowTitle(), text,
+       errors ? MessageIcon::kExclamation : MessageIcon::kInformation,
+       errors ? MessageButtons::kYesNo : MessageButtons::kOkCancel,
+       errors ? MessageButton::kNo : MessageButton::kOk,
+       lines.size() > kShownFindings ? all : std::string()});
+  if (answer == MessageButton::kYes || answer == MessageButton::kOk) return true;
+  // Where the first finding can be put right.
+  const CheckPlace& place = findings.front().place;
+  if (SelectNode(place.node) && !place.control.empty() && currentPage_) {
+    if (auto* control = currentPage_->findChild<QWidget*>(QString::fromStdString(place.control))) {
+      control->setFocus(Qt::OtherFocusReason);
+    }
+  }
+  return false;
 }
 
 void MainWindow::ToggleVerify() {

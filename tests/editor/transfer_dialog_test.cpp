@@ -272,6 +272,41 @@ TEST_F(TransferDialogTest, ProgrammingIsReadBackAndAFailedClearChangesNothingInT
   EXPECT_FALSE(window->Flags().dataChanged);
 }
 
+TEST_F(TransferDialogTest, FindingsOfTheCheckComeBeforeProgramming) {
+  // An error: the radio would get another MMSI. No stops at its field, Yes programs.
+  document.model.dscBasic.userMmsi = "36612345X";
+  prompts.messages.answers = {MessageButton::kNo};
+  EXPECT_FALSE(window->RunTransfer(Operation::kProgram));
+  EXPECT_EQ(lastPort, nullptr);  // no dialog
+  ASSERT_EQ(prompts.messages.shown.size(), 1u);
+  const Message& asked = prompts.messages.shown[0];
+  EXPECT_EQ(asked.buttons, MessageButtons::kYesNo);
+  EXPECT_EQ(asked.defaultButton, MessageButton::kNo);
+  EXPECT_NE(asked.text.find("DSC Setup, User MMSI: "), std::string::npos) << asked.text;
+  EXPECT_NE(asked.text.find("the radio gets \"36612345\""), std::string::npos) << asked.text;
+  EXPECT_NE(asked.text.find("Program the radio anyway?"), std::string::npos) << asked.text;
+  EXPECT_EQ(SelectedKey(), "DSC");
+  EXPECT_EQ(QApplication::focusWidget(), Find<QWidget>("txtUserMMSI"));
+
+  prompts.messages.answers = {MessageButton::kYes};
+  bool opened = false;
+  WhenOpen([&](TransferDialog&) { opened = true; });
+  window->RunTransfer(Operation::kProgram);
+  EXPECT_TRUE(opened);
+
+  // Warnings only: shown, and OK goes on.
+  document.model.dscBasic.userMmsi.clear();
+  document.model.common.startingChannelMode = 7;
+  prompts.messages.shown.clear();
+  opened = false;
+  WhenOpen([&](TransferDialog&) { opened = true; });
+  window->RunTransfer(Operation::kProgram);
+  EXPECT_TRUE(opened);
+  ASSERT_EQ(prompts.messages.shown.size(), 1u);
+  EXPECT_EQ(prompts.messages.shown[0].buttons, MessageButtons::kOkCancel);
+  EXPECT_EQ(prompts.messages.shown[0].text.rfind("Please check before programming:", 0), 0u);
+}
+
 TEST_F(TransferDialogTest, ReadBackThatDiffersFailsTheDialogAndWithoutVerifyNothingIsRead) {
   std::string result;
   WhenOpen([&](TransferDialog& dialog) {

@@ -194,8 +194,7 @@ TEST_F(WindowDialogsTest, HexViewFollowsTheStoredTickOnlyInDebugMode) {
   store.Write("Settings", "hexvisible", "1");
   for (bool debug : {true, false}) {
     SCOPED_TRACE(debug);
-    document = Document{};
-    document.profile.programFolder = dir.path().string();
+    FreshDocument();
     ASSERT_TRUE(Start(debug));
     EXPECT_EQ(window->findChild<QAction*>("mnuOptionsHexdump")->isVisible(), debug);
     EXPECT_EQ(HexList()->isVisible(), debug);

@@ -25,6 +25,16 @@ TEST(ReadBackupTest, KeepsTheBytesInTheBackupsFolderUnderTheTimeOfTheRead) {
   EXPECT_EQ(ReadWholeFile(first.path), std::string("\x0C\xE4\x00\xFF", 4));
 }
 
+// Twenty radios' backups can be told apart by their user MMSI.
+TEST(ReadBackupTest, BackupNamesCarryTheUserMmsi) {
+  std::vector<std::uint8_t> bytes(8192, 0xFF);
+  EXPECT_EQ(BackupFileName("2024-06-12_10-00-00-000", bytes), "2024-06-12_10-00-00-000.hex");
+  const std::uint8_t mmsi[] = {0x36, 0x61, 0x23, 0x45, 0x60};  // 366123456 and the pad 0
+  std::copy(std::begin(mmsi), std::end(mmsi), bytes.begin() + 0x54);
+  EXPECT_EQ(BackupFileName("2024-06-12_10-00-00-000", bytes),
+            "2024-06-12_10-00-00-000_366123456.hex");
+}
+
 TEST(ReadBackupTest, FolderThatCannotBeMadeGivesTheSystemsReason) {
   test::TempDir dir;
   ASSERT_TRUE(KeepReadBackup(dir.path().string(), std::vector<std::uint8_t>{0}).Ok());
