@@ -1,8 +1,13 @@
 // The editor window: the whole program from process start until its window is shown (and
-// its peak resident memory by then), and a page switch in a running window.
+// its peak resident memory by then), a page switch in a running window, the hex view, and
+// what the transfer dialog costs around a read (the simulated radio answers at once, on a
+// virtual clock, so the time is the window's own work: events pumped at every poll).
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <sys/resource.h>
@@ -11,14 +16,21 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "editor/dialogs/qt_window_prompts.h"
 #include "editor/main_window.h"
 #include "files/settings_store.h"
+#include "link/memory_serial_port.h"
+#include "link/radio_simulator.h"
+#include "link/simulated_wire.h"
 #include "model/clock.h"
+#include "model/destination_image.h"
 
 extern char** environ;
 
@@ -108,6 +120,98 @@ void BM_PageSwitch(benchmark::State& state) {
   window.Flags().dataChanged = false;
 }
 BENCHMARK(BM_PageSwitch)->Unit(benchmark::kMillisecond);
+
+// Answers every message with its default button, as a user pressing Enter.
+class PressingEnter final : public kol::editor::WindowPrompts {
+ public:
+  kol::MessageButton Show(const kol::Message& message) override { return message.defaultButton; }
+  std::string AskOpenPath(const kol::editor::FileRequest&, bool) override { return {}; }
+  std::string AskSavePath(const kol::editor::FileRequest&) override { return {}; }
+  bool AskPrinter(QPrinter&) override { return false; }
+  void PreviewPrint(const std::function<void(QPrinter&)>&) override {}
+  std::optional<std::string> AskText(const std::string&, const std::string&,
+                                     const std::string&) override {
+    return std::nullopt;
+  }
+};
+
+// Time that moves only when the program pauses or waits for the radio.
+class VirtualClock final : public kol::Clock {
+ public:
+  std::int64_t NowMs() override { return now_; }
+  void SleepMs(int ms) override { now_ += ms > 0 ? ms : 0; }
+
+ private:
+  std::int64_t now_ = 0;
+};
+
+// A started window in debug mode on a simulated radio.
+struct DialogRig {
+  DialogRig() {
+    App();
+    document.profile.programFolder = KOL_BIN_DIR;
+    document.flags.debugMode = true;
+    kol::editor::WindowDeps deps{document, host, prompts, {}};
+    deps.makeSerialPort = [this] { return std::make_unique<kol::MemorySerialPort>(wire, clock); };
+    window = std::make_unique<kol::editor::MainWindow>(std::move(deps));
+    window->resize(1024, 700);
+    window->show();
+    started = window->Start();
+  }
+  ~DialogRig() { window->Flags().dataChanged = false; }
+
+  static std::vector<std::uint8_t> Memory() {
+    const kol::RadioImage image = kol::MakeDestinationImage(kol::kGroup2);
+    return {image.Bytes().begin(), image.Bytes().end()};
+  }
+
+  MemoryStore store;
+  SilentLog log;
+  VirtualClock clock;
+  PressingEnter prompts;
+  kol::FileHost host{prompts, store, log, clock, 0};
+  kol::Document document;
+  kol::RadioSimulator radio{{}, Memory()};
+  kol::SimulatedWire wire{radio};
+  std::unique_ptr<kol::editor::MainWindow> window;
+  bool started = false;
+};
+
+// Switching the hex view on (its 514 lines are built) and off again.
+void BM_HexViewOnAndOff(benchmark::State& state) {
+  DialogRig rig;
+  if (!rig.started) {
+    state.SkipWithError("the window did not start");
+    return;
+  }
+  QAction* hexdump = rig.window->findChild<QAction*>("mnuOptionsHexdump");
+  for (auto _ : state) {
+    hexdump->trigger();
+    QApplication::processEvents();
+    hexdump->trigger();
+  }
+}
+BENCHMARK(BM_HexViewOnAndOff)->Unit(benchmark::kMillisecond);
+
+// A whole Read from Radio through the dialog: open, OK, 193 block reads, decode, refresh.
+void BM_ReadThroughTheDialog(benchmark::State& state) {
+  DialogRig rig;
+  if (!rig.started) {
+    state.SkipWithError("the window did not start");
+    return;
+  }
+  rig.document.flags.debugMode = false;  // no 500 ms progress texts to pump through
+  for (auto _ : state) {
+    QTimer::singleShot(0, rig.window.get(), [] {
+      QApplication::activeModalWidget()->findChild<QPushButton*>("cmdOK")->click();
+    });
+    if (!rig.window->RunTransfer(kol::Operation::kRead)) {
+      state.SkipWithError("the read did not complete");
+      return;
+    }
+  }
+}
+BENCHMARK(BM_ReadThroughTheDialog)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

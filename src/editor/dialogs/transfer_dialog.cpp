@@ -57,39 +57,14 @@ TransferDialog::TransferDialog(Document& document, FileHost& host,
   message_ = new QLabel(lines.join('\n'), this);
   message_->setObjectName("lblmess");
 
-  // Data goes from left to right: from the radio when reading, to it otherwise.
-  const qreal scale = devicePixelRatioF();
-  QLabel* radio = Picture(RadioPicture(scale), "pictA", this);
-  QLabel* computer = Picture(ComputerPicture(scale), "pictB", this);
-  QLabel* cable = Picture(CablePicture(scale), "pictCable", this);
-  const bool reading = request_.operation == Operation::kRead;
-  auto* pictures = new QHBoxLayout;
-  pictures->addStretch();
-  pictures->addWidget(reading ? radio : computer, 0, Qt::AlignBottom);
-  pictures->addWidget(cable, 0, Qt::AlignVCenter);
-  pictures->addWidget(reading ? computer : radio, 0, Qt::AlignBottom);
-  pictures->addStretch();
-
-  const std::string device = DeviceName();
-  const std::string portName = request_.port.devicePath.empty()
-                                   ? "COM" + std::to_string(request_.port.number) + " (" + device + ")"
-                                   : device;
+  std::string portName = DeviceName();
+  if (request_.port.devicePath.empty()) {
+    const std::string numbered = "COM" + std::to_string(request_.port.number);
+    if (numbered != portName) portName = numbered + " (" + portName + ")";
+  }
   portLine_ = new QLabel(ToQt("Serial port: " + portName), this);
   portLine_->setObjectName("lblPort");
   portLine_->setToolTip("Options > SerialPort chooses the port");
-
-  bar_ = new QProgressBar(this);
-  bar_->setObjectName("pictProgress");
-  bar_->setRange(0, 100);
-  bar_->setValue(0);
-  bar_->setFormat("%p%");
-  timeLeft_ = new QLabel(this);
-  timeLeft_->setObjectName("lblTimeLeft");
-  // Room for the longest estimate, so that the bar keeps its width when one appears.
-  timeLeft_->setMinimumWidth(fontMetrics().horizontalAdvance("About 1 min 55 s left"));
-  auto* progressLine = new QHBoxLayout;
-  progressLine->addWidget(bar_, 1);
-  progressLine->addWidget(timeLeft_);
 
   monitor_ = new QLabel(this);
   monitor_->setObjectName("lblmon");
@@ -103,6 +78,51 @@ TransferDialog::TransferDialog(Document& document, FileHost& host,
   result_->setMinimumHeight(2 * fontMetrics().lineSpacing());
   result_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(message_);
+  layout->addLayout(BuildPictures());
+  layout->addWidget(portLine_);
+  layout->addLayout(BuildProgressLine());
+  layout->addWidget(monitor_);
+  layout->addWidget(result_);
+  layout->addStretch();
+  layout->addLayout(BuildButtons());
+  resize(465, 290);
+}
+
+// Data goes from left to right: from the radio when reading, to it otherwise.
+QLayout* TransferDialog::BuildPictures() {
+  const qreal scale = devicePixelRatioF();
+  QLabel* radio = Picture(RadioPicture(scale), "pictA", this);
+  QLabel* computer = Picture(ComputerPicture(scale), "pictB", this);
+  QLabel* cable = Picture(CablePicture(scale), "pictCable", this);
+  const bool reading = request_.operation == Operation::kRead;
+  auto* pictures = new QHBoxLayout;
+  pictures->addStretch();
+  pictures->addWidget(reading ? radio : computer, 0, Qt::AlignBottom);
+  pictures->addWidget(cable, 0, Qt::AlignVCenter);
+  pictures->addWidget(reading ? computer : radio, 0, Qt::AlignBottom);
+  pictures->addStretch();
+  return pictures;
+}
+
+QLayout* TransferDialog::BuildProgressLine() {
+  bar_ = new QProgressBar(this);
+  bar_->setObjectName("pictProgress");
+  bar_->setRange(0, 100);
+  bar_->setValue(0);
+  bar_->setFormat("%p%");
+  timeLeft_ = new QLabel(this);
+  timeLeft_->setObjectName("lblTimeLeft");
+  // Room for the longest estimate, so that the bar keeps its width when one appears.
+  timeLeft_->setMinimumWidth(fontMetrics().horizontalAdvance("About 1 min 55 s left"));
+  auto* line = new QHBoxLayout;
+  line->addWidget(bar_, 1);
+  line->addWidget(timeLeft_);
+  return line;
+}
+
+QLayout* TransferDialog::BuildButtons() {
   ok_ = new QPushButton("OK", this);
   ok_->setObjectName("cmdOK");
   ok_->setDefault(true);
@@ -119,17 +139,7 @@ TransferDialog::TransferDialog(Document& document, FileHost& host,
   buttons->addWidget(ok_);
   buttons->addWidget(cancel_);
   buttons->addWidget(helpButton_);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(message_);
-  layout->addLayout(pictures);
-  layout->addWidget(portLine_);
-  layout->addLayout(progressLine);
-  layout->addWidget(monitor_);
-  layout->addWidget(result_);
-  layout->addStretch();
-  layout->addLayout(buttons);
-  resize(465, 290);
+  return buttons;
 }
 
 TransferDialog::~TransferDialog() { SetRunning(false); }

@@ -17,6 +17,7 @@
 #include "link/transfer_operations.h"
 
 class QLabel;
+class QLayout;
 class QProgressBar;
 class QPushButton;
 
@@ -68,6 +69,9 @@ class TransferDialog final : public QDialog, public LinkHost {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  QLayout* BuildPictures();
+  QLayout* BuildProgressLine();
+  QLayout* BuildButtons();
   void Start();
   void CancelPressed();
   // Runs the operation (and the read-back); true when the dialog may close.
