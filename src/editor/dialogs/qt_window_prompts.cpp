@@ -78,7 +78,10 @@ QString QtFilterText(const std::string& filter) {
   return entries.join(";;");
 }
 
+// Over the modal dialog that asks (the transfer dialog, the report window), else over the
+// main window.
 QWidget* QtWindowPrompts::DialogParent() const {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
   return parent_ ? parent_.data() : QApplication::activeWindow();
 }
 

@@ -11,7 +11,7 @@ namespace kol::editor {
 
 class QtWindowPrompts final : public WindowPrompts {
  public:
-  // Dialogs open over `parent` (the main window, once it exists).
+  // Dialogs open over the modal dialog that asks, else over `parent` (the main window).
   void SetParent(QWidget* parent) { parent_ = parent; }
 
   MessageButton Show(const Message& message) override;
