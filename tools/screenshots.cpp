@@ -231,7 +231,10 @@ const std::vector<Shot>& Shots() {
       {"about_box",
        [](MainWindow& w, const auto& shoot) { WithModal(w, "mnuHelpAbout", "frmAbout", shoot); }},
       {"transfer_idle",
-       [](MainWindow& w, const auto& shoot) { WithModal(w, "mnuTransferRead", "frmRadio", shoot); }},
+       [](MainWindow& w, const auto& shoot) {
+         w.SelectNode("General");  // the dialogs stand over the start page
+         WithModal(w, "mnuTransferRead", "frmRadio", shoot);
+       }},
       {"transfer_busy", [](MainWindow& w, const auto& shoot) { MidRead(w, shoot); }},
       {"transfer_failed_setup", [](MainWindow& w, const auto& shoot) { FailedSetUp(w, shoot); }},
       {"transfer_program_idle",
