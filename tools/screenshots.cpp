@@ -7,9 +7,11 @@
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -190,6 +192,42 @@ void HexView(MainWindow& window, const std::function<void()>& shoot) {
   document.flags.debugMode = false;
 }
 
+// A page whose showing brings up a message box: the picture is taken while it is open.
+void WithNodeMessage(MainWindow& window, const char* key, const std::function<void()>& shoot) {
+  QTimer::singleShot(400, &window, [shoot] {
+    shoot();
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) box->accept();
+    }
+  });
+  WithNode(window, key, [] {});
+}
+
+void WithDscTab(MainWindow& window, int tab, const std::function<void()>& shoot) {
+  window.SelectNode("DSC");
+  window.findChild<QTabWidget*>("tbsDSC_USER")->setCurrentIndex(tab);
+  shoot();
+}
+
+// Status names, a second channel group, three stations and two groups; the third station
+// has no name yet.
+void SampleSettings(MainWindow& window) {
+  kol::SettingsModel& model = window.Services().document.model;
+  auto& stations = model.individualDirectory;
+  stations[0] = {true, "HARBOUR", "2111234560", {}};
+  stations[1] = {true, "SEA HAWK", "2115550010", {}};
+  stations[2] = {true, "", "2310000010", {}};
+  auto& groups = model.groupDirectory;
+  groups[0] = {true, "FLEET", "0211000010", {}};
+  groups[1] = {true, "CLUB", "0211000020", {}};
+  model.usable.group[kol::kGroup2].usable = true;
+  model.usable.group[kol::kGroup1].statusName = "USA";
+  model.usable.group[kol::kExpGroup].usable = true;
+  window.RebuildTree();
+  window.UpdateDirectoryNodeTexts(kol::DirectoryKind::kIndividual);
+  window.UpdateDirectoryNodeTexts(kol::DirectoryKind::kGroup);
+}
+
 const std::vector<Shot>& Shots() {
   static const std::vector<Shot> kShots = {
       {"main_general", [](MainWindow&, const auto& shoot) { shoot(); }},
@@ -246,6 +284,25 @@ const std::vector<Shot>& Shots() {
        [](MainWindow& w, const auto& shoot) {
          WithModal(w, "mnuFilePrintPreview", "frmPrintPreview", shoot, 1500);
        }},
+      {"page_usable",
+       [](MainWindow& w, const auto& shoot) {
+         SampleSettings(w);
+         WithNode(w, "Usable", shoot);
+       }},
+      {"page_common", [](MainWindow& w, const auto& shoot) { WithNode(w, "Common", shoot); }},
+      {"page_dsc_basic", [](MainWindow& w, const auto& shoot) { WithDscTab(w, 0, shoot); }},
+      {"page_dsc_advanced", [](MainWindow& w, const auto& shoot) { WithDscTab(w, 1, shoot); }},
+      {"page_dsc_display", [](MainWindow& w, const auto& shoot) { WithDscTab(w, 2, shoot); }},
+      {"page_atis", [](MainWindow& w, const auto& shoot) { WithNode(w, "ATIS", shoot); }},
+      {"directory_list_individual", [](MainWindow& w, const auto& shoot) { WithNode(w, "SM", shoot); }},
+      {"directory_list_group", [](MainWindow& w, const auto& shoot) { WithNode(w, "SG", shoot); }},
+      {"directory_entry_in_use", [](MainWindow& w, const auto& shoot) { WithNode(w, "SM 2", shoot); }},
+      {"directory_entry_group_in_use",
+       [](MainWindow& w, const auto& shoot) { WithNode(w, "SG 2", shoot); }},
+      {"directory_entry_first_free", [](MainWindow& w, const auto& shoot) { WithNode(w, "SG 3", shoot); }},
+      {"directory_entry_beyond", [](MainWindow& w, const auto& shoot) { WithNode(w, "SM 6", shoot); }},
+      {"directory_entry_first_free_incomplete",
+       [](MainWindow& w, const auto& shoot) { WithNodeMessage(w, "SM 4", shoot); }},
   };
   return kShots;
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/directory_rules.h"
 #include "model/document.h"
 
 namespace kol::editor {
@@ -44,7 +45,7 @@ std::string LeafKey(std::string_view prefix, int number);
 // Node texts.
 std::string PlanChannelNodeText(const ChannelRecord& channel);  // "CH16[Enable]", "CH06"
 std::string ExpChannelNodeText(int number, const ExpChannelRecord& channel);  // "EXP7[Enable]"
-enum class DirectoryKind { kIndividual, kGroup };
+using kol::DirectoryKind;
 std::string DirectoryNodeText(DirectoryKind kind, int number, bool enabled);  // "Memory ID3"
 // `text` cut back before any "(" and, when the status name is not empty, "(" + name + ")".
 std::string GroupNodeText(std::string_view text, std::string_view statusName);

@@ -1,0 +1,40 @@
+// DSC Setup on three tabs: Basic (usable DSC groups, the user's MMSI and its clearing,
+// distress cancel, beep outputs), Advanced (the forty call settings, the log clearing)
+// and Display (the acknowledgement menus).
+#pragma once
+
+#include <array>
+
+#include "editor/pages/form_page.h"
+
+class QLabel;
+class QLineEdit;
+class QTabWidget;
+
+namespace kol::editor {
+
+class CommitField;
+
+class DscPage final : public FormPage {
+  Q_OBJECT
+ public:
+  DscPage(EditorServices& services, QWidget* parent);
+  void ShowFor(const NodeTarget& target) override;
+  bool Validate() override;
+
+ private:
+  QWidget* BuildBasicTab();
+  QWidget* BuildAdvancedTab();
+  QWidget* BuildDisplayTab();
+  QWidget* BuildUserMmsiRow(QWidget* tab);
+  QWidget* BuildLogClear(QWidget* tab);
+  // The radio's count of user MMSI settings, as the image holds it.
+  void ShowMmsiCount();
+
+  QTabWidget* tabs_ = nullptr;
+  CommitField* userMmsi_ = nullptr;
+  QLineEdit* mmsiCount_ = nullptr;
+  std::array<QLabel*, 4> groupNames_{};
+};
+
+}  // namespace kol::editor
