@@ -173,7 +173,10 @@ bool DirectoryEntryPage::Validate() {
 
 void DirectoryEntryPage::OnAdd(bool ticked) {
   if (!ticked || services_.Locked() || !isVisible()) return;
-  if (!AddDirectoryEntry(DirectoryEntries(services_.document.model, kind_), number_)) return;
+  if (!AddDirectoryEntry(DirectoryEntries(services_.document.model, kind_), number_)) {
+    add_->setChecked(false);
+    return;
+  }
   Fill();
   services_.MarkChanged();
   name_->setFocus(Qt::OtherFocusReason);
