@@ -7,6 +7,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -47,11 +49,7 @@ class PageDriver {
   void Click(const std::string& name) {
     QAbstractButton* button = Box(name);
     ASSERT_TRUE(button->isEnabled()) << name;
-    // A box takes clicks on its mark and caption only, which sit at its left end.
-    const QPoint spot = qobject_cast<QCheckBox*>(button)
-                            ? QPoint(button->height() / 2, button->height() / 2)
-                            : button->rect().center();
-    QTest::mouseClick(button, Qt::LeftButton, {}, spot);
+    QTest::mouseClick(button, Qt::LeftButton, {}, Aim(*button));
     QApplication::processEvents();
   }
   // Clicks into the field, selects what it holds and types over it.
@@ -94,6 +92,17 @@ class PageDriver {
   }
 
  private:
+  // Where a user clicks: a check box on its mark (it takes no clicks beside its caption),
+  // anything else in its middle.
+  static QPoint Aim(QAbstractButton& button) {
+    auto* box = qobject_cast<QCheckBox*>(&button);
+    if (!box) return button.rect().center();
+    QStyleOptionButton option;
+    option.initFrom(box);
+    option.text = box->text();
+    return box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box).center();
+  }
+
   QWidget* root_ = nullptr;
 };
 
