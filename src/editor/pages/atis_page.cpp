@@ -18,7 +18,7 @@ AtisPage::AtisPage(EditorServices& services, QWidget* parent) : FormPage(service
   auto* frame = new QGroupBox("Usable ATIS CH Group", this);
   auto* column = new QVBoxLayout(frame);
   for (int g = 0; g < 4; ++g) {
-    groups_[g] = NewBox(frame, QString("chkATISChGroup_%1").arg(g), {});
+    groups_[g] = NewBox(frame, Indexed("chkATISChGroup", g), {});
     BindBox(*groups_[g], atis.usableGroup[static_cast<std::size_t>(g)]);
     column->addWidget(groups_[g]);
   }

@@ -49,8 +49,6 @@ constexpr LogRow kLogRows[] = {{"Call Log", 2, Operation::kClearCallLog},
 constexpr const char* kDisplayCaptions[] = {"Individual ACK Menu", "Individual ACK Message Menu",
                                             "POS Request ACK Menu"};
 
-QString Indexed(const QString& name, int index) { return QString("%1_%2").arg(name).arg(index); }
-
 QWidget* NewTab(const QString& name) {
   auto* tab = new QWidget;
   tab->setObjectName(name);

@@ -33,6 +33,8 @@ class FormPage : public Page {
   // The layout the page's controls go into; it scrolls when the window is too small.
   QVBoxLayout* Body() const { return body_; }
 
+  // The name of control `index` of an array: "chkEXP_2".
+  static QString Indexed(const QString& name, int index) { return QString("%1_%2").arg(name).arg(index); }
   // Controls carrying their names and key help.
   QComboBox* NewList(QWidget* parent, const QString& name, std::span<const std::string_view> texts);
   QCheckBox* NewBox(QWidget* parent, const QString& name, const QString& caption);

@@ -18,8 +18,6 @@ namespace {
 
 constexpr const char* kRowCaptions[] = {"USA", "International", "Canada", "EXP CH Group"};
 
-QString Indexed(const char* name, int index) { return QString("%1_%2").arg(name).arg(index); }
-
 }  // namespace
 
 UsablePage::UsablePage(EditorServices& services, QWidget* parent) : FormPage(services, parent) {
@@ -33,17 +31,15 @@ UsablePage::UsablePage(EditorServices& services, QWidget* parent) : FormPage(ser
 }
 
 void UsablePage::BuildRow(QGridLayout& grid, int row) {
-  QWidget* host = this;  // the grid's widget takes the controls over
-  UsableSetup& usable = services_.document.model.usable;
-  UsableGroup& group = usable.group[static_cast<std::size_t>(row)];
+  UsableGroup& group = services_.document.model.usable.group[static_cast<std::size_t>(row)];
 
-  usable_[row] = NewBox(host, Indexed("chkUsable", row), kRowCaptions[row]);
+  usable_[row] = NewBox(this, Indexed("chkUsable", row), kRowCaptions[row]);
   BindBox(*usable_[row], [&group] { return group.usable; },
           [this, row](bool ticked) { ApplyUsable(row, ticked); });
   grid.addWidget(usable_[row], row, 0);
 
-  statusLabel_[row] = NewLabel(host, Indexed("lblUsableStatus", row), "Status Name");
-  statusName_[row] = new CommitField(services_, host);
+  statusLabel_[row] = NewLabel(this, Indexed("lblUsableStatus", row), "Status Name");
+  statusName_[row] = new CommitField(services_, this);
   CommitField& name = *statusName_[row];
   name.setObjectName(Indexed("txtUsable", row));
   InstallKeyFilter(name, KeyFilter::kStatusName);
@@ -65,8 +61,8 @@ void UsablePage::BuildRow(QGridLayout& grid, int row) {
   grid.addWidget(&name, row, 2);
 
   if (row >= kPlanRows) return;  // the EXP group has no priority channel
-  priorityLabel_[row] = NewLabel(host, Indexed("lblUsablePri", row), "Priority CH");
-  priority_[row] = NewList(host, Indexed("cmbUsablePri", row), {});
+  priorityLabel_[row] = NewLabel(this, Indexed("lblUsablePri", row), "Priority CH");
+  priority_[row] = NewList(this, Indexed("cmbUsablePri", row), {});
   priorityLabel_[row]->setBuddy(priority_[row]);
   BindData(*priority_[row], group.priorityCh);
   grid.addWidget(priorityLabel_[row], row, 3);
