@@ -319,6 +319,17 @@ INSTANTIATE_TEST_SUITE_P(
                       CodeFieldCase{"ATIS", "txtATIScode", "ATISNo", "9211234567", "92112345"}),
     [](const auto& info) { return std::string(info.param.field); });
 
+// A read from the radio leaves its pad digit after the nine of the user MMSI.
+TEST_F(SettingsPagesTest, UserMmsiFromTheRadioShowsItsNineDigitsAndStaysUntilEdited) {
+  document.model.dscBasic.userMmsi = "3661234500";
+  ClickNode("DSC");
+  EXPECT_EQ(Text("txtUserMMSI"), "366123450");
+  QTest::mouseClick(Find<QLineEdit>("txtUserMMSI"), Qt::LeftButton);
+  ClickNode("General");
+  EXPECT_EQ(document.model.dscBasic.userMmsi, "3661234500");
+  EXPECT_FALSE(window->Flags().dataChanged);
+}
+
 TEST_F(SettingsPagesTest, AtisBoxFollowsItsUsableGroup) {
   ClickNode("ATIS");
   EXPECT_TRUE(Box("chkATISChGroup_0")->isEnabled());
