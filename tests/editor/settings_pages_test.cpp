@@ -6,16 +6,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
+#include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 
-#include "editor/pages/dsc_page.h"
 #include "editor/widgets/rule_line.h"
 #include "editor_rig.h"
-#include "model/default_document.h"
 #include "model/image_map.h"
 #include "model/option_lists.h"
 #include "model/value_tables.h"
-#include "recording_window.h"
 #include "page_driver.h"
 
 namespace kol::test {
@@ -376,46 +375,54 @@ TEST_F(SettingsPagesTest, ListChangesUnderTheUpdateLockStoreNothing) {
 }
 
 // ---------------------------------------------------------------------------------------
-// The clearing buttons, with a stand-in for the transfer dialog
+// The clearing buttons
 // ---------------------------------------------------------------------------------------
 
-class DscButtonsTest : public ::testing::Test, protected StandaloneServices, public PageDriver {
- protected:
-  DscButtonsTest() {
-    BuildNewDocument(document.model, document.image, document.profile);
-    document.image[image_map::kUserMmsiPresent] = 1;
-    page = new editor::DscPage(services, nullptr);
-    page->resize(900, 600);
-    page->show();
-    page->ShowFor({});
-    AttachPage(*page);
-  }
-  ~DscButtonsTest() override { delete page; }
+// Each button through the transfer dialog to the simulated radio: OK is pressed as soon as
+// the dialog is open, and Cancel when it stays open after a failure.
+TEST_F(SettingsPagesTest, ClearingButtonsClearTheRadioThroughTheTransferDialog) {
+  radio.Memory()[image_map::kUserMmsiPresent] = 3;
+  document.image[image_map::kUserMmsiPresent] = 3;
+  document.model.dscBasic.userMmsi = "366123450";
+  ClickNode("DSC");
+  EXPECT_EQ(Text("txtFCount"), "3");
+  const auto pressOkWhenOpen = [this] {
+    QTimer::singleShot(0, window.get(), [] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      ASSERT_NE(dialog, nullptr);
+      EXPECT_EQ(dialog->objectName(), "frmRadio");
+      QTest::mouseClick(dialog->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+      if (dialog->isVisible()) QTest::mouseClick(dialog->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+    });
+  };
+  // A radio that does not answer keeps its count, and the page says so.
+  radio = RadioSimulator({.silentFromBlock = 1}, radio.Memory());
+  pressOkWhenOpen();
+  Click("cmdFClear");
+  EXPECT_EQ(Text("txtFCount"), "3");
+  EXPECT_EQ(document.model.dscBasic.userMmsi, "366123450");
+  EXPECT_FALSE(window->Flags().dataChanged);
 
-  editor::DscPage* page;
-};
+  radio = RadioSimulator({}, radio.Memory());
+  prompts.messages.shown.clear();
+  pressOkWhenOpen();
+  Click("cmdFClear");
+  EXPECT_EQ(radio.Memory()[image_map::kUserMmsiPresent], 0);
+  EXPECT_EQ(Text("txtFCount"), "0");
+  EXPECT_EQ(Text("txtUserMMSI"), "");
+  EXPECT_EQ(document.model.dscBasic.userMmsi, "");
+  EXPECT_TRUE(window->Flags().dataChanged);
 
-TEST_F(DscButtonsTest, MmsiClearRunsItsTransferAndShowsTheRadiosCountWhateverCameOfIt) {
-  EXPECT_EQ(Text("txtFCount"), "1");
-  for (const bool completes : {false, true}) {
-    standIn.onTransfer = [this, completes](Operation) {
-      if (completes) document.image[image_map::kUserMmsiPresent] = 0;
-      return completes;
-    };
-    Click("cmdFClear");
-    EXPECT_EQ(Text("txtFCount"), completes ? "0" : "1");
-  }
-  EXPECT_EQ(standIn.transfers, (std::vector<Operation>{Operation::kClearMmsi, Operation::kClearMmsi}));
-}
-
-TEST_F(DscButtonsTest, LogClearButtonsRunTheirOwnTransfers) {
   ShowTab("tbsDSC_USER", 1);
-  Click("cmdFclearLog_0");
-  Click("cmdFclearLog_1");
-  Click("cmdFclearLog_2");
-  EXPECT_EQ(standIn.transfers, (std::vector<Operation>{Operation::kClearDistressLog, Operation::kClearDscLog,
-                                                     Operation::kClearCallLog}));
-  EXPECT_FALSE(flags.dataChanged);
+  for (const char* button : {"cmdFclearLog_0", "cmdFclearLog_1", "cmdFclearLog_2"}) {
+    pressOkWhenOpen();
+    Click(button);
+  }
+  std::vector<std::string> titles;
+  for (const Message& message : prompts.messages.shown) titles.push_back(message.title + ": " + message.text);
+  EXPECT_EQ(titles, (std::vector<std::string>{
+                        "Clear MMSI Data: Complete!!", "Clear Distress Log Data: Complete!!",
+                        "Clear DSC Log Data: Complete!!", "Clear Call Log Data: Complete!!"}));
 }
 
 }  // namespace

@@ -15,7 +15,6 @@
 #include "editor/widgets/list_grid.h"
 #include "editor/widgets/rule_line.h"
 #include "editor_rig.h"
-#include "recording_window.h"
 
 namespace kol::test {
 namespace {
@@ -76,6 +75,21 @@ TEST(KeyFilter, BackspaceAndPastedTextFollowTheSameRules) {
 // The committing text field
 // ---------------------------------------------------------------------------------------
 
+class FakeWindow : public editor::EditorWindow {
+ public:
+  void SetStatusHelp(const std::string&) override {}
+  bool SelectNode(const std::string&) override { return false; }
+  std::string SelectedNodeKey() const override { return {}; }
+  void SetSelectedNodeText(const std::string&) override {}
+  void ReshowCurrentPage() override {}
+  void RebuildTree() override {}
+  void UpdateGroupNodeTexts() override {}
+  void UpdateDirectoryNodeTexts(editor::DirectoryKind) override {}
+  bool ValidateCurrentPage() override { return true; }
+  bool RunTransfer(Operation) override { return false; }
+  void ShowHelp(int) override {}
+};
+
 class HostPage final : public editor::Page {
  public:
   using Page::Page;
@@ -84,7 +98,7 @@ class HostPage final : public editor::Page {
 
 // A window with a page holding the user MMSI field and a neighbour, and a control outside
 // the page (as the tree is).
-class CommitFieldTest : public ::testing::Test, protected StandaloneServices {
+class CommitFieldTest : public ::testing::Test {
  protected:
   CommitFieldTest() {
     auto* layout = new QVBoxLayout(&top);
@@ -118,6 +132,15 @@ class CommitFieldTest : public ::testing::Test, protected StandaloneServices {
     QTest::keyClicks(field, text);
   }
 
+  Document document;
+  FakeClock clock;
+  ScriptedWindowPrompts prompts;
+  MapSettingsStore store;
+  RecordingErrorLog log;
+  FileHost host{prompts, store, log, clock};
+  editor::EditorFlags flags;
+  FakeWindow fakeWindow;
+  editor::EditorServices services{document, host, prompts, flags, fakeWindow};
   QWidget top;
   HostPage* page;
   CommitField* field;
