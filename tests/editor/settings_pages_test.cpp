@@ -61,6 +61,7 @@ TEST_F(SettingsPagesTest, UntickingAGroupTakesItsChannelsOutOfTheTreeAndTheExpCh
 }
 
 TEST_F(SettingsPagesTest, UntickingTheExpGroupDisablesItsBoxesAndKeepsTheirTicks) {
+  Usable().group[kGroup3].usable = true;
   Usable().expChGroup = {true, false, true};
   ClickNode("Usable");
   Click("chkUsable_3");
@@ -343,12 +344,17 @@ TEST_F(SettingsPagesTest, AtisBoxFollowsItsUsableGroup) {
   EXPECT_TRUE(Box("chkATISChGroup_1")->isEnabled());
 }
 
-TEST_F(SettingsPagesTest, ShowingAPageStoresNothingAndKeepsTheChangedMark) {
-  // Values no list offers, and a disabled group with EXP use: all shown as they are.
+TEST_F(SettingsPagesTest, ShowingPagesKeepsValuesAndTheChangedMark) {
+  // Values no list offers are shown as they are. A group that is not usable loses its EXP
+  // use once the Usable page shows it, as a click on its box would do.
   Common().resumeTime = 9;
   Common().startingChannelMode = 7;
   Usable().expChGroup = {true, true, true};
-  const SettingsModel before = document.model;
+  SettingsModel before = document.model;
+  for (int g = kGroup1; g <= kGroup3; ++g) {
+    if (!Usable().group[g].usable) before.usable.expChGroup[g] = false;
+  }
+  ASSERT_NE(before.usable.expChGroup, Usable().expChGroup);
   for (bool changed : {false, true}) {
     window->Flags().dataChanged = changed;
     for (const char* node : {"Usable", "Common", "DSC", "ATIS", "SM", "SG", "SM 1", "SG 1", "General"}) {

@@ -204,6 +204,14 @@ TEST_F(CommitFieldTest, MovingToAControlOfThePageValidatesAndKeepsTheFocus) {
   EXPECT_EQ(document.model.dscBasic.userMmsi, "111111111");
 }
 
+TEST_F(CommitFieldTest, TabbingOutOfThePageAlsoValidates) {
+  Type("1234");
+  QTest::keyClick(field, Qt::Key_Backtab);  // before the field comes the control outside
+  QApplication::processEvents();
+  EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Data Error!!"});
+  EXPECT_TRUE(field->hasFocus());
+}
+
 TEST_F(CommitFieldTest, LeavingThePageRevertsARefusedTextSilently) {
   Type("1234");
   outside->setFocus();

@@ -84,7 +84,12 @@ void UsablePage::BuildExpansionBoxes() {
 }
 
 void UsablePage::ShowFor(const NodeTarget&) {
-  const SettingsModel& model = services_.document.model;
+  SettingsModel& model = services_.document.model;
+  // The fill applies the usable rule to every row, as a click would: a group that is not
+  // usable has its EXP channels in no use either. The tree already shows the groups.
+  for (int g = 0; g < kRows; ++g) {
+    SetGroupUsable(model.usable, g, model.usable.group[static_cast<std::size_t>(g)].usable);
+  }
   for (int g = 0; g < kPlanRows; ++g) {
     FillCombo(*priority_[g], options::EnabledChannelItems(model.group[static_cast<std::size_t>(g)]));
   }

@@ -73,9 +73,12 @@ void CommitField::focusOutEvent(QFocusEvent* event) {
       reason == Qt::MenuBarFocusReason) {
     return;
   }
+  // Tabbing on, or moving to another control of the same page, asks for the check; a
+  // click elsewhere (the tree, another window) leaves the field.
   const QWidget* next = QApplication::focusWidget();
-  if (next && PageOf(next) == PageOf(this)) {
-    Validate();  // the focus moves to another control of the same page
+  const bool tabbed = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+  if (tabbed || (next && PageOf(next) == PageOf(this))) {
+    Validate();
     return;
   }
   if (TryCommit() || rules_.onRefusal == OnRefusal::kKeepSilently) return;
