@@ -37,6 +37,7 @@ class SilentPrompts final : public kol::editor::WindowPrompts {
   std::optional<std::string> AskText(const std::string&, const std::string&, const std::string&) override {
     return std::nullopt;
   }
+  void PreviewPrint(const std::function<void(QPrinter&)>&) override {}
   int shown = 0;
 };
 

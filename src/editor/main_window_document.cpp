@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <utility>
 
 #include "editor/main_window.h"
 #include "editor/widgets/busy_scope.h"
@@ -48,7 +49,11 @@ std::string CaptionFileName(const std::string& path) {
 
 bool MainWindow::Start(const std::string& documentPath) {
   Document& document = deps_.document;
+  // The pause after a file shows the wait pointer of a command the user chose; at start-up
+  // nobody waits for one, and the window should be there at once.
+  const int pauseMs = std::exchange(deps_.host.pauseMs, 0);
   const StartUpResult started = StartUp(document, deps_.host);
+  deps_.host.pauseMs = pauseMs;
   if (started.offeredModels.empty()) return false;  // "Unknown model!!" has been shown
   BuildModelMenu(started.offeredModels);
   port_ = ReadPortChoice(deps_.host.store);
