@@ -94,6 +94,26 @@ class ScriptedWindowPrompts : public editor::WindowPrompts {
   }
 };
 
+// A page of a test's own: counts its fills and checks, refuses to be left while told so,
+// and marks the document changed as it fills, as the real pages' handlers do.
+class ProbePage final : public editor::Page {
+ public:
+  ProbePage(editor::EditorServices& services, QWidget* parent) : Page(services, parent) {}
+  void ShowFor(const editor::NodeTarget& target) override {
+    ++fills;
+    shown = target;
+    services_.MarkChanged();
+  }
+  bool Validate() override {
+    ++checks;
+    return !refuse;
+  }
+  int fills = 0;
+  int checks = 0;
+  bool refuse = false;
+  editor::NodeTarget shown;
+};
+
 // A page table of the start pages and one page of a test's own.
 template <typename P>
 std::vector<editor::PageRow> StartPagesAnd(const char* panel, std::vector<editor::PageKind> kinds) {

@@ -26,38 +26,12 @@
 namespace kol::test {
 namespace {
 
-using editor::NodeTarget;
-using editor::Page;
 using editor::PageKind;
 using editor::PageRow;
 
-// A page that counts its fills and refuses to be left while told so.
-class ProbePage final : public Page {
- public:
-  ProbePage(editor::EditorServices& services, QWidget* parent) : Page(services, parent) {}
-  void ShowFor(const NodeTarget& target) override {
-    ++fills;
-    shown = target;
-    services_.MarkChanged();  // filling fires the controls' handlers, as on the real pages
-  }
-  bool Validate() override {
-    ++checks;
-    return !refuse;
-  }
-  int fills = 0;
-  int checks = 0;
-  bool refuse = false;
-  NodeTarget shown;
-};
-
 const std::vector<PageRow>& ProbeTable() {
-  static const std::vector<PageRow> kRows = {
-      {"pictGeneral", {PageKind::kGeneral}, [](auto& s, QWidget* p) { return new editor::GeneralPage(s, p); }},
-      {"pictGrey", {PageKind::kGrey}, [](auto& s, QWidget* p) { return new editor::GreyPage(s, p); }},
-      {"pictProbe",
-       {PageKind::kUsable, PageKind::kCommon, PageKind::kPlanList, PageKind::kPlanChannel},
-       [](auto& s, QWidget* p) { return new ProbePage(s, p); }},
-  };
+  static const std::vector<PageRow> kRows = StartPagesAnd<ProbePage>(
+      "pictProbe", {PageKind::kUsable, PageKind::kCommon, PageKind::kPlanList, PageKind::kPlanChannel});
   return kRows;
 }
 

@@ -19,27 +19,12 @@
 namespace kol::test {
 namespace {
 
-using editor::NodeTarget;
-using editor::Page;
 using editor::PageKind;
 using editor::PageRow;
 using editor::ReportWindow;
 
-// A page that may refuse to be left, and counts how often it was asked.
-class CheckedPage final : public Page {
- public:
-  CheckedPage(editor::EditorServices& services, QWidget* parent) : Page(services, parent) {}
-  void ShowFor(const NodeTarget&) override {}
-  bool Validate() override {
-    ++checks;
-    return !refuse;
-  }
-  int checks = 0;
-  bool refuse = false;
-};
-
 const std::vector<PageRow>& CheckedTable() {
-  static const std::vector<PageRow> kRows = StartPagesAnd<CheckedPage>("pictCommon", {PageKind::kCommon});
+  static const std::vector<PageRow> kRows = StartPagesAnd<ProbePage>("pictCommon", {PageKind::kCommon});
   return kRows;
 }
 
@@ -50,7 +35,7 @@ class WindowDialogsTest : public EditorRig {
     document.flags.debugMode = debug;
     return StartWindow({}, CheckedTable());
   }
-  CheckedPage* Common() { return window->findChild<CheckedPage*>("pictCommon"); }
+  ProbePage* Common() { return window->findChild<ProbePage*>("pictCommon"); }
 
   // Opens the report window, waits for its text and runs `script` on it; the window is
   // closed with OK afterwards when the script left it open.
