@@ -5,88 +5,27 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 
 #include <cstdlib>
-#include <fstream>
 #include <memory>
 #include <string>
 
-#include "editor/dialogs/window_prompts.h"
 #include "editor/main_window.h"
-#include "files/error_log_file.h"
-#include "files/qt_settings_store.h"
-#include "model/destination_image.h"
-#include "model/qt_event_loop_clock.h"
+#include "window_rig.h"
 
 namespace {
 
-using kol::editor::MainWindow;
-
-// No question comes up while pages are shown; one that does spoils the measurement.
-class SilentPrompts final : public kol::editor::WindowPrompts {
- public:
-  kol::MessageButton Show(const kol::Message&) override {
-    ++shown;
-    return kol::MessageButton::kCancel;
-  }
-  std::string AskOpenPath(const kol::editor::FileRequest&, bool) override { return {}; }
-  std::string AskSavePath(const kol::editor::FileRequest&) override { return {}; }
-  bool AskPrinter(QPrinter&) override { return false; }
-  std::optional<std::string> AskText(const std::string&, const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  void PreviewPrint(const std::function<void(QPrinter&)>&) override {}
-  int shown = 0;
-};
-
-void WriteBytes(const std::string& path, const char* bytes, std::size_t size) {
-  std::ofstream(path, std::ios::binary).write(bytes, static_cast<std::streamsize>(size));
-}
-
-// The window on a program folder of its own, with every channel group and the EXP channels
-// in use, so that the tree holds every kind of channel node.
-class Rig {
- public:
+// The window with every channel group and the EXP channels in use, so that the tree holds
+// every kind of channel node.
+struct Rig : kol::bench::WindowRig {
   Rig() {
-    const std::string folder = dir_.path().toStdString();
-    const std::string models = "[model1]\r\nuse=1\r\natis=1\r\nwx=1\r\nwa=1\r\n";
-    WriteBytes(folder + "/global.ini", models.data(), models.size());
-    const char* destinations[] = {"USA_0CE4.ini", "INTL_0CE4.ini", "CAN_0CE4.ini"};
-    for (int group = kol::kGroup1; group <= kol::kGroup3; ++group) {
-      const kol::RadioImage image = kol::MakeDestinationImage(group);
-      WriteBytes(folder + "/" + destinations[group], reinterpret_cast<const char*>(image.Bytes().data()),
-                 image.Size());
-    }
-    document_.profile.programFolder = folder;
-    window_ = std::make_unique<MainWindow>(
-        kol::editor::WindowDeps{document_, host_, prompts_, [] { return std::vector<kol::PortInfo>{}; }});
-    window_->resize(1024, 700);
-    window_->show();
-    if (!window_->Start()) std::abort();
-    for (kol::UsableGroup& group : document_.model.usable.group) group.usable = true;
-    window_->RebuildTree();
+    for (kol::UsableGroup& group : document.model.usable.group) group.usable = true;
+    window->RebuildTree();
     QApplication::processEvents();
   }
-
-  MainWindow& Window() { return *window_; }
-  int Messages() const { return prompts_.shown; }
-  // Selects a node as a click does and lets the window lay out and paint it.
-  void Show(const std::string& key) {
-    window_->SelectNode(key);
-    QApplication::processEvents();
-  }
-
- private:
-  QTemporaryDir dir_;
-  kol::QtSettingsStore store_{(dir_.path() + "/settings.ini").toStdString()};
-  kol::ErrorLogFile log_{false, dir_.path().toStdString(), dir_.path().toStdString()};
-  kol::QtEventLoopClock clock_;
-  SilentPrompts prompts_;
-  kol::FileHost host_{prompts_, store_, log_, clock_};
-  kol::Document document_;
-  std::unique_ptr<MainWindow> window_;
+  kol::editor::MainWindow& Window() { return *window; }
+  int Messages() const { return prompts.shown; }
 };
 
 // Made in main, where the application object lives longer than the window.
@@ -146,11 +85,11 @@ BENCHMARK(BM_WalkTreeWithDown)->Unit(benchmark::kMillisecond)->UseRealTime()->It
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
+  kol::bench::Application();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   auto rig = std::make_unique<Rig>();
+  if (!rig->started) return 1;
   theRig = rig.get();
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
