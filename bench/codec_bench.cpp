@@ -22,7 +22,7 @@ struct Fixture {
     for (int n = 0; n < 20; ++n) {
       model.individualDirectory[n].enable = true;
       model.individualDirectory[n].tagName = "STATION";
-      model.individualDirectory[n].mmsid = "211000001";
+      model.individualDirectory[n].mmsi = "211000001";
     }
     for (int k = 0; k < 10; ++k) {
       kol::ExpChannelRecord& exp = model.exp[k];

@@ -74,7 +74,7 @@ struct Fixture {
 void BM_SaveFileAs(benchmark::State& state) {
   Fixture f;
   for (auto _ : state) {
-    if (!kol::SaveFileAs(f.path, f.document, f.host)) state.SkipWithError("save failed");
+    if (!kol::WriteSettingsFile(f.path, f.document, f.host)) state.SkipWithError("save failed");
   }
   state.SetBytesProcessed(state.iterations() *
                           static_cast<std::int64_t>(std::filesystem::file_size(f.path)));
@@ -83,9 +83,9 @@ BENCHMARK(BM_SaveFileAs)->Unit(benchmark::kMillisecond);
 
 void BM_FileRead2(benchmark::State& state) {
   Fixture f;
-  kol::SaveFileAs(f.path, f.document, f.host);
+  kol::WriteSettingsFile(f.path, f.document, f.host);
   for (auto _ : state) {
-    if (!kol::FileRead2(f.path, f.document, f.host)) state.SkipWithError("open failed");
+    if (!kol::ReadSettingsFile(f.path, f.document, f.host)) state.SkipWithError("open failed");
   }
   state.SetBytesProcessed(state.iterations() *
                           static_cast<std::int64_t>(std::filesystem::file_size(f.path)));

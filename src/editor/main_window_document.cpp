@@ -130,7 +130,7 @@ bool MainWindow::OpenPath(const std::string& path) {
     document.flags.cancelFlag = true;
     // The file is read into a new document, so a refused file leaves this one as it was.
     Document read = document;
-    opened = FileRead2(path, read, deps_.host);
+    opened = ReadSettingsFile(path, read, deps_.host);
     document.flags.errorFlag = read.flags.errorFlag;
     if (opened) {
       document.model = std::move(read.model);
@@ -168,7 +168,7 @@ bool MainWindow::SaveDocument(bool keepPath) {
   document.flags.cancelFlag = true;
   if (path.empty()) return false;
   BusyScope busy(this);
-  if (SaveFileAs(path, document, deps_.host) && !document.flags.errorFlag) {
+  if (WriteSettingsFile(path, document, deps_.host) && !document.flags.errorFlag) {
     document.path = path;
     UpdateCaption();
     document.flags.cancelFlag = false;

@@ -24,7 +24,7 @@ bool ApplySettingsText(std::string_view text, Document& document) {
   return true;
 }
 
-bool SaveFileAs(const std::string& path, Document& document, FileHost& host) {
+bool WriteSettingsFile(const std::string& path, Document& document, FileHost& host) {
   document.flags.errorFlag = false;
   UpdateLockScope lock(document.flags);
   int errorNumber = 0;
@@ -39,7 +39,7 @@ bool SaveFileAs(const std::string& path, Document& document, FileHost& host) {
   return true;
 }
 
-bool FileRead2(const std::string& path, Document& document, FileHost& host) {
+bool ReadSettingsFile(const std::string& path, Document& document, FileHost& host) {
   document.flags.errorFlag = false;
   UpdateLockScope lock(document.flags);
   const std::string keptPath = document.path;

@@ -12,7 +12,7 @@ namespace kol {
 
 // Writes the whole document; the previous file stays intact when that fails ("FileSave
 // Error!!", error and cancel flags set).
-bool SaveFileAs(const std::string& path, Document& document, FileHost& host);
+bool WriteSettingsFile(const std::string& path, Document& document, FileHost& host);
 
 // The text of a settings file applied onto the document, key by key, when its model type
 // is the document's model; false, with the document untouched, otherwise.
@@ -22,6 +22,6 @@ bool ApplySettingsText(std::string_view text, Document& document);
 // file's model type, then applies every value the file holds. Failures show "FileRead
 // Error!!" (unreadable) or "ModelType Error !!" and set the error flag. The document path
 // is left to the caller.
-bool FileRead2(const std::string& path, Document& document, FileHost& host);
+bool ReadSettingsFile(const std::string& path, Document& document, FileHost& host);
 
 }  // namespace kol

@@ -55,7 +55,7 @@ DatSection CommonSection(CommonSetup& c) {
            {"PTT SCAN Clear", V::kFlag, &c.pttScanClear},
            {"Offset Time", V::kInteger, &c.offsetTime},
            {"Time Display", V::kFlag, &c.timeDisplay},
-           {"Weater", V::kAbsInteger, &c.weater}}};
+           {"Weater", V::kAbsInteger, &c.weatherAlertMode}}};
 }
 
 DatSection DscBasicSection(DscBasicSetup& basic) {
@@ -118,7 +118,7 @@ DatSection DirectorySection(std::string name, DirectoryEntry& entry) {
   return {std::move(name),
           {{"Enable", V::kFlag, &entry.enable},
            {"TagName", V::kHashText, &entry.tagName},
-           {"Mmsid", V::kText, &entry.mmsid}}};
+           {"Mmsid", V::kText, &entry.mmsi}}};
 }
 
 DatSection ExpSection(std::string name, ExpChannelRecord& exp) {
@@ -129,7 +129,7 @@ DatSection ExpSection(std::string name, ExpChannelRecord& exp) {
            {"Rxfreq", V::kFrequency, &exp.rxFreq},
            {"Txfreq", V::kFrequency, &exp.txFreq},
            {"LowPower", V::kFlag, &exp.lowPower},
-           {"PowUp", V::kFlag, &exp.powUp},
+           {"PowUp", V::kFlag, &exp.powerUp},
            {"ScanMemory", V::kFlag, &exp.scanMemory}}};
 }
 
@@ -150,8 +150,8 @@ std::string PlanSectionName(const DatPlan& plan, std::size_t index) {
 
 std::vector<DatField> ChannelFields(ChannelRecord& r) {
   return {{"Enable", V::kFlag, &r.enable},        {"LowPower", V::kFlag, &r.lowPower},
-          {"PowUp", V::kFlag, &r.powUp},          {"Duplex", V::kFlag, &r.duplex},
-          {"TxEnable", V::kFlag, &r.txEnable},    {"DispayA", V::kFlag, &r.dispayA},
+          {"PowUp", V::kFlag, &r.powerUp},          {"Duplex", V::kFlag, &r.duplex},
+          {"TxEnable", V::kFlag, &r.txEnable},    {"DispayA", V::kFlag, &r.displayA},
           {"ScanMemory", V::kFlag, &r.scanMemory}};
 }
 

@@ -184,7 +184,7 @@ class Checker {
     Name(&common.txPoDisplay, std::nullopt, "cmbCommonTXPo");
     Name(&common.resumeTime, std::nullopt, "cmbCommonResume");
     Name(&common.offsetTime, std::nullopt, "cmbCommonOffset");
-    Name(&common.weater, std::nullopt, "cmbCommonWeater");
+    Name(&common.weatherAlertMode, std::nullopt, "cmbCommonWeater");
     Name(&doc_.dscBasic.userMmsi, FieldKind::kMmsi, "txtUserMMSI");
     Name(&doc_.atis.atisCode, FieldKind::kDigits, "txtATIScode");
     // The window offers no control for the auto-position settings.
@@ -215,7 +215,7 @@ class Checker {
   }
 
   void NameEntry(DirectoryEntry& entry) {
-    kinds_[&entry.mmsid] = FieldKind::kMmsi;
+    kinds_[&entry.mmsi] = FieldKind::kMmsi;
     kinds_[&entry.tagName] = FieldKind::kName;
     kinds_[&entry.enable] = FieldKind::kDirectoryEnable;
   }
@@ -421,7 +421,7 @@ class Checker {
   template <std::size_t N>
   static int ListEndOf(const std::array<DirectoryEntry, N>& entries) {
     const auto end = std::find_if(entries.begin(), entries.end(),
-                                  [](const DirectoryEntry& e) { return e.mmsid.empty(); });
+                                  [](const DirectoryEntry& e) { return e.mmsi.empty(); });
     return static_cast<int>(end - entries.begin());
   }
   int ListEnd(Area area) const {
@@ -436,15 +436,15 @@ class Checker {
     const int end = ListEnd(area);
     if (end == static_cast<int>(N)) return;
     const DirectoryEntry& last = doc[end];
-    if (!TrimBlanks(last.mmsid).empty()) {
-      Digits(SlotOf(&last.mmsid), true);
+    if (!TrimBlanks(last.mmsi).empty()) {
+      Digits(SlotOf(&last.mmsi), true);
     } else if (last.enable) {
       Warning(SlotOf(&last.enable), "is set, but the entry has no MMSI: the radio does not keep it");
     }
     int lost = 0;
     const DirectoryEntry* first = nullptr;
     for (std::size_t n = end + 1; n < N; ++n) {
-      if (TrimBlanks(doc[n].mmsid).empty()) continue;
+      if (TrimBlanks(doc[n].mmsi).empty()) continue;
       if (first == nullptr) first = &doc[n];
       ++lost;
     }
@@ -453,7 +453,7 @@ class Checker {
                           ", which has no MMSI the radio can read: the radio's list ends "
                           "there and drops this entry";
     if (lost > 1) message += " and " + std::to_string(lost - 1) + " more";
-    Warning(SlotOf(&first->mmsid), message);
+    Warning(SlotOf(&first->mmsi), message);
   }
 
   // A channel code names a channel the radio offers in channel group `group`.
@@ -535,7 +535,9 @@ class Checker {
         {&doc_.autoPos.slot[1].interval,
          IntervalText(static_cast<int>(TextFieldNumber(autoPos.interval)))},
     };
-    if (profile_.weatherAlert) options.push_back({&doc_.common.weater, WeatherAlertText(common.weater)});
+    if (profile_.weatherAlert) {
+      options.push_back({&doc_.common.weatherAlertMode, WeatherAlertText(common.weatherAlertMode)});
+    }
     for (const Option& option : options) {
       const std::size_t slot = SlotOf(option.field);
       if (option.text.empty() && !flagged_.count(slot)) {

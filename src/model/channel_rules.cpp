@@ -21,7 +21,7 @@ std::vector<std::string> ExpListRow(int number, const ExpChannelRecord& channel)
           Frequency4Text(channel.rxFreq),
           Frequency4Text(channel.txFreq),
           ListMarkText(ListMark::kLow, channel.lowPower),
-          ListMarkText(ListMark::kUp, channel.powUp),
+          ListMarkText(ListMark::kUp, channel.powerUp),
           ListMarkText(ListMark::kMem, channel.scanMemory)};
 }
 
@@ -80,7 +80,7 @@ std::vector<std::string> PlanListRow(const ChannelRecord& record) {
           Frequency3GatedText(entry.frequency, record.receiveOnly),
           ListMarkText(ListMark::kTx, record.txEnable),
           ListMarkText(ListMark::kLow, record.lowPower),
-          ListMarkText(ListMark::kUp, record.powUp),
+          ListMarkText(ListMark::kUp, record.powerUp),
           ListMarkText(ListMark::kDup, record.duplex),
           ListMarkText(ListMark::kMem, record.scanMemory)};
 }

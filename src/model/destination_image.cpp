@@ -31,7 +31,7 @@ void ChooseSaneSettings(int group, SettingsModel& model) {
   common.resumeTime = kResumeSeconds;
   common.offsetTime = 0;
   common.timeDisplay = false;  // UTC
-  common.weater = 0;           // weather alert off
+  common.weatherAlertMode = 0;           // weather alert off
   AutoPosSlot& slot = model.autoPos.slot[1];
   slot.enable = false;
   slot.channel = std::to_string(channel16);

@@ -11,7 +11,7 @@ constexpr char kGroupMark = '0';  // every group MMSI begins with it
 constexpr std::size_t kListedWidth = field_limits::kIndividualMmsiTyped;
 
 bool Complete(const DirectoryEntry& entry) {
-  return !TrimBlanks(entry.tagName).empty() && !TrimBlanks(entry.mmsid).empty();
+  return !TrimBlanks(entry.tagName).empty() && !TrimBlanks(entry.mmsi).empty();
 }
 
 }  // namespace
@@ -56,12 +56,12 @@ void DeleteDirectoryEntry(std::span<DirectoryEntry> entries, int number) {
   // Member flags belong to the slot, not to the station: only what the radio keeps moves.
   for (std::size_t j = static_cast<std::size_t>(number - 1); j + 1 < entries.size(); ++j) {
     entries[j].enable = entries[j + 1].enable;
-    entries[j].mmsid = entries[j + 1].mmsid;
+    entries[j].mmsi = entries[j + 1].mmsi;
     entries[j].tagName = entries[j + 1].tagName;
   }
   DirectoryEntry& last = entries.back();
   last.enable = false;
-  last.mmsid.clear();
+  last.mmsi.clear();
   last.tagName.clear();
 }
 

@@ -19,7 +19,7 @@ void EncodeSlot(ExpChannelRecord& channel, int base, RadioImage& image) {
   const int flags = base + im::kExpChannelFlagsByte;
   image.WriteBits(flags, im::kTransmitModeTopBit, im::kTransmitModeBits,
                   codec::EncodeTransmitMode(channel.txEnable, channel.lowPower));
-  image.WriteBit(flags, im::kPowUpBit, channel.powUp);
+  image.WriteBit(flags, im::kPowUpBit, channel.powerUp);
   image.WriteChars(base + im::kExpDisplayL, im::kExpDisplayLLength + im::kExpDisplayRLength,
                    ExpDisplayName(channel));
   image.WriteFreq3(base + im::kExpRxFreq, channel.rxFreq);
@@ -32,7 +32,7 @@ void DecodeSlot(const RadioImage& image, int base, ExpChannelRecord& channel) {
       image.ReadBits(flags, im::kTransmitModeTopBit, im::kTransmitModeBits));
   channel.txEnable = transmit.txEnable;
   channel.lowPower = transmit.lowPower;
-  channel.powUp = image.ReadBit(flags, im::kPowUpBit);
+  channel.powerUp = image.ReadBit(flags, im::kPowUpBit);
   channel.chDisplayL = image.ReadChars(base + im::kExpDisplayL, im::kExpDisplayLLength);
   channel.chDisplayR = image.ReadChars(base + im::kExpDisplayR, im::kExpDisplayRLength);
   channel.rxFreq = image.ReadFreq3(base + im::kExpRxFreq);

@@ -77,7 +77,7 @@ void GeneralFields(Fields& f, SettingsModel& m) {
   f.Bool8(im::kPttScanClear, common.pttScanClear);
   f.U8(im::kResumeTime, common.resumeTime);
   f.Bit(im::kTimeByte, im::kTimeDisplayBit, common.timeDisplay);
-  f.U8(im::kWeater, common.weater);
+  f.U8(im::kWeater, common.weatherAlertMode);
 
   DscBasicSetup& basic = m.dscBasic;
   for (int i = 0; i < 4; ++i) f.Bool8(im::kDscUsableFlags + i, basic.usableGroup[i]);

@@ -22,13 +22,13 @@ void DecodeAttribute(std::uint8_t byte, ChannelRecord& record) {
   record.txEnable = flags.txEnable;
   record.lowPower = flags.lowPower;
   record.duplex = (byte >> im::kDuplexBit) & 1;
-  record.powUp = (byte >> im::kPowUpBit) & 1;
+  record.powerUp = (byte >> im::kPowUpBit) & 1;
 }
 
 std::uint8_t EncodeAttribute(const ChannelRecord& record, std::uint8_t old) {
   const int flags = EncodeTransmitMode(record.txEnable, record.lowPower) << 6 |
                     (record.duplex && record.duplexAllowed) << im::kDuplexBit |
-                    record.powUp << im::kPowUpBit;
+                    record.powerUp << im::kPowUpBit;
   return static_cast<std::uint8_t>((old & ~kAttributeFlagBits) | flags);
 }
 
@@ -67,7 +67,7 @@ void EncodePlan(const ChannelPlan& plan, const im::PlanBlocks& blocks, RadioImag
 void DecodeDirectory(const RadioImage& image, int base, std::span<DirectoryEntry> entries) {
   for (std::size_t n = 0; n < entries.size(); ++n) {
     const int entry = base + im::kDirectoryEntrySize * static_cast<int>(n);
-    entries[n].mmsid = image.ReadBcd10(entry + im::kDirectoryMmsi);
+    entries[n].mmsi = image.ReadBcd10(entry + im::kDirectoryMmsi);
     entries[n].tagName = image.ReadChars(entry + im::kDirectoryTagName, im::kTagNameLength);
   }
   // The radio keeps the directory as a list ending at the first empty MMSI: anything after
@@ -75,10 +75,10 @@ void DecodeDirectory(const RadioImage& image, int base, std::span<DirectoryEntry
   // the settings file gave them.
   bool ended = false;
   for (DirectoryEntry& entry : entries) {
-    ended = ended || entry.mmsid.empty();
+    ended = ended || entry.mmsi.empty();
     entry.enable = !ended;
     if (ended) {
-      entry.mmsid.clear();
+      entry.mmsi.clear();
       entry.tagName.clear();
     }
   }
@@ -87,7 +87,7 @@ void DecodeDirectory(const RadioImage& image, int base, std::span<DirectoryEntry
 void EncodeDirectory(std::span<const DirectoryEntry> entries, int base, RadioImage& image) {
   for (std::size_t n = 0; n < entries.size(); ++n) {
     const int entry = base + im::kDirectoryEntrySize * static_cast<int>(n);
-    image.WriteBcd10(entry + im::kDirectoryMmsi, entries[n].mmsid, true);
+    image.WriteBcd10(entry + im::kDirectoryMmsi, entries[n].mmsi, true);
     image.WriteChars(entry + im::kDirectoryTagName, im::kTagNameLength, entries[n].tagName);
   }
 }

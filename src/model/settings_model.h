@@ -28,11 +28,11 @@ struct ChannelRecord {
   std::int16_t position = 0;
   bool enable = false;
   bool lowPower = false;
-  bool powUp = false;
+  bool powerUp = false;
   bool duplex = false;
   bool duplexAllowed = false;  // fixed by the channel table and the plan
   bool txEnable = false;
-  bool dispayA = false;        // number text ends in "A"; set by the table-driven builder
+  bool displayA = false;        // number text ends in "A"; set by the table-driven builder
   bool scanMemory = false;
   std::string usageName;       // fixed by the plan, e.g. "CALLING"
   bool receiveOnly = false;    // fixed by the plan
@@ -46,7 +46,7 @@ struct ExpChannelRecord {
   bool enable = false;
   bool scanMemory = false;
   bool lowPower = false;
-  bool powUp = false;
+  bool powerUp = false;
   bool txEnable = false;       // the encoder sets it to (txFreq > 100)
   std::string chDisplayL;      // up to 2 characters
   std::string chDisplayR;      // 1 character
@@ -82,7 +82,7 @@ struct CommonSetup {
   bool pttScanClear = false;
   std::int16_t offsetTime = 0;           // half hours, -24..+24
   bool timeDisplay = false;              // true = "Local"
-  std::int16_t weater = 0;               // weather alert mode 0-3
+  std::int16_t weatherAlertMode = 0;     // 0-3
 
   bool operator==(const CommonSetup&) const = default;
 };
@@ -160,9 +160,9 @@ struct AtisSetup {
 };
 
 struct DirectoryEntry {
-  bool enable = false;     // in use; true exactly when mmsid is non-empty after decoding
+  bool enable = false;     // in use; true exactly when mmsi is non-empty after decoding
   std::string tagName;     // up to 11 characters
-  std::string mmsid;       // up to 10 digits
+  std::string mmsi;        // up to 10 digits
   std::array<bool, kDirectoryMemberFlags> member{};  // not in the image
 
   bool operator==(const DirectoryEntry&) const = default;

@@ -223,8 +223,8 @@ void BuildWeatherPlan(ChannelPlan& plan) {
     ChannelRecord record;
     record.position = static_cast<std::int16_t>(entry.number);
     record.enable = true;
-    record.powUp = false;
-    record.dispayA = entry.displayText.ends_with('A');
+    record.powerUp = false;
+    record.displayA = entry.displayText.ends_with('A');
     plan.push_back(record);
   }
 }

@@ -267,7 +267,7 @@ class ReportWriter {
     Row("Offset Time:", {OffsetTimeText(common.offsetTime)});
     if (profile_.weatherAlert) {
       Line("[Weather CH Function]");
-      Row("Weather Alert:", {WeatherAlertText(common.weater)}, kLabelWidth);
+      Row("Weather Alert:", {WeatherAlertText(common.weatherAlertMode)}, kLabelWidth);
     }
   }
 
@@ -393,7 +393,7 @@ class ReportWriter {
     TableHeading(table);
     for (std::size_t i = 0; i < entries.size(); ++i) {
       TableRow(table, {std::to_string(i + 1), FixedWidthColumn(entries[i].tagName, kNameWidth),
-                       FixedWidthColumn(entries[i].mmsid, kMmsiWidth)});
+                       FixedWidthColumn(entries[i].mmsi, kMmsiWidth)});
     }
   }
 
@@ -406,7 +406,7 @@ class ReportWriter {
                            ListMarkText(ListMark::kEnable, exp.enable),
                            Frequency4Text(exp.rxFreq), Frequency4Text(exp.txFreq),
                            ListMarkText(ListMark::kLow, exp.lowPower),
-                           ListMarkText(ListMark::kUp, exp.powUp),
+                           ListMarkText(ListMark::kUp, exp.powerUp),
                            ListMarkText(ListMark::kMem, exp.scanMemory)});
     }
   }

@@ -215,7 +215,7 @@ TEST_F(ChannelPagesTest, UntickingChEnableGreysEverythingAndDuplexComesBackOnlyW
 }
 
 TEST_F(ChannelPagesTest, TxEnableCascadeLeavesPowerUpItsValue) {
-  Usa(26).powUp = true;  // channel 13 starts at low power
+  Usa(26).powerUp = true;  // channel 13 starts at low power
   ClickNode("PU 26");
   auto* lowPowerLine = Find<editor::RuleLine>("linCTXOnly");
   auto* powerUpLine = Find<editor::RuleLine>("linCTXPower");
@@ -229,7 +229,7 @@ TEST_F(ChannelPagesTest, TxEnableCascadeLeavesPowerUpItsValue) {
   EXPECT_FALSE(lowPowerLine->Active());
   EXPECT_FALSE(powerUpLine->Active());
   EXPECT_TRUE(Box("chkCTXPower")->isChecked());
-  EXPECT_TRUE(Usa(26).powUp);
+  EXPECT_TRUE(Usa(26).powerUp);
   EXPECT_TRUE(Usa(26).lowPower);
 
   Click(Box("chkCTXEnable"));
@@ -238,11 +238,11 @@ TEST_F(ChannelPagesTest, TxEnableCascadeLeavesPowerUpItsValue) {
   EXPECT_FALSE(Usa(26).lowPower);
   EXPECT_TRUE(lowPowerLine->Active());
   EXPECT_FALSE(Box("chkCTXPower")->isEnabled());
-  EXPECT_TRUE(Usa(26).powUp);
+  EXPECT_TRUE(Usa(26).powerUp);
 
   Click(Box("chkCTXOnly"));
   Click(Box("chkCTXPower"));
-  EXPECT_FALSE(Usa(26).powUp);
+  EXPECT_FALSE(Usa(26).powerUp);
   Click(Box("chkCScan"));
   EXPECT_TRUE(Usa(26).scanMemory);
 }
@@ -388,7 +388,7 @@ TEST_F(ChannelPagesTest, TabVisitsTheEditorsControlsInReadingOrder) {
   };
   for (const auto& [key, order] : cases) {
     SCOPED_TRACE(key);
-    Usa(40).powUp = Usa(40).lowPower = true;  // every box of the channel takes the focus
+    Usa(40).powerUp = Usa(40).lowPower = true;  // every box of the channel takes the focus
     ClickNode(key);
     Field("txtCN_0")->setFocus();
     std::vector<std::string> visited;
@@ -467,7 +467,7 @@ TEST_F(ChannelPagesTest, EditsThroughThePagesSaveAsTheSameEditsOnTheModel) {
     exp.rxFreq = 156.025;
     exp.txFreq = 157.1;
     exp.lowPower = true;
-    ASSERT_TRUE(SaveFileAs(dir.File("model.dat"), reference, otherHost));
+    ASSERT_TRUE(WriteSettingsFile(dir.File("model.dat"), reference, otherHost));
   }
 
   UseExpChannels();
@@ -492,7 +492,7 @@ TEST_F(ChannelPagesTest, EditsThroughThePagesSaveAsTheSameEditsOnTheModel) {
   TypeOver(Field("txtCTF"), "157.1");
   ClickNode("ExpChannel");
   EXPECT_EQ(GridRow(2), (std::vector<std::string>{"3", "[Enable]", " 7P", "156.0250", "157.1000", "LOW",
-                                                  Exp(3).powUp ? "UP" : "--", Exp(3).scanMemory ? "MEM" : "---"}));
+                                                  Exp(3).powerUp ? "UP" : "--", Exp(3).scanMemory ? "MEM" : "---"}));
 
   prompts.savePaths.push_back(dir.File("window.dat"));
   Command("mnuFileSave");

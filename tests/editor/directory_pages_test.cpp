@@ -55,7 +55,7 @@ TEST_F(DirectoryPagesTest, StationIsAddedNamedAndGivenItsNineDigits) {
   TypeInto("txtGMMSI", "2112345678");  // the box takes nine digits
   EXPECT_EQ(Text("txtGMMSI"), "211234567");
   TabOut("txtGMMSI");
-  EXPECT_EQ(Station(1).mmsid, "2112345670");
+  EXPECT_EQ(Station(1).mmsi, "2112345670");
   EXPECT_EQ(Text("txtGMMSI"), "211234567");
   EXPECT_TRUE(prompts.Texts().empty());
 
@@ -76,7 +76,7 @@ TEST_F(DirectoryPagesTest, GroupMmsiIsStoredBetweenItsFixedZeroAndThePad) {
   TypeInto("txtGMMSI", "112233445");
   EXPECT_EQ(Text("txtGMMSI"), "11223344");
   TabOut("txtGMMSI");
-  EXPECT_EQ(Group(1).mmsid, "0112233440");
+  EXPECT_EQ(Group(1).mmsi, "0112233440");
   ClickNode("SG");
   const auto* grid = Control<editor::ListGrid>("MSFlexGrid2");
   ASSERT_EQ(grid->rowCount(), 20);
@@ -89,11 +89,11 @@ TEST_F(DirectoryPagesTest, ShortMmsiIsKeptBackSilentlyAndDoesNotHoldThePage) {
   ClickNode("SM 2");
   TypeInto("txtGMMSI", "21123");
   TabOut("txtGMMSI");
-  EXPECT_EQ(Station(2).mmsid, "2110000020");
+  EXPECT_EQ(Station(2).mmsi, "2110000020");
   EXPECT_EQ(Text("txtGMMSI"), "21123");
   ClickNode("SM 1");
   EXPECT_EQ(SelectedKey(), "SM 1");
-  EXPECT_EQ(Station(2).mmsid, "2110000020");
+  EXPECT_EQ(Station(2).mmsi, "2110000020");
   EXPECT_TRUE(prompts.Texts().empty());
 }
 

@@ -78,7 +78,7 @@ TEST_F(EditAndSaveTest, EverySettingSetOnThePagesSavesAsTheSameSettingsSetOnTheM
   Choose("cmbCommonOffset", 13);
   m.common.offsetTime = -11;
   Choose("cmbCommonWeater", 3);
-  m.common.weater = 3;
+  m.common.weatherAlertMode = 3;
 
   ClickNode("DSC");
   for (int g = 0; g < 4; ++g) Flip(Indexed("cmbUsableDsc", g), m.dscBasic.usableGroup[g]);
@@ -128,7 +128,7 @@ TEST_F(EditAndSaveTest, EverySettingSetOnThePagesSavesAsTheSameSettingsSetOnTheM
     Commit("txtGMMSI");
     a.entry->enable = true;
     a.entry->tagName = a.storedName;
-    a.entry->mmsid = a.storedMmsi;
+    a.entry->mmsi = a.storedMmsi;
   }
   ClickNode("General");
   EXPECT_TRUE(prompts.Texts().empty());
@@ -140,7 +140,7 @@ TEST_F(EditAndSaveTest, EverySettingSetOnThePagesSavesAsTheSameSettingsSetOnTheM
   Command("mnuFileSaveAs");
   EXPECT_FALSE(window->Flags().dataChanged);
   const std::string byModel = dir.File("model.dat");
-  ASSERT_TRUE(SaveFileAs(byModel, expected, host));
+  ASSERT_TRUE(WriteSettingsFile(byModel, expected, host));
   const std::string saved = Contents(byWindow);
   EXPECT_NE(saved.find("Mmsid=2115550010"), std::string::npos);
   EXPECT_EQ(saved, Contents(byModel));

@@ -51,7 +51,7 @@ class MainWindowTest : public EditorRig {
   }
   std::string SavedDat(const std::string& name) {
     const std::string path = dir.File(name);
-    EXPECT_TRUE(SaveFileAs(path, document, host));
+    EXPECT_TRUE(WriteSettingsFile(path, document, host));
     return path;
   }
 };
@@ -351,7 +351,7 @@ TEST_F(MainWindowTest, DocumentNamedOnTheCommandLineOpensAfterStartUp) {
     FileHost otherHost{prompts, otherStore, log, clock};
     ASSERT_TRUE(ResetDocument(other, otherHost, true));
     other.model.common.resumeTime = 5;
-    ASSERT_TRUE(SaveFileAs(dir.File("start.dat"), other, otherHost));
+    ASSERT_TRUE(WriteSettingsFile(dir.File("start.dat"), other, otherHost));
   }
   ASSERT_TRUE(StartProbeWindow(dir.File("start.dat")));
   EXPECT_EQ(document.model.common.resumeTime, 5);

@@ -34,7 +34,7 @@ void ChangeEveryField(SettingsModel& m) {
   Flip(c.pttScanClear);
   c.offsetTime = -7;
   Flip(c.timeDisplay);
-  c.weater = 3;
+  c.weatherAlertMode = 3;
   for (int i = 0; i < 3; ++i) Flip(m.dscBasic.usableGroup[i]);
   m.dscBasic.userMmsi = "#  123";
   for (bool& flag : m.dscBasic.beepOut) Flip(flag);
@@ -60,7 +60,7 @@ void ChangeEveryField(SettingsModel& m) {
   m.atis.atisCode = " 0211234567";
   for (ChannelPlan& plan : m.group) {
     for (ChannelRecord& r : plan) {
-      for (bool* flag : {&r.enable, &r.lowPower, &r.powUp, &r.txEnable, &r.dispayA, &r.scanMemory}) {
+      for (bool* flag : {&r.enable, &r.lowPower, &r.powerUp, &r.txEnable, &r.displayA, &r.scanMemory}) {
         Flip(*flag);
       }
       r.duplex = r.duplexAllowed && !r.duplex;
@@ -74,7 +74,7 @@ void ChangeEveryField(SettingsModel& m) {
   auto fill = [&n](DirectoryEntry& entry) {
     entry.enable = true;
     entry.tagName = "  TAG" + std::to_string(++n);
-    entry.mmsid = std::to_string(200000000 + n);
+    entry.mmsi = std::to_string(200000000 + n);
   };
   std::for_each(m.individualDirectory.begin(), m.individualDirectory.end(), fill);
   std::for_each(m.groupDirectory.begin(), m.groupDirectory.end(), fill);
@@ -110,11 +110,11 @@ class DatFileTest : public test::HostFixture {
 TEST_F(DatFileTest, SaveThenOpenGivesBackEveryField) {
   ChangeEveryField(document.model);
   const std::string path = dir.File("every.dat");
-  ASSERT_TRUE(SaveFileAs(path, document, host));
+  ASSERT_TRUE(WriteSettingsFile(path, document, host));
 
   Document opened;
   opened.profile = document.profile;
-  ASSERT_TRUE(FileRead2(path, opened, host));
+  ASSERT_TRUE(ReadSettingsFile(path, opened, host));
   EXPECT_EQ(opened.model, document.model);
   EXPECT_FALSE(opened.flags.errorFlag);
   EXPECT_TRUE(prompts.shown.empty());
@@ -123,21 +123,21 @@ TEST_F(DatFileTest, SaveThenOpenGivesBackEveryField) {
 TEST_F(DatFileTest, TextsWithoutTheHashPrefixLoseBlanksAndALeadingHash) {
   document.model.usable.group[0].statusName = " #AB ";
   document.model.individualDirectory[0].tagName = "  AB ";
-  document.model.individualDirectory[0].mmsid = " 12 ";
+  document.model.individualDirectory[0].mmsi = " 12 ";
   document.model.exp[0].chDisplayL = "# 6";
   const std::string path = dir.File("blanks.dat");
-  ASSERT_TRUE(SaveFileAs(path, document, host));
-  ASSERT_TRUE(FileRead2(path, document, host));
+  ASSERT_TRUE(WriteSettingsFile(path, document, host));
+  ASSERT_TRUE(ReadSettingsFile(path, document, host));
   EXPECT_EQ(document.model.usable.group[0].statusName, "AB");
   EXPECT_EQ(document.model.individualDirectory[0].tagName, "  AB");
-  EXPECT_EQ(document.model.individualDirectory[0].mmsid, "12");
+  EXPECT_EQ(document.model.individualDirectory[0].mmsi, "12");
   EXPECT_EQ(document.model.exp[0].chDisplayL, " 6");
 }
 
 TEST_F(DatFileTest, LinesEndingInLfAloneAreReadToo) {
   WriteFile("lf.dat",
             "[MAIN]\nMODELTYPE=1\n[Common Setup]\nChannel No=12\n[CHMMSID1]\nTagName=#HOME\n");
-  ASSERT_TRUE(FileRead2(dir.File("lf.dat"), document, host));
+  ASSERT_TRUE(ReadSettingsFile(dir.File("lf.dat"), document, host));
   EXPECT_EQ(document.model.common.channelNo, 12);
   EXPECT_EQ(document.model.individualDirectory[0].tagName, "HOME");
 }
@@ -155,7 +155,7 @@ TEST_F(DatFileTest, AFileOfAnotherModelTypeIsRefusedAfterTheReset) {
     document.model.common.channelNo = 99;
     document.path = "kept.dat";
     WriteFile("other.dat", std::string(text) + "[Common Setup]\r\nChannel No=12\r\n");
-    EXPECT_FALSE(FileRead2(dir.File("other.dat"), document, host)) << text;
+    EXPECT_FALSE(ReadSettingsFile(dir.File("other.dat"), document, host)) << text;
     ASSERT_EQ(prompts.Texts(), std::vector<std::string>{"ModelType Error !!"}) << text;
     EXPECT_EQ(prompts.shown[0].icon, MessageIcon::kCritical);
     EXPECT_EQ(prompts.shown[0].title, "PC Program for LZ3300T");
@@ -165,7 +165,7 @@ TEST_F(DatFileTest, AFileOfAnotherModelTypeIsRefusedAfterTheReset) {
   }
   for (const char* text : {"[MAIN]\r\nMODELTYPE = #1.0 \r\n", "[main]\r\nmodeltype=1\r\n"}) {
     WriteFile("same.dat", text);
-    EXPECT_TRUE(FileRead2(dir.File("same.dat"), document, host)) << text;
+    EXPECT_TRUE(ReadSettingsFile(dir.File("same.dat"), document, host)) << text;
   }
 }
 
@@ -175,7 +175,7 @@ TEST_F(DatFileTest, AnUnreadableFileIsAReadErrorInTheLog) {
     prompts.shown.clear();
     log.lines.clear();
     document.flags.cancelFlag = false;
-    EXPECT_FALSE(FileRead2(path, document, host));
+    EXPECT_FALSE(ReadSettingsFile(path, document, host));
     ASSERT_EQ(prompts.Texts(), std::vector<std::string>{"FileRead Error!!"});
     EXPECT_EQ(prompts.shown[0].icon, MessageIcon::kExclamation);
     EXPECT_TRUE(document.flags.errorFlag);
@@ -191,7 +191,7 @@ TEST_F(DatFileTest, BadInputEndsInAMessageOrAValidDocument) {
   std::string noise(1 << 16, '\0');
   for (char& c : noise) c = static_cast<char>(random());
   WriteFile("noise.dat", noise);
-  EXPECT_FALSE(FileRead2(dir.File("noise.dat"), document, host));
+  EXPECT_FALSE(ReadSettingsFile(dir.File("noise.dat"), document, host));
   EXPECT_EQ(prompts.Texts().back(), "ModelType Error !!");
 
   const std::string head = "[MAIN]\r\nMODELTYPE=1\r\n";
@@ -200,13 +200,13 @@ TEST_F(DatFileTest, BadInputEndsInAMessageOrAValidDocument) {
                             std::string(1000, 'N') +
                             "\r\n[Common Setup]\r\nChannel No=" + std::string(400, '9') +
                             "\r\nSCAN=1\0\r\nOffset Time=-32769\r\nWeater=2\r\n[CHUSA0]"s);
-  ASSERT_TRUE(FileRead2(dir.File("long.dat"), document, host));
+  ASSERT_TRUE(ReadSettingsFile(dir.File("long.dat"), document, host));
   const Document fresh = FreshDocument();
   EXPECT_EQ(document.model.individualDirectory[0].tagName, std::string(1000, 'N'));
   EXPECT_EQ(document.model.common.channelNo, fresh.model.common.channelNo);
   EXPECT_EQ(document.model.common.scan, fresh.model.common.scan);
   EXPECT_EQ(document.model.common.offsetTime, fresh.model.common.offsetTime);
-  EXPECT_EQ(document.model.common.weater, 2);
+  EXPECT_EQ(document.model.common.weatherAlertMode, 2);
 }
 
 TEST_F(DatFileTest, AFailedSaveLeavesThePreviousFileAndReports) {
@@ -214,7 +214,7 @@ TEST_F(DatFileTest, AFailedSaveLeavesThePreviousFileAndReports) {
   WriteFile("kept.dat", "previous contents");
   {
     test::FileSizeLimit full(4096);
-    EXPECT_FALSE(SaveFileAs(path, document, host));
+    EXPECT_FALSE(WriteSettingsFile(path, document, host));
   }
   EXPECT_EQ(ReadWholeFile(path), "previous contents");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);  // no temporary
@@ -225,17 +225,17 @@ TEST_F(DatFileTest, AFailedSaveLeavesThePreviousFileAndReports) {
   EXPECT_EQ(log.lines[0].procedure, "frmMain.SaveFileAs");
   EXPECT_EQ(log.lines[0].message.substr(0, 2), "27");  // EFBIG: the file may grow no further
 
-  EXPECT_FALSE(SaveFileAs(dir.File("no/such/folder.dat"), document, host));
+  EXPECT_FALSE(WriteSettingsFile(dir.File("no/such/folder.dat"), document, host));
   EXPECT_EQ(log.lines.back().message, "2No such file or directory");
 }
 
 TEST_F(DatFileTest, TheWindowPausesAfterEachFileAndTheCommandLineDoesNot) {
   const std::int64_t before = clock.slept();
-  ASSERT_TRUE(SaveFileAs(dir.File("a.dat"), document, host));
+  ASSERT_TRUE(WriteSettingsFile(dir.File("a.dat"), document, host));
   EXPECT_EQ(clock.slept() - before, 500);
   host.pauseMs = 0;
-  ASSERT_TRUE(SaveFileAs(dir.File("a.dat"), document, host));
-  ASSERT_TRUE(FileRead2(dir.File("a.dat"), document, host));
+  ASSERT_TRUE(WriteSettingsFile(dir.File("a.dat"), document, host));
+  ASSERT_TRUE(ReadSettingsFile(dir.File("a.dat"), document, host));
   EXPECT_EQ(clock.slept() - before, 500);
 }
 

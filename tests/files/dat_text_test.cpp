@@ -188,9 +188,9 @@ TEST(FormatSettingsText, OneSectionPerChannelRecordThenWeatherDirectoriesAndExp)
   const ChannelRecord& usa5 = model.group[kGroup1][5];
   auto flag = [](bool b) { return b ? "1" : "0"; };
   EXPECT_NE(text.find(std::string("[CHUSA5]\r\nPosition=5\r\nEnable=") + flag(usa5.enable) +
-                      "\r\nLowPower=" + flag(usa5.lowPower) + "\r\nPowUp=" + flag(usa5.powUp) +
+                      "\r\nLowPower=" + flag(usa5.lowPower) + "\r\nPowUp=" + flag(usa5.powerUp) +
                       "\r\nDuplex=" + flag(usa5.duplex) + "\r\nTxEnable=" + flag(usa5.txEnable) +
-                      "\r\nDispayA=" + flag(usa5.dispayA) +
+                      "\r\nDispayA=" + flag(usa5.displayA) +
                       "\r\nScanMemory=" + flag(usa5.scanMemory) + "\r\n[CHUSA6]"),
             std::string::npos);
   EXPECT_TRUE(

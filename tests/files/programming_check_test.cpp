@@ -76,7 +76,7 @@ DirectoryEntry Entry(std::string name, std::string mmsi, bool enable = true) {
   DirectoryEntry entry;
   entry.enable = enable;
   entry.tagName = std::move(name);
-  entry.mmsid = std::move(mmsi);
+  entry.mmsi = std::move(mmsi);
   return entry;
 }
 

@@ -198,10 +198,10 @@ TEST_P(LoadImageFileTest, AcceptsOnlyTheRightSizeAndIdentifierAtBothEnds) {
   EXPECT_EQ(LoadImageFile(dir.File("image.ini"), document, host), c.accepted);
   if (c.accepted) {
     EXPECT_EQ(document.image[0x0017], 2);
-    EXPECT_EQ(document.model.common.weater, 2);
+    EXPECT_EQ(document.model.common.weatherAlertMode, 2);
   } else {
     EXPECT_EQ(document.image, before);
-    EXPECT_EQ(document.model.common.weater, 0);
+    EXPECT_EQ(document.model.common.weatherAlertMode, 0);
   }
 }
 

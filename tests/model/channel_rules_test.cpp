@@ -76,7 +76,7 @@ TEST(ChannelRules, PlanListRowsShowTheTableAndTheChannelsFlags) {
   // Channel 20 starts in duplex; channel 15 only receives.
   EXPECT_EQ(rows[40], (std::vector<std::string>{"20", "161.600", "157.000", "TX", "---", "--", "DUP", "---"}));
   EXPECT_EQ(rows[30], (std::vector<std::string>{"15", "156.750", "---.---", "--", "---", "--", "---", "---"}));
-  plan[3].scanMemory = plan[3].powUp = plan[3].lowPower = true;
+  plan[3].scanMemory = plan[3].powerUp = plan[3].lowPower = true;
   EXPECT_EQ(PlanListRows(plan)[3],
             (std::vector<std::string>{"01A", "156.050", "156.050", "TX", "LOW", "UP", "---", "MEM"}));
 }

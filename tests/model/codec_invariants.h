@@ -98,7 +98,7 @@ inline SettingsModel AsStored(SettingsModel model) {
       const bool scanMemory = exp.scanMemory;
       exp = ExpChannelRecord{};
       exp.scanMemory = scanMemory;
-      exp.powUp = exp.txEnable = true;
+      exp.powerUp = exp.txEnable = true;
       continue;
     }
     exp.lowPower = exp.lowPower && exp.txEnable;
@@ -106,8 +106,8 @@ inline SettingsModel AsStored(SettingsModel model) {
   }
   PadTenthDigit(model.dscBasic.userMmsi);
   PadTenthDigit(model.autoPos.slot[1].mmsi);
-  for (DirectoryEntry& entry : model.individualDirectory) PadTenthDigit(entry.mmsid);
-  for (DirectoryEntry& entry : model.groupDirectory) PadTenthDigit(entry.mmsid);
+  for (DirectoryEntry& entry : model.individualDirectory) PadTenthDigit(entry.mmsi);
+  for (DirectoryEntry& entry : model.groupDirectory) PadTenthDigit(entry.mmsi);
   return model;
 }
 

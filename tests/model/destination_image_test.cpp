@@ -41,7 +41,7 @@ TEST_P(DestinationImageTest, OwnGroupIsUsableAndOperatingInASaneRadio) {
   ASSERT_LT(operating, kChannelTableSize);
   EXPECT_TRUE(model.group[group][operating].enable);
   EXPECT_EQ(model.common.channelNo, ChannelPosition("16"));
-  EXPECT_EQ(model.common.weater, 0);
+  EXPECT_EQ(model.common.weatherAlertMode, 0);
   EXPECT_EQ(model.common.offsetTime, 0);
   EXPECT_FALSE(model.common.timeDisplay);
   EXPECT_EQ(model.autoPos.slot[1].interval, "0");

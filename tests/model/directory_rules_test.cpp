@@ -37,9 +37,9 @@ TEST(AddDirectoryEntry, OnlyTheFirstFreeEntryAfterACompleteOne) {
   EXPECT_FALSE(MayAdd(entries, 2));  // entry 1 has neither name nor MMSI yet
   entries[0].tagName = "BASE";
   EXPECT_FALSE(MayAdd(entries, 2));
-  entries[0].mmsid = "   ";
+  entries[0].mmsi = "   ";
   EXPECT_FALSE(MayAdd(entries, 2));
-  entries[0].mmsid = "2111111110";
+  entries[0].mmsi = "2111111110";
   EXPECT_TRUE(MayAdd(entries, 2));
   EXPECT_FALSE(MayAdd(entries, 1));  // in use already
   EXPECT_FALSE(MayAdd(entries, 3));  // beyond
@@ -53,7 +53,7 @@ TEST(DeleteDirectoryEntry, ClosesTheGap) {
   DeleteDirectoryEntry(entries, 3);
   EXPECT_EQ(EntriesInUse(entries), 4);
   EXPECT_EQ(entries[2].tagName, "S4");
-  EXPECT_EQ(entries[2].mmsid, "4440");
+  EXPECT_EQ(entries[2].mmsi, "4440");
   EXPECT_EQ(entries[3].tagName, "S5");
   EXPECT_EQ(entries[4], DirectoryEntry{});
   EXPECT_TRUE(entries[2].member[7]);  // member flags stay with their slot

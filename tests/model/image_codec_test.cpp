@@ -78,7 +78,7 @@ const LocationCase kLocations[] = {
     {"scan", [](SettingsModel& m) { m.common.scan = true; }, {{0x18, 0x01}}},
     {"PTT scan clear", [](SettingsModel& m) { m.common.pttScanClear = true; }, {{0x1A, 0x01}}},
     {"resume time", [](SettingsModel& m) { m.common.resumeTime = 5; }, {{0x1B, 0x05}}},
-    {"weather alert", [](SettingsModel& m) { m.common.weater = 3; }, {{0x17, 0x03}}},
+    {"weather alert", [](SettingsModel& m) { m.common.weatherAlertMode = 3; }, {{0x17, 0x03}}},
     {"time display", [](SettingsModel& m) { m.common.timeDisplay = true; }, {{0x1D, 0x80}}},
     {"offset time", [](SettingsModel& m) { m.common.offsetTime = -5; }, {{0x1D, 0x20 ^ 0x05}}},
     {"DSC usable flag 3",
@@ -177,7 +177,7 @@ const LocationCase kLocations[] = {
      [](SettingsModel& m) { m.group[2][239].enable = !m.group[2][239].enable; },
      {{0x180 + 29, 0x01}}},
     {"Group1 power-up",
-     [](SettingsModel& m) { m.group[0][33].powUp = true; },
+     [](SettingsModel& m) { m.group[0][33].powerUp = true; },
      {{0x200 + 33, 0x10}}},
     {"Group2 low power",
      [](SettingsModel& m) { m.group[1][32].lowPower = true; },
@@ -191,13 +191,13 @@ const LocationCase kLocations[] = {
     {"individual directory name",
      [](SettingsModel& m) { m.individualDirectory[47].tagName = "XY"; },
      FromBlank(0x800 + 47 * 16 + 5, {'X', 'Y'})},
-    {"group directory MMSI", [](SettingsModel& m) { m.groupDirectory[19].mmsid = "12"; },
+    {"group directory MMSI", [](SettingsModel& m) { m.groupDirectory[19].mmsi = "12"; },
      FromBlank(0xB00 + 19 * 16, {0x12, 0xFF, 0xFF, 0xFF, 0xF0})},
     {"EXP40 scan memory", [](SettingsModel& m) { m.exp[39].scanMemory = true; }, {{0x1D6, 0x01}}},
     {"EXP1 receive frequency",
      [](SettingsModel& m) { m.exp[0].rxFreq = 156.025; },
      {{0x505, 0x56}, {0x506, 0x02}, {0x507, 0x50}}},
-    {"EXP1 power-up", [](SettingsModel& m) { m.exp[0].powUp = true; }, {{0x501, 0x10}}},
+    {"EXP1 power-up", [](SettingsModel& m) { m.exp[0].powerUp = true; }, {{0x501, 0x10}}},
 };
 
 void PrintTo(const LocationCase& c, std::ostream* os) { *os << c.name; }
@@ -245,7 +245,7 @@ TEST(DecodeImage, BlankImageGivesEmptyTextsAndAllFlagsSet) {
   for (const ChannelPlan& plan : model.group) {
     for (const ChannelRecord& record : plan) {
       EXPECT_TRUE(record.enable && record.scanMemory && record.txEnable && record.duplex &&
-                  record.powUp);
+                  record.powerUp);
       EXPECT_FALSE(record.lowPower);
     }
   }
@@ -289,7 +289,7 @@ TEST(DecodeImage, DirectoryEndsAtTheFirstEmptyMmsi) {
 
   for (int n = 0; n < 3; ++n) {
     EXPECT_TRUE(model.individualDirectory[n].enable);
-    EXPECT_EQ(model.individualDirectory[n].mmsid, "2110000000");
+    EXPECT_EQ(model.individualDirectory[n].mmsi, "2110000000");
     EXPECT_EQ(model.individualDirectory[n].tagName, "SHIP");
   }
   DirectoryEntry dropped;  // entry 5 and its name are dropped; its member flags stay
@@ -319,7 +319,7 @@ TEST(DecodeImage, TimeByteGivesDisplayAndSignedOffset) {
 TEST(DecodeImage, AttributeByteGivesTransmitModeDuplexAndPowerUp) {
   const struct {
     std::uint8_t byte;
-    bool tx, low, duplex, powUp;
+    bool tx, low, duplex, powerUp;
   } cases[] = {{0x40, true, true, false, false}, {0x80, false, false, false, false},
                {0xC0, true, false, false, false}, {0x00, false, false, false, false},
                {0x3F, false, false, true, true}};
@@ -333,11 +333,11 @@ TEST(DecodeImage, AttributeByteGivesTransmitModeDuplexAndPowerUp) {
     EXPECT_EQ(record.txEnable, c.tx) << int(c.byte);
     EXPECT_EQ(record.lowPower, c.low) << int(c.byte);
     EXPECT_EQ(record.duplex, c.duplex) << int(c.byte);
-    EXPECT_EQ(record.powUp, c.powUp) << int(c.byte);
+    EXPECT_EQ(record.powerUp, c.powerUp) << int(c.byte);
     const ExpChannelRecord& exp = model.exp[7];
     EXPECT_EQ(exp.txEnable, c.tx) << int(c.byte);
     EXPECT_EQ(exp.lowPower, c.low) << int(c.byte);
-    EXPECT_EQ(exp.powUp, c.powUp) << int(c.byte);
+    EXPECT_EQ(exp.powerUp, c.powerUp) << int(c.byte);
   }
 }
 

@@ -138,8 +138,8 @@ TEST(ChannelPlan, RebuildResetsPlanFieldsAndKeepsImageFields) {
   for (ChannelRecord& r : plan) {
     r.enable = true;
     r.scanMemory = true;
-    r.powUp = true;
-    r.dispayA = true;
+    r.powerUp = true;
+    r.displayA = true;
     r.receiveOnly = true;
     r.txEnable = false;
     r.duplex = true;
@@ -151,8 +151,8 @@ TEST(ChannelPlan, RebuildResetsPlanFieldsAndKeepsImageFields) {
   EXPECT_TRUE(unlisted.txEnable);
   EXPECT_TRUE(unlisted.duplexAllowed);
   EXPECT_TRUE(unlisted.scanMemory);
-  EXPECT_TRUE(unlisted.powUp);
-  EXPECT_TRUE(unlisted.dispayA);
+  EXPECT_TRUE(unlisted.powerUp);
+  EXPECT_TRUE(unlisted.displayA);
   EXPECT_TRUE(unlisted.duplex);
   const ChannelRecord& listed = plan[ChannelPosition("01A")];
   EXPECT_FALSE(listed.duplex);     // listed channels get their duplex default
@@ -175,7 +175,7 @@ TEST(WeatherPlan, TableAndPlanMatch) {
   for (int i = 0; i < 10; ++i) {
     EXPECT_EQ(plan[i].position, i + 1);
     EXPECT_TRUE(plan[i].enable);
-    EXPECT_FALSE(plan[i].dispayA);
+    EXPECT_FALSE(plan[i].displayA);
     EXPECT_FALSE(plan[i].scanMemory);
   }
 }

@@ -28,7 +28,7 @@ inline SettingsModel SmallDocument() {
   KeepOnly(model.group[kGroup1], {"01A", "15", "16", "24"});
   ChannelRecord& usa16 = model.group[kGroup1][ChannelPosition("16")];
   usa16.scanMemory = true;
-  usa16.powUp = true;
+  usa16.powerUp = true;
   model.group[kGroup1][ChannelPosition("01A")].lowPower = true;
   KeepOnly(model.group[kGroup2], {"06", "60"});
   model.group[kGroup2][ChannelPosition("06")].duplex = true;  // duplex where the plan has none

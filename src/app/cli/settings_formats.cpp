@@ -6,11 +6,11 @@
 namespace kol::cli {
 
 bool LoadSettingsFile(Session& session, const std::string& path) {
-  return FileRead2(path, session.document, session.host);
+  return ReadSettingsFile(path, session.document, session.host);
 }
 
 bool SaveSettingsFile(Session& session, const std::string& path) {
-  return SaveFileAs(path, session.document, session.host);
+  return WriteSettingsFile(path, session.document, session.host);
 }
 
 }  // namespace kol::cli

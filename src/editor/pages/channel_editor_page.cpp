@@ -202,7 +202,7 @@ void ChannelEditorPage::ConnectHandlers() {
       services_.MarkChanged();
     });
   };
-  store(powerUp_, &RecordFlags::powUp);
+  store(powerUp_, &RecordFlags::powerUp);
   store(scan_, &RecordFlags::scanMemory);
   connect(duplex_, &QCheckBox::toggled, this, [this](bool ticked) {
     ChannelRecord* channel = PlanRecord();
@@ -261,7 +261,7 @@ void ChannelEditorPage::ShowPlanChannel() {
     enable_->setChecked(channel->enable);
     txEnable_->setChecked(channel->txEnable && !channel->receiveOnly);
     lowPower_->setChecked(channel->lowPower);
-    powerUp_->setChecked(channel->powUp);
+    powerUp_->setChecked(channel->powerUp);
     duplex_->setChecked(channel->duplex);
     scan_->setChecked(channel->scanMemory);
   }
@@ -284,7 +284,7 @@ void ChannelEditorPage::ShowExpChannel() {
     enable_->setChecked(channel->enable);
     txEnable_->setChecked(channel->txEnable);
     lowPower_->setChecked(channel->lowPower);
-    powerUp_->setChecked(channel->powUp);
+    powerUp_->setChecked(channel->powerUp);
     scan_->setChecked(channel->scanMemory);
   }
   ApplyChannelEnable(true);
@@ -380,10 +380,10 @@ ExpChannelRecord* ChannelEditorPage::ExpRecord() const {
 
 ChannelEditorPage::RecordFlags ChannelEditorPage::Flags() {
   if (ExpChannelRecord* exp = ExpRecord()) {
-    return {&exp->enable, &exp->txEnable, &exp->lowPower, &exp->powUp, &exp->scanMemory};
+    return {&exp->enable, &exp->txEnable, &exp->lowPower, &exp->powerUp, &exp->scanMemory};
   }
   ChannelRecord* plan = PlanRecord();
-  return {&plan->enable, &plan->txEnable, &plan->lowPower, &plan->powUp, &plan->scanMemory};
+  return {&plan->enable, &plan->txEnable, &plan->lowPower, &plan->powerUp, &plan->scanMemory};
 }
 
 bool ChannelEditorPage::Acting() const {

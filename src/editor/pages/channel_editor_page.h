@@ -33,7 +33,7 @@ class ChannelEditorPage final : public Page {
     bool* enable;
     bool* txEnable;
     bool* lowPower;
-    bool* powUp;
+    bool* powerUp;
     bool* scanMemory;
   };
 

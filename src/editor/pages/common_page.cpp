@@ -66,7 +66,7 @@ CommonPage::CommonPage(EditorServices& services, QWidget* parent) : FormPage(ser
   weatherGrid->setColumnStretch(kListColumn + 1, 1);
   weatherGrid->setColumnMinimumWidth(kRuleColumn, 12);
   BindIndex(*AddRow(*weatherGrid, "cmbCommonWeater", "Weather Alert", options::kWeatherAlert),
-            common.weater);
+            common.weatherAlertMode);
   weatherSection_ = weather;
   Body()->addWidget(weather);
   Body()->addStretch(1);

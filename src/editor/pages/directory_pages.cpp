@@ -47,7 +47,7 @@ void DirectoryListPage::ShowFor(const NodeTarget& target) {
   std::vector<std::vector<std::string>> rows;
   int number = 0;
   for (const DirectoryEntry& entry : DirectoryEntries(services_.document.model, kind_)) {
-    rows.push_back({std::to_string(++number), entry.tagName, ListedMmsi(entry.mmsid)});
+    rows.push_back({std::to_string(++number), entry.tagName, ListedMmsi(entry.mmsi)});
   }
   grid_->SetContent({"No.", Individual(kind_) ? "STATION NAME" : "GROUP NAME", "MMSI"}, rows);
   const int dpi = logicalDpiX();
@@ -92,12 +92,12 @@ DirectoryEntryPage::DirectoryEntryPage(EditorServices& services, QWidget* parent
                    [this](const std::string& trimmed) {
                      const std::optional<std::string> stored = StoredMmsi(kind_, trimmed);
                      if (!stored) return false;
-                     Entry().mmsid = *stored;
+                     Entry().mmsi = *stored;
                      // An entry without an MMSI is no entry: the ones after it move up.
                      if (stored->empty()) DeleteShownEntry();
                      return true;
                    },
-                   [this] { return TypedMmsi(kind_, Entry().mmsid); },
+                   [this] { return TypedMmsi(kind_, Entry().mmsi); },
                    CommitField::OnRefusal::kKeepSilently});
 
   for (QPushButton* button : {add_, delete_}) {
