@@ -36,8 +36,9 @@ class CliLinkHost final : public LinkHost {
   static constexpr int kRetryPauseMs = 1000;
   static constexpr int kAnswerWindowMs = 30000;
 
+  // `device` names the port in the lines that announce what runs.
   CliLinkHost(std::ostream& err, Prompts& prompts, AppFlags& flags, Clock& clock,
-              const std::atomic<bool>& interrupted);
+              const std::atomic<bool>& interrupted, std::string device);
   ~CliLinkHost() override { EndLine(); }
 
   MessageButton Show(const Message& message) override;
@@ -46,6 +47,10 @@ class CliLinkHost final : public LinkHost {
   void ShowProgress(int percent) override;
   void SetBusy(bool) override {}
   void ShowLinkWait(int attempt, int attempts) override;
+  void BeginReadBack() override;
+  // "Reading the radio on /dev/ttyS0...": the link set-up alone may take a minute when
+  // nothing answers, so the user knows what runs.
+  void Announce(std::string_view doing);
   // Ends a progress line that is still open.
   void EndLine();
 
@@ -66,6 +71,7 @@ class CliLinkHost final : public LinkHost {
   AppFlags& flags_;
   Clock& clock_;
   const std::atomic<bool>& interrupted_;
+  std::string device_;
   bool terminal_;
   bool lineOpen_ = false;
   bool waitLineOpen_ = false;
@@ -86,6 +92,8 @@ class LinkRun {
   // One press of the dialog's OK for `operation`, announced on stderr as `doing` ("Reading
   // the radio"); true when it completed.
   bool Run(Operation operation, std::string_view doing);
+  // Programming, announced as `doing`, then with `verify` the read-back that compares.
+  ProgramResult Program(bool verify, std::string_view doing);
   // Link set-up, the checks and a full read, the document left as it is.
   bool ReadRadio(std::vector<std::uint8_t>& buffer, std::string_view doing);
   const std::vector<std::uint8_t>& ReceivedImage() const { return operations_->ReceivedImage(); }
@@ -93,17 +101,15 @@ class LinkRun {
   bool Interrupted() const { return interrupt_.Interrupted(); }
   // True when the last run got past the link set-up.
   bool LinkUp() const { return operations_->LinkUp(); }
-  // True when the last programming run gave the radio back its own product code in place
-  // of the one the image held.
-  bool KeptRadioProductCode() const { return operations_->KeptRadioProductCode(); }
   // After a run that writes to the radio and did not complete: that nothing was written,
-  // or `partly` ("the radio may be partly programmed") with the writes sent.
-  void TellWhatWasWritten(std::string_view partly) const;
+  // or what may be half done, with the writes sent.
+  void TellWhatWasWritten(Operation operation, int writesSent) const;
+  // The write requests the last run sent.
+  int WritesSent() { return operations_->GetLink().WritesSent(); }
   // The exit code of a run that did not complete: cancelled or failed.
   int FailureExit() const;
 
  private:
-  void Announce(std::string_view doing);
   // What the link's own messages leave out: why the port failed, or that no link came up.
   void ExplainFailure();
   std::string DeviceName() const;
