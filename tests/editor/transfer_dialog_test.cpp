@@ -305,6 +305,21 @@ TEST_F(TransferDialogTest, ResultLineSaysWhatProgrammingDidToTheRadio) {
   }
 }
 
+// A radio that answers every write "ERROR": the question to confirm the synchronisation
+// comes once, and Cancel stops programming there.
+TEST_F(TransferDialogTest, CancelOnTheSynchronisationQuestionStopsProgramming) {
+  SimulatorOptions refusesWrites;
+  for (int n = 4; n < 400; ++n) refusesWrites.faults.push_back({RequestKind::kBlock, n, RadioFault::kError});
+  UseRadio(refusesWrites);
+  prompts.messages.answers = {MessageButton::kCancel};
+  std::string result;
+  WhenOpen([&](TransferDialog& dialog) { result = PressOk(dialog); });
+  EXPECT_FALSE(window->RunTransfer(Operation::kProgram));
+  EXPECT_EQ(prompts.Texts(),
+            std::vector<std::string>{"confirm the synchronization of the communication"});
+  EXPECT_EQ(result, "Cancelled. The radio may be partly programmed (1 write sent).");
+}
+
 TEST_F(TransferDialogTest, FindingsOfTheCheckComeBeforeProgramming) {
   // An error: the radio would get another MMSI. No stops at its field, Yes programs.
   document.model.dscBasic.userMmsi = "36612345X";

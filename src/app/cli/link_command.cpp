@@ -171,7 +171,8 @@ LinkRun::LinkRun(Session& session, const Invocation& invocation) : session_(sess
       context_.devicePath = *port;
     }
   }
-  SerialPort* port = &qtPort_;
+  SerialPort* port = io.link != nullptr ? &io.link->port : &qtPort_;
+  Clock& clock = io.link != nullptr ? io.link->clock : session.clock;
   if (const std::optional<std::string> trace = invocation.Value("trace")) {
     errno = 0;
     traceFile_.open(*trace, std::ios::out | std::ios::trunc);
@@ -183,14 +184,14 @@ LinkRun::LinkRun(Session& session, const Invocation& invocation) : session_(sess
       refusalExit_ = kExitFailure;
       return;
     }
-    tracing_ = std::make_unique<TracingSerialPort>(qtPort_, session.clock, traceFile_);
+    tracing_ = std::make_unique<TracingSerialPort>(*port, clock, traceFile_);
     port = tracing_.get();
   }
   Document& document = session.document;
-  host_ = std::make_unique<CliLinkHost>(io.err, session.prompts, document.flags, session.clock,
+  host_ = std::make_unique<CliLinkHost>(io.err, session.prompts, document.flags, clock,
                                         InterruptGuard::Flag(), DeviceName());
   operations_ = std::make_unique<TransferOperations>(
-      LinkServices{*port, session.clock, *host_, session.errorLog}, context_, document);
+      LinkServices{*port, clock, *host_, session.errorLog}, context_, document);
 }
 
 bool LinkRun::Run(Operation operation, std::string_view doing) {

@@ -27,6 +27,12 @@ inline constexpr OptionSpec kYesOption{
 inline constexpr OptionSpec kTraceOption{
     "trace", "FILE", "write every byte sent and received, with time stamps, to FILE"};
 
+// The serial port and the clock a command talks to the radio through.
+struct LinkPlatform {
+  SerialPort& port;
+  Clock& clock;
+};
+
 // Progress, progress texts and messages as lines on stderr; Ctrl+C sets the cancel flag
 // the next time events run, as the dialog's Cancel button does. A question answered
 // Retry or OK is answered after a pause, so that a busy radio gets time; one that is
@@ -83,7 +89,8 @@ class CliLinkHost final : public LinkHost {
 // One command's conversation with the radio.
 class LinkRun {
  public:
-  // Reads --port and --trace. After a usage or file message Usable() is false and
+  // Reads --port and --trace; talks through the session's link platform, else the
+  // system's serial port and clock. After a usage or file message Usable() is false and
   // RefusalExit() is the exit code.
   LinkRun(Session& session, const Invocation& invocation);
   bool Usable() const { return usable_; }
