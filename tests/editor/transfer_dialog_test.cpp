@@ -70,7 +70,7 @@ std::vector<std::uint8_t> RadioMemory() {
 constexpr char kNoAnswer[] =
     "No answer from the radio on /dev/ttyS0. Check:\n"
     "\u2022 the KOL cable between the PC's serial port and the radio\n"
-    "\u2022 that the radio shows PC CONTROL (hold [DISTRESS] and [SCAN] while turning it on)\n"
+    "\u2022 that the radio shows PC CONTROL (step 2 above)\n"
     "\u2022 the port chosen under Options > SerialPort\n"
     "Then press OK to try again. The document is unchanged.";
 
