@@ -50,7 +50,7 @@ test: deps
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOL_BUILD_TESTS=OFF -DKOL_BUILD_BENCH=ON
 	cmake --build $(BENCH_DIR) -j $(JOBS)
-	@for b in $(BENCH_DIR)/bin/*_bench; do echo "== $$b"; $$b; done
+	@for b in $(BENCH_DIR)/bin/*_bench; do echo "== $$b"; $$b || exit 1; done
 
 # `make fuzz` builds the fuzz targets of tests/fuzz with clang and libFuzzer and runs each
 # for FUZZ_SECONDS, one after the other. New inputs go to $(FUZZ_DIR)/corpus/<target>,

@@ -40,6 +40,7 @@ bool Link::LinkSetup() {
   synchronised_ = false;
   silentSinceMs_.reset();
   silenceShown_ = 0;
+  waitShown_ = false;
   // Every later step needs an open port, so a port that cannot be opened ends the set-up.
   if (!PortInit()) {
     Critical("port inicialize error!!");
