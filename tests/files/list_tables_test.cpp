@@ -5,8 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <random>
 #include <string>
 #include <vector>
+
+#include "files/table_text.h"
 
 #include "model/channel_rules.h"
 #include "model/default_document.h"
@@ -289,6 +293,65 @@ TEST(PastedRows, DirectoryEntriesKeepTheListWithoutHoles) {
   // The group directory's last entry has no name: none may follow it until it has one.
   EXPECT_EQ(Problems(PastedRows(model, kGroups, 2, "Name\tMMSI\nC\t011111111\n")),
             "line 2: entry 2 needs a name and an MMSI before another entry can follow it\n");
+}
+
+// Whatever a file or the clipboard holds: either every problem is named and nothing
+// changes, or the change keeps each list's size and reads back as the document it makes.
+TEST(ListTables, AnyTextIsRefusedWithReasonsOrTakenAsAWhole) {
+  const SettingsModel model = Document();
+  std::mt19937 random(20240618);
+  auto pick = [&](const auto& pool) { return pool[random() % std::size(pool)]; };
+  // Values for each column, most of them ones the editor takes.
+  const std::vector<std::string> switches = {"Yes", "No", "TRUE", "0", "maybe"};
+  const std::vector<std::string> frequencies = {"", "156.025", " 157.1", "156.0125", "0"};
+  const std::map<std::string, std::vector<std::string>> values = {
+      {"Channel", {"7", "12", " 20 ", "40", "41", "1A"}},
+      {"CH Display", {"7", "12", "Cn", "", "A"}},
+      {"CH Display Suffix", {"", "n", "C", "B"}},
+      {"Rx MHz", frequencies},
+      {"Tx MHz", frequencies},
+      {"Name", {"HARBOUR", "sea hawk", "", "S\xC3\x98REN", "A,B", "say \"x\"", "S\xD8N"}},
+      {"MMSI", {"211234567", "011223344", "11223344", "", "2112"}},
+  };
+  auto valuesOf = [&](const std::string& column) -> const std::vector<std::string>& {
+    const auto found = values.find(column);
+    return found == values.end() ? switches : found->second;
+  };
+  const std::string noise[] = {"\"", "\r", "\n", ",", "\t", "\xEF\xBB\xBF", "Rx freq"};
+  const ListId lists[] = {kExp, kUsa, kIndividual, kGroups};
+  std::vector<std::vector<std::string>> headers;
+  for (const ListId list : lists) headers.push_back(ReadTableText(ListCsv(model, list), ',').rows[0].cells);
+  int changes = 0;
+  for (int round = 0; round < 1500; ++round) {
+    const ListId list = lists[round % 4];
+    const bool csv = round % 2 == 0;
+    const char separator = csv ? ',' : '\t';
+    // Mostly the columns a file needs (a channel list's Channel, a directory's Name and
+    // MMSI) and a few more.
+    const std::vector<std::string>& names = headers[round % 4];
+    std::vector<TableCells> rows(1, TableCells(names.begin(), names.begin() + (random() % 4 == 0 ? 0 : 2)));
+    for (int c = static_cast<int>(random() % 3); c > 0; --c) rows[0].push_back(pick(names));
+    for (int r = static_cast<int>(random() % 3); r > 0; --r) {
+      TableCells& row = rows.emplace_back();
+      for (const std::string& column : rows[0]) row.push_back(pick(valuesOf(column)));
+    }
+    std::string text = WriteTableText(rows, separator, csv ? "\r\n" : "\n");
+    if (random() % 4 == 0) text.insert(random() % (text.size() + 1), pick(noise));
+    const ListEditResult result = csv ? ListFromCsv(model, list, text)
+                                      : PastedRows(model, list, static_cast<int>(random() % 6), text);
+    ASSERT_EQ(result.edit.has_value(), result.problems.empty()) << text;
+    if (!result.edit) {
+      for (const ListProblem& problem : result.problems) ASSERT_FALSE(problem.reason.empty()) << text;
+      continue;
+    }
+    changes += result.edit->rows.empty() ? 0 : 1;
+    const SettingsModel after = Applied(model, result);
+    ASSERT_EQ(after.group[kGroup1].size(), model.group[kGroup1].size());
+    const ListEditResult again = ListFromCsv(after, list, ListCsv(after, list));
+    ASSERT_TRUE(again.edit) << text << "\n" << Problems(again);
+    EXPECT_EQ(again.edit->rows, std::vector<int>{}) << text;
+  }
+  EXPECT_GT(changes, 50);  // the texts taken are not only the ones that change nothing
 }
 
 }  // namespace
