@@ -77,9 +77,10 @@ class CliLinkHost final : public LinkHost {
 // One command's conversation with the radio.
 class LinkRun {
  public:
-  // Reads --port and --trace. After a usage or file message Usable() is false and
-  // RefusalExit() is the exit code.
-  LinkRun(Session& session, const Invocation& invocation);
+  // Reads --port (or takes `port` instead) and --trace. After a usage or file message
+  // Usable() is false and RefusalExit() is the exit code.
+  LinkRun(Session& session, const Invocation& invocation,
+          const std::optional<std::string>& port = std::nullopt);
   bool Usable() const { return usable_; }
   int RefusalExit() const { return refusalExit_; }
 
