@@ -79,6 +79,7 @@ bool ProgramLog::Append(const ProgramLogRow& row, std::string& error) {
   const std::vector<std::string> fields = {
       row.time, row.port, row.productCode, row.userMmsiBefore, row.userMmsiAfter, row.file,
       row.imageSha256, row.result, row.verified, Seconds(row.seconds), row.note};
+  const std::lock_guard<std::mutex> guard(mutex_);
   const FileLock lock(fd_);
   struct stat status {};
   std::string text;

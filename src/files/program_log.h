@@ -3,6 +3,7 @@
 // finish at the same moment, in one process or several, never mix or replace each other.
 #pragma once
 
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -38,10 +39,12 @@ class ProgramLog {
   // Opens (or creates) the log for appending; false with the system's reason in `error`.
   bool Open(const std::string& path, std::string& error);
   // Appends one row, with the column names first when the log is empty: one write under an
-  // exclusive lock of the file, then onto the disk. False with the reason in `error`.
+  // exclusive lock of the file, then onto the disk; threads may share one log. False with
+  // the reason in `error`.
   bool Append(const ProgramLogRow& row, std::string& error);
 
  private:
+  std::mutex mutex_;  // the file's lock belongs to the opening, not to a thread
   int fd_ = -1;
 };
 
