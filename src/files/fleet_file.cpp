@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <map>
 
-#include "files/csv_text.h"
+#include "files/table_text.h"
 #include "files/text_lines.h"
 #include "model/field_limits.h"
 #include "model/formatters.h"
@@ -14,10 +14,10 @@ namespace {
 constexpr std::string_view kColumns[] = {"Port", "User MMSI", "Atis Code"};
 constexpr std::size_t kColumnCount = std::size(kColumns);
 
-bool IsHeader(const CsvRecord& record) {
-  if (record.fields.size() != kColumnCount) return false;
+bool IsHeader(const TableRow& row) {
+  if (row.cells.size() != kColumnCount) return false;
   for (std::size_t i = 0; i < kColumnCount; ++i) {
-    if (!EqualsIgnoringCase(TrimBlanks(record.fields[i]), kColumns[i])) return false;
+    if (!EqualsIgnoringCase(TrimBlanks(row.cells[i]), kColumns[i])) return false;
   }
   return true;
 }
@@ -35,30 +35,28 @@ bool IdentityCell(const std::string& value, int digits) {
 class FleetReader {
  public:
   Fleet Read(std::string_view text) {
-    const CsvText csv = ReadCsv(text);
-    if (csv.records.empty() || !IsHeader(csv.records.front())) {
-      Problem(csv.records.empty() ? 1 : csv.records.front().line,
+    const TableText table = ReadTableText(text, ',');
+    for (const TableTextProblem& problem : table.problems) Problem(problem.line, problem.reason);
+    if (table.rows.empty() || !IsHeader(table.rows.front())) {
+      Problem(table.rows.empty() ? 1 : table.rows.front().line,
               "the first line must be " + std::string(kFleetHeader));
     }
-    for (std::size_t r = 1; r < csv.records.size(); ++r) Radio(csv.records[r]);
-    if (csv.unclosedQuoteLine) {
-      Problem(*csv.unclosedQuoteLine, "a quoted cell is not closed");
-    }
+    for (std::size_t r = 1; r < table.rows.size(); ++r) Radio(table.rows[r]);
     if (fleet_.radios.empty() && fleet_.problems.empty()) Problem(1, "lists no radio");
     return std::move(fleet_);
   }
 
  private:
-  void Radio(const CsvRecord& record) {
-    if (record.fields.size() > kColumnCount) {
-      Problem(record.line, "has " + std::to_string(record.fields.size()) +
+  void Radio(const TableRow& record) {
+    if (record.cells.size() > kColumnCount) {
+      Problem(record.line, "has " + std::to_string(record.cells.size()) +
                                " cells; a line holds " + std::string(kFleetHeader));
       return;
     }
     FleetRadio radio;
     radio.line = record.line;
     std::string cells[kColumnCount];
-    for (std::size_t i = 0; i < record.fields.size(); ++i) cells[i] = TrimBlanks(record.fields[i]);
+    for (std::size_t i = 0; i < record.cells.size(); ++i) cells[i] = TrimBlanks(record.cells[i]);
     radio.port = cells[0];
     radio.userMmsi = cells[1];
     radio.atisCode = cells[2];

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <ctime>
 
-#include "files/csv_text.h"
+#include "files/table_text.h"
 
 namespace kol {
 namespace {
@@ -82,9 +82,10 @@ bool ProgramLog::Append(const ProgramLogRow& row, std::string& error) {
   const std::lock_guard<std::mutex> guard(mutex_);
   const FileLock lock(fd_);
   struct stat status {};
-  std::string text;
-  if (::fstat(fd_, &status) == 0 && status.st_size == 0) text = CsvLine(ProgramLogColumns());
-  text += CsvLine(fields);
+  std::vector<TableCells> rows;
+  if (::fstat(fd_, &status) == 0 && status.st_size == 0) rows.push_back(ProgramLogColumns());
+  rows.push_back(fields);
+  const std::string text = WriteTableText(rows, ',', "\r\n");
   int failure = WriteAll(fd_, text);
   if (failure == 0 && ::fsync(fd_) != 0) failure = errno;
   if (failure == 0) return true;

@@ -60,17 +60,50 @@ std::string StoredDisplayLeft(std::string_view typed) {
   return padded.substr(padded.size() - 2);
 }
 
-std::optional<double> ExpFrequencyFromText(std::string_view text) {
+std::optional<double> ExpFrequencyFromText(std::string_view text, FrequencyRefusal* why) {
   const std::string_view trimmed = TrimBlanks(text);
   const double mhz = LeadingNumber(trimmed);
+  FrequencyRefusal refusal = FrequencyRefusal::kOutsideBand;
   if (mhz < kLowestExpMhz || mhz > kHighestExpMhz) {
     if (trimmed.empty()) return 0.0;
-    return std::nullopt;
+  } else if (const long long units = std::llround(mhz * kUnitsPerMhz); units % kRasterUnits == 0) {
+    // The step itself is stored, so that the document holds exactly what the field shows.
+    return static_cast<double>(units) / kUnitsPerMhz;
+  } else {
+    refusal = FrequencyRefusal::kOffRaster;
   }
-  const long long units = std::llround(mhz * kUnitsPerMhz);
-  if (units % kRasterUnits != 0) return std::nullopt;
-  // The step itself is stored, so that the document holds exactly what the field shows.
-  return static_cast<double>(units) / kUnitsPerMhz;
+  if (why != nullptr) *why = refusal;
+  return std::nullopt;
+}
+
+bool ExpChannelComplete(const ExpChannelRecord& channel) {
+  return !channel.enable || (channel.rxFreq > 0 && !TrimBlanks(channel.chDisplayL).empty());
+}
+
+bool& SwitchOf(ChannelRecord& record, PlanSwitch which) {
+  switch (which) {
+    case PlanSwitch::kEnable: return record.enable;
+    case PlanSwitch::kTxEnable: return record.txEnable;
+    case PlanSwitch::kLowPower: return record.lowPower;
+    case PlanSwitch::kPowerUp: return record.powerUp;
+    case PlanSwitch::kDuplex: return record.duplex;
+    case PlanSwitch::kScanMemory: break;
+  }
+  return record.scanMemory;
+}
+
+bool SwitchOf(const ChannelRecord& record, PlanSwitch which) {
+  return SwitchOf(const_cast<ChannelRecord&>(record), which);
+}
+
+bool PlanSwitchAllowed(const ChannelRecord& record, PlanSwitch which, bool on) {
+  if (SwitchOf(record, which) == on) return true;
+  switch (which) {
+    case PlanSwitch::kTxEnable: return !on || !record.receiveOnly;
+    case PlanSwitch::kDuplex: return record.duplexAllowed;
+    case PlanSwitch::kScanMemory: return record.position != kDscChannelPosition;
+    default: return true;
+  }
 }
 
 std::vector<std::string> PlanListRow(const ChannelRecord& record) {

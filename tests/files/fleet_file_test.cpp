@@ -56,7 +56,7 @@ TEST(FleetFile, EveryProblemIsNamedWithItsLine) {
        "User MMSI 366123456 is on line 2 already: two radios would answer as one station"},
       {std::string(kHeader) + "1,,9211234567\n\n2,,9211234567\n", 4,
        "Atis Code 9211234567 is on line 2 already: two radios would answer as one station"},
-      {std::string(kHeader) + "\"/dev/ttyUSB0,366123456,\n", 2, "a quoted cell is not closed"},
+      {std::string(kHeader) + "\"/dev/ttyUSB0,366123456,\n", 2, "a quoted value is not closed"},
   };
   for (const Case& c : cases) {
     const Fleet fleet = ReadFleet(c.text);

@@ -6,7 +6,7 @@
 #include <set>
 #include <thread>
 
-#include "files/csv_text.h"
+#include "files/table_text.h"
 #include "files/file_read.h"
 #include "support/temp_dir.h"
 
@@ -51,12 +51,12 @@ TEST(ProgramLog, RowsWrittenAtOnceAllArriveWhole) {
   for (std::thread& radio : radios) radio.join();
   for (const std::string& error : errors) EXPECT_EQ(error, "");
 
-  const CsvText csv = ReadCsv(ReadWholeFile(path).value_or(""));
-  ASSERT_EQ(csv.records.size(), 1u + kRadios * 20);
-  EXPECT_EQ(csv.records[0].fields, ProgramLogColumns());
+  const TableText csv = ReadTableText(ReadWholeFile(path).value_or(""), ',');
+  ASSERT_EQ(csv.rows.size(), 1u + kRadios * 20);
+  EXPECT_EQ(csv.rows[0].cells, ProgramLogColumns());
   std::multiset<std::string> ports;
-  for (std::size_t i = 1; i < csv.records.size(); ++i) {
-    const std::vector<std::string>& fields = csv.records[i].fields;
+  for (std::size_t i = 1; i < csv.rows.size(); ++i) {
+    const std::vector<std::string>& fields = csv.rows[i].cells;
     ASSERT_EQ(fields.size(), ProgramLogColumns().size()) << i;
     EXPECT_EQ(fields[5], "fleet, summer.dat");
     EXPECT_EQ(fields[9], "74.2");
@@ -74,9 +74,9 @@ TEST(ProgramLog, AnExistingLogIsAppendedTo) {
     ASSERT_TRUE(log.Open(path, error)) << error;
     ASSERT_TRUE(log.Append(Row(run), error)) << error;
   }
-  const CsvText csv = ReadCsv(ReadWholeFile(path).value_or(""));
-  ASSERT_EQ(csv.records.size(), 3u);
-  EXPECT_EQ(csv.records[2].fields[1], "/dev/ttyUSB1");
+  const TableText csv = ReadTableText(ReadWholeFile(path).value_or(""), ',');
+  ASSERT_EQ(csv.rows.size(), 3u);
+  EXPECT_EQ(csv.rows[2].cells[1], "/dev/ttyUSB1");
 
   ProgramLog refused;
   EXPECT_FALSE(refused.Open(dir.File("no-folder/log.csv"), error));

@@ -13,6 +13,8 @@ std::span<const CommandSpec* const> Commands() {
       &kReportCommand,
       &kCheckCommand,
       &kDiffCommand,
+      &kExportCommand,
+      &kImportCommand,
       &kReadCommand,
       &kProgramCommand,
       &kClearCommand,
