@@ -1,5 +1,7 @@
 #include "files/settings_diff.h"
 
+#include <cstdio>
+
 #include "files/dat_layout.h"
 #include "files/dat_text.h"
 #include "link/memory_plan.h"
@@ -80,6 +82,20 @@ DocumentDifferences CompareDocuments(const Document& a, const Document& b) {
     from = *at + 1;
   }
   return differences;
+}
+
+}  // namespace kol
+
+namespace kol {
+
+std::string OtherBytesText(const DocumentDifferences& differences) {
+  const int count = differences.otherBytes;
+  if (count == 0 || !differences.firstOtherByte) return {};
+  char first[8];
+  std::snprintf(first, sizeof first, "%04X", *differences.firstOtherByte);
+  return std::to_string(count) + (count == 1 ? " byte" : " bytes") +
+         " that programming writes and no setting holds " + (count == 1 ? "differs" : "differ") +
+         ", the first at 0x" + first;
 }
 
 }  // namespace kol

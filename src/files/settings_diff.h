@@ -31,4 +31,8 @@ struct DocumentDifferences {
 
 DocumentDifferences CompareDocuments(const Document& a, const Document& b);
 
+// "2 bytes that programming writes and no setting holds differ, the first at 0x001F"; empty
+// when there are none.
+std::string OtherBytesText(const DocumentDifferences& differences);
+
 }  // namespace kol

@@ -83,12 +83,15 @@ TEST(SettingsDiff, ProgrammedBytesBeyondTheSettingsCount) {
   Document b = a;
   b.image[0x0020] = 'X';  // product code
   EXPECT_TRUE(CompareDocuments(a, b).None());
+  EXPECT_EQ(OtherBytesText(CompareDocuments(a, b)), "");
   b.image[0x0033] ^= 0x5A;  // the spare byte after the first status name
   b.image[0x001F] ^= 0x01;
   const DocumentDifferences differences = CompareDocuments(a, b);
   EXPECT_TRUE(differences.settings.empty());
   EXPECT_EQ(differences.otherBytes, 2);
   EXPECT_EQ(differences.firstOtherByte, 0x001F);
+  EXPECT_EQ(OtherBytesText(differences),
+            "2 bytes that programming writes and no setting holds differ, the first at 0x001F");
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // `diff A B`: two documents set side by side, setting by setting, each a settings file, an
 // image file or a radio read now. Before programming, the technician sees what will change.
-#include <cstdio>
 #include <ostream>
 
 #include "app/cli/check_findings.h"
@@ -63,15 +62,7 @@ void PrintDifferences(std::ostream& out, const DocumentDifferences& differences)
     out << (d.caption.empty() ? place : d.caption) << ": " << Shown(d.a) << " \xE2\x86\x92 "
         << Shown(d.b) << (d.caption.empty() ? "" : "  " + place) << '\n';
   }
-  if (differences.otherBytes > 0) {
-    char first[8];
-    std::snprintf(first, sizeof first, "%04X", *differences.firstOtherByte);
-    out << differences.otherBytes
-        << (differences.otherBytes == 1 ? " byte" : " bytes")
-        << " that programming writes and no setting holds "
-        << (differences.otherBytes == 1 ? "differs" : "differ") << ", the first at 0x" << first
-        << '\n';
-  }
+  if (const std::string other = OtherBytesText(differences); !other.empty()) out << other << '\n';
 }
 
 int RunDiff(const Invocation& invocation, Io& io) {
