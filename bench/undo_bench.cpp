@@ -31,7 +31,8 @@ struct Fixture {
       entry = {true, "STATION " + std::to_string(100 + ++n), std::to_string(2110000000 + n), {}};
     }
     for (kol::DirectoryEntry& entry : m.groupDirectory) {
-      entry = {true, "GROUP " + std::to_string(10000 + ++n), std::to_string(110000000 + n) + "0", {}};
+      entry = {
+          true, "GROUP " + std::to_string(10000 + ++n), std::to_string(110000000 + n) + "0", {}};
     }
     for (kol::ExpChannelRecord& exp : m.exp) {
       exp = {true, true, false, true, true, std::to_string(++n % 100), "C", 156.0375, 160.6375};
@@ -53,9 +54,13 @@ std::size_t SnapshotBytes(const kol::SettingsModel& m) {
   };
   for (const kol::ChannelPlan& group : m.group) plan(group);
   plan(m.weather);
-  for (const kol::ExpChannelRecord& e : m.exp) bytes += StringHeap(e.chDisplayL) + StringHeap(e.chDisplayR);
+  for (const kol::ExpChannelRecord& e : m.exp) {
+    bytes += StringHeap(e.chDisplayL) + StringHeap(e.chDisplayR);
+  }
   auto directory = [&](std::span<const kol::DirectoryEntry> entries) {
-    for (const kol::DirectoryEntry& e : entries) bytes += StringHeap(e.tagName) + StringHeap(e.mmsi);
+    for (const kol::DirectoryEntry& e : entries) {
+      bytes += StringHeap(e.tagName) + StringHeap(e.mmsi);
+    }
   };
   directory(m.individualDirectory);
   directory(m.groupDirectory);
@@ -69,7 +74,8 @@ std::size_t SnapshotBytes(const kol::SettingsModel& m) {
 
 // An edit as a step makes it: one value of one record.
 void Edit(kol::SettingsModel& model, int step) {
-  model.exp[static_cast<std::size_t>(step % kol::kExpChannelCount)].rxFreq = 156.025 + 0.025 * (step % 7);
+  model.exp[static_cast<std::size_t>(step % kol::kExpChannelCount)].rxFreq =
+      156.025 + 0.025 * (step % 7);
 }
 
 // 100 steps: each records a copy of the settings before its edit. The heap the history

@@ -86,11 +86,9 @@ Refusal StorePlanSwitch(ChannelRecord& record, std::string_view text) {
   const std::optional<bool> on = SwitchValue(text);
   if (!on) return Quoted(text) + " is not Yes or No";
   if (!PlanSwitchAllowed(record, which, *on)) {
-    switch (which) {
-      case PlanSwitch::kTxEnable: return std::string("the channel only receives");
-      case PlanSwitch::kDuplex: return std::string("the channel has no duplex pair");
-      default: return std::string("channel 70 carries DSC, which the radio never scans");
-    }
+    if (which == PlanSwitch::kTxEnable) return std::string("the channel only receives");
+    if (which == PlanSwitch::kDuplex) return std::string("the channel has no duplex pair");
+    return std::string("channel 70 carries DSC, which the radio never scans");  // its scan
   }
   SwitchOf(record, which) = *on;
   return std::nullopt;
@@ -100,7 +98,9 @@ const ListColumn<ChannelRecord> kPlanColumns[] = {
     {"Channel", [](const ChannelRecord& r, int) { return PlanTableEntry(r).numberText; }, nullptr,
      true},
     {"Rx MHz",
-     [](const ChannelRecord& r, int) { return FrequencyCell(Frequency3Text(PlanReceiveFrequency(r))); }},
+     [](const ChannelRecord& r, int) {
+       return FrequencyCell(Frequency3Text(PlanReceiveFrequency(r)));
+     }},
     {"Tx MHz",
      [](const ChannelRecord& r, int) {
        return FrequencyCell(Frequency3GatedText(PlanTableEntry(r).frequency, r.receiveOnly));
@@ -191,7 +191,8 @@ const ListColumn<ExpChannelRecord> kExpColumns[] = {
      StoreExpFrequency<&ExpChannelRecord::rxFreq>},
     {"Tx MHz", ExpFrequencyShown<&ExpChannelRecord::txFreq>,
      StoreExpFrequency<&ExpChannelRecord::txFreq>},
-    {"Enable", ExpSwitchShown<&ExpChannelRecord::enable>, StoreExpSwitch<&ExpChannelRecord::enable>},
+    {"Enable", ExpSwitchShown<&ExpChannelRecord::enable>,
+     StoreExpSwitch<&ExpChannelRecord::enable>},
     {"Low Power", ExpSwitchShown<&ExpChannelRecord::lowPower>,
      StoreExpSwitch<&ExpChannelRecord::lowPower>},
     {"Power Up", ExpSwitchShown<&ExpChannelRecord::powerUp>,
@@ -223,19 +224,20 @@ std::string MmsiShown(const DirectoryEntry& entry, int) {
 
 template <DirectoryKind kind>
 Refusal StoreMmsi(DirectoryEntry& entry, std::string_view text) {
-  std::string refusal;
-  std::optional<std::string> digits = text.empty()
-                                          ? std::optional<std::string>(std::string())
-                                          : FieldText(FieldCharacters::kDigits, text, text.size(), refusal);
-  if (!digits) return refusal;
-  if (digits->empty()) {
-    entry.mmsi.clear();
+  if (text.empty()) {
+    entry.mmsi.clear();  // refused with the whole entry, which needs one
     return std::nullopt;
   }
+  std::string refusal;
+  const std::optional<std::string> digits =
+      FieldText(FieldCharacters::kDigits, text, text.size(), refusal);
+  if (!digits) return refusal;
   MmsiRefusal why{};
   const std::optional<std::string> stored = StoredFromWrittenMmsi(kind, *digits, &why);
   if (!stored) {
-    if (why == MmsiRefusal::kGroupMark) return Quoted(text) + " does not begin with the 0 of a group";
+    if (why == MmsiRefusal::kGroupMark) {
+      return Quoted(text) + " does not begin with the 0 of a group";
+    }
     return Quoted(text) + (kind == DirectoryKind::kGroup
                                ? " is not 9 digits (or the 8 after the group's 0)"
                                : " is not 9 digits");

@@ -22,9 +22,9 @@ struct ListColumn {
   // column that only shows what the record's place fixes (a channel's number, a plan
   // channel's frequencies).
   std::optional<std::string> (*store)(Record& record, std::string_view text) = nullptr;
-  bool key = false;          // names the row in a CSV file (the channel lists' Channel)
-  bool required = false;     // must be in a CSV file (a pasted text may leave it out)
-  bool keepBlanks = false;   // a name is taken as typed; other texts lose blanks around them
+  bool key = false;         // names the row in a CSV file (the channel lists' Channel)
+  bool required = false;    // must be in a CSV file (a pasted text may leave it out)
+  bool keepBlanks = false;  // a name is taken as typed; other texts lose blanks around them
 };
 
 std::span<const ListColumn<ChannelRecord>> PlanColumns();

@@ -21,9 +21,9 @@ constexpr std::string_view kClipboardLineEnd = "\n";
 
 // Where the rows of a text land.
 struct Placement {
-  bool wholeFile = false;   // a CSV file, which names the rows of a channel list by their
-                            // key and holds every entry of a directory
-  int first = 0;            // else the rows land as a block from this row on
+  bool wholeFile = false;  // a CSV file, which names the rows of a channel list by their
+                           // key and holds every entry of a directory
+  int first = 0;           // else the rows land as a block from this row on
   bool keyed() const { return wholeFile && !replaceAll; }
   bool replaceAll = false;  // the rows are all the list holds afterwards
 };
@@ -63,10 +63,13 @@ constexpr bool IsDirectory =
 template <typename Work>
 auto WithTable(const SettingsModel& model, ListId list, Work work) {
   switch (list.kind) {
-    case ListKind::kPlanChannels: return work(PlanTable(model, list));
-    case ListKind::kExpChannels: return work(ExpTable(model));
+    case ListKind::kPlanChannels:
+      return work(PlanTable(model, list));
+    case ListKind::kExpChannels:
+      return work(ExpTable(model));
     case ListKind::kIndividualDirectory:
-    case ListKind::kGroupDirectory: break;
+    case ListKind::kGroupDirectory:
+      break;
   }
   return work(DirectoryTable(model, list));
 }
@@ -107,11 +110,7 @@ class RowsReader {
     for (std::size_t i = 0; i < after_.size(); ++i) {
       if (!(after_[i] == table_.records[i])) edit.rows.push_back(static_cast<int>(i));
     }
-    if constexpr (std::is_same_v<Record, ChannelRecord>) {
-      edit.records = ChannelPlan(std::move(after_));
-    } else {
-      edit.records = std::move(after_);
-    }
+    edit.records = std::move(after_);
     result.edit = std::move(edit);
     return result;
   }
@@ -141,10 +140,12 @@ class RowsReader {
     std::vector<bool> named(table_.columns.size());
     for (const std::string& cell : header.cells) {
       const std::string_view name = TrimBlanks(cell);
-      const auto found = std::find_if(table_.columns.begin(), table_.columns.end(),
-                                      [&](const ListColumn<Record>& c) { return EqualsIgnoringCase(c.header, name); });
+      const auto found = std::find_if(
+          table_.columns.begin(), table_.columns.end(),
+          [&](const ListColumn<Record>& c) { return EqualsIgnoringCase(c.header, name); });
       if (found == table_.columns.end()) {
-        Refuse(header.line, "", Quoted(name) + " is not a column of this list (" + ColumnNames() + ")");
+        Refuse(header.line, "",
+               Quoted(name) + " is not a column of this list (" + ColumnNames() + ")");
         columnOf_.push_back(nullptr);
         continue;
       }
@@ -171,8 +172,9 @@ class RowsReader {
 
   void ReadRow(const TableRow& row) {
     if (row.cells.size() != columnOf_.size()) {
-      Refuse(row.line, "", std::to_string(row.cells.size()) + " values where the header names " +
-                               std::to_string(columnOf_.size()) + " columns");
+      Refuse(row.line, "",
+             std::to_string(row.cells.size()) + " values where the header names " +
+                 std::to_string(columnOf_.size()) + " columns");
       return;
     }
     const std::optional<int> target = Target(row);
@@ -183,7 +185,8 @@ class RowsReader {
     for (std::size_t i = 0; i < columnOf_.size(); ++i) {
       const ListColumn<Record>& column = *columnOf_[i];
       if (column.store == nullptr) continue;
-      const std::string_view value = column.keepBlanks ? std::string_view(row.cells[i]) : TrimBlanks(row.cells[i]);
+      const std::string_view value =
+          column.keepBlanks ? std::string_view(row.cells[i]) : TrimBlanks(row.cells[i]);
       // A value the row already shows stays as it is stored: the editor checks only what
       // the user changes, and a file written by this program comes back unchanged.
       if (value == column.shown(stored, *target)) continue;
@@ -206,15 +209,17 @@ class RowsReader {
       }
       const auto [other, fresh] = lineOf_.emplace(*keyed.row, row.line);
       if (!fresh) {
-        Refuse(row.line, (*key)->header, "the channel is on line " + std::to_string(other->second) + " too");
+        Refuse(row.line, (*key)->header,
+               "the channel is on line " + std::to_string(other->second) + " too");
         return std::nullopt;
       }
       return keyed.row;
     }
     const int target = placement_.first + nextRow_++;
     if (target < 0 || target >= size) {
-      Refuse(row.line, "", kDirectory ? "the directory has only " + std::to_string(size) + " entries"
-                                      : "the list has only " + std::to_string(size) + " rows");
+      Refuse(row.line, "",
+             kDirectory ? "the directory has only " + std::to_string(size) + " entries"
+                        : "the list has only " + std::to_string(size) + " rows");
       return std::nullopt;
     }
     lineOf_.emplace(target, row.line);
@@ -268,9 +273,9 @@ class RowsReader {
   void CheckDirectory() {
     const int inUse = EntriesInUse(table_.records);
     if (!placement_.replaceAll && !lineOf_.empty() && placement_.first > inUse) {
-      Refuse(firstLine_, "", "entry " + std::to_string(placement_.first + 1) +
-                                 " cannot be filled while entry " + std::to_string(inUse + 1) +
-                                 " is free");
+      Refuse(firstLine_, "",
+             "entry " + std::to_string(placement_.first + 1) + " cannot be filled while entry " +
+                 std::to_string(inUse + 1) + " is free");
       return;
     }
     const int count = EntriesInUse(after_);
@@ -285,8 +290,9 @@ class RowsReader {
         if (noMmsi) RefuseRecord(line, "MMSI", "an entry needs an MMSI");
         if (noName) RefuseRecord(line, "Name", "an entry needs a name when another follows it");
       } else if (noMmsi || noName) {
-        Refuse(firstLine_, "", "entry " + std::to_string(k + 1) +
-                                   " needs a name and an MMSI before another entry can follow it");
+        Refuse(firstLine_, "",
+               "entry " + std::to_string(k + 1) +
+                   " needs a name and an MMSI before another entry can follow it");
       }
     }
   }
@@ -330,10 +336,7 @@ void ListEdit::ApplyTo(SettingsModel& model) const {
         } else if constexpr (std::is_same_v<List, std::vector<ExpChannelRecord>>) {
           std::copy(after.begin(), after.end(), model.exp.begin());
         } else {
-          const std::span<DirectoryEntry> entries =
-              DirectoryEntries(model, list.kind == ListKind::kIndividualDirectory
-                                          ? DirectoryKind::kIndividual
-                                          : DirectoryKind::kGroup);
+          const std::span<DirectoryEntry> entries = DirectoryEntries(model, DirectoryOf(list));
           std::copy(after.begin(), after.end(), entries.begin());
         }
       },

@@ -67,7 +67,9 @@ class TableReader {
   }
 
  private:
-  bool AtLineEnd() const { return at_ < text_.size() && (text_[at_] == '\r' || text_[at_] == '\n'); }
+  bool AtLineEnd() const {
+    return at_ < text_.size() && (text_[at_] == '\r' || text_[at_] == '\n');
+  }
 
   void SkipLineEnd() {
     if (!AtLineEnd()) return;

@@ -33,9 +33,11 @@ const ChannelTableEntry& PlanTableEntry(const ChannelRecord& record) {
   return position >= 0 && position < kChannelTableSize ? ChannelTable()[position] : kNone;
 }
 
+bool PlanDuplexInUse(const ChannelRecord& record) { return record.duplex && record.duplexAllowed; }
+
 double PlanReceiveFrequency(const ChannelRecord& record) {
   const ChannelTableEntry& entry = PlanTableEntry(record);
-  return record.duplex && record.duplexAllowed ? entry.duplexRxFrequency : entry.frequency;
+  return PlanDuplexInUse(record) ? entry.duplexRxFrequency : entry.frequency;
 }
 
 ChannelNumberParts PlanChannelNumber(const ChannelRecord& record) {
@@ -114,7 +116,7 @@ std::vector<std::string> PlanListRow(const ChannelRecord& record) {
           ListMarkText(ListMark::kTx, record.txEnable),
           ListMarkText(ListMark::kLow, record.lowPower),
           ListMarkText(ListMark::kUp, record.powerUp),
-          ListMarkText(ListMark::kDup, record.duplex),
+          ListMarkText(ListMark::kDup, PlanDuplexInUse(record)),
           ListMarkText(ListMark::kMem, record.scanMemory)};
 }
 

@@ -21,9 +21,12 @@ inline constexpr int kDscChannelPosition = 140;
 // frequencies when its position lies outside the table.
 const ChannelTableEntry& PlanTableEntry(const ChannelRecord& record);
 
-// The frequency a plan channel receives on: the duplex receive frequency while duplex is on,
-// else the simplex one. Duplex counts only where the channel allows it, as the radio is
-// programmed that way.
+// Whether the radio works a plan channel duplex: its duplex bit counts only where the
+// channel has a duplex pair. The bit itself is kept as read, whatever this says.
+bool PlanDuplexInUse(const ChannelRecord& record);
+
+// The frequency a plan channel receives on: the duplex receive frequency while the channel
+// is worked duplex, else the simplex one.
 double PlanReceiveFrequency(const ChannelRecord& record);
 
 // A plan channel's number as the editor shows it: the number with two digits ("01", three

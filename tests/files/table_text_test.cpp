@@ -19,9 +19,11 @@ TEST(TableText, ValuesAreQuotedOnlyWhereTheyMustBeAndReadBackAsWritten) {
       {"tab\there", "plain"},
   };
   const std::string csv = WriteTableText(rows, ',', "\r\n");
-  EXPECT_EQ(csv, "Name,MMSI\r\n\"A,B\",\"say \"\"hi\"\"\"\r\n\"two\r\nlines\",\r\ntab\there,plain\r\n");
+  EXPECT_EQ(csv,
+            "Name,MMSI\r\n\"A,B\",\"say \"\"hi\"\"\"\r\n\"two\r\nlines\",\r\ntab\there,plain\r\n");
   const std::string tabs = WriteTableText(rows, '\t', "\n");
-  EXPECT_EQ(tabs, "Name\tMMSI\nA,B\t\"say \"\"hi\"\"\"\n\"two\r\nlines\"\t\n\"tab\there\"\tplain\n");
+  EXPECT_EQ(tabs,
+            "Name\tMMSI\nA,B\t\"say \"\"hi\"\"\"\n\"two\r\nlines\"\t\n\"tab\there\"\tplain\n");
   for (const auto& [text, separator] : {std::pair{csv, ','}, {tabs, '\t'}}) {
     const TableText read = ReadTableText(text, separator);
     EXPECT_TRUE(read.problems.empty());
@@ -30,10 +32,13 @@ TEST(TableText, ValuesAreQuotedOnlyWhereTheyMustBeAndReadBackAsWritten) {
 }
 
 TEST(TableText, ReadingTakesAByteOrderMarkEveryLineEndAndSkipsBlankLines) {
-  const TableText read =
-      ReadTableText("\xEF\xBB\xBF" "a,b\n\r\n1,\"x\ny\"\r2,3\n,\n\n4,5", ',');
+  const TableText read = ReadTableText(
+      "\xEF\xBB\xBF"
+      "a,b\n\r\n1,\"x\ny\"\r2,3\n,\n\n4,5",
+      ',');
   EXPECT_TRUE(read.problems.empty());
-  EXPECT_EQ(Cells(read), (std::vector<TableCells>{{"a", "b"}, {"1", "x\ny"}, {"2", "3"}, {"4", "5"}}));
+  EXPECT_EQ(Cells(read),
+            (std::vector<TableCells>{{"a", "b"}, {"1", "x\ny"}, {"2", "3"}, {"4", "5"}}));
   // Each row says on which line of the text it begins, line breaks in values counted.
   std::vector<int> lines;
   for (const TableRow& row : read.rows) lines.push_back(row.line);
@@ -59,14 +64,14 @@ TEST(TableText, Utf8IsCheckedCharacterByCharacter) {
     std::size_t invalidAt;
   };
   const Case cases[] = {
-      {"S\xC3\x98REN", std::string_view::npos},       // Ø
-      {"\xE2\x82\xAC 5", std::string_view::npos},     // €
-      {"\xF0\x9F\x93\xBB", std::string_view::npos},   // a four-byte character
-      {"S\xD8REN", 1},                                // Latin-1
-      {"A\xC0\x80", 1},                               // an overlong zero
-      {"\xED\xA0\x80", 0},                            // a surrogate
-      {"\xF4\x90\x80\x80", 0},                        // beyond U+10FFFF
-      {"ok\xE2\x82", 2},                              // cut short
+      {"S\xC3\x98REN", std::string_view::npos},      // Ø
+      {"\xE2\x82\xAC 5", std::string_view::npos},    // €
+      {"\xF0\x9F\x93\xBB", std::string_view::npos},  // a four-byte character
+      {"S\xD8REN", 1},                               // Latin-1
+      {"A\xC0\x80", 1},                              // an overlong zero
+      {"\xED\xA0\x80", 0},                           // a surrogate
+      {"\xF4\x90\x80\x80", 0},                       // beyond U+10FFFF
+      {"ok\xE2\x82", 2},                             // cut short
   };
   for (const Case& c : cases) {
     EXPECT_EQ(InvalidUtf8At(c.text), c.invalidAt) << c.text;

@@ -107,15 +107,34 @@ TEST(ChannelRules, PlanChannelNumberSplitsTheSuffixAndPadsTheNumber) {
   }
 }
 
-TEST(ChannelRules, PlanChannelReceivesOnTheDuplexFrequencyOnlyWhereDuplexIsAllowed) {
-  ChannelRecord channel{.position = 40, .duplexAllowed = true};  // channel 20
-  EXPECT_EQ(Frequency3Text(PlanReceiveFrequency(channel)), "157.000");
-  channel.duplex = true;
-  EXPECT_EQ(Frequency3Text(PlanReceiveFrequency(channel)), "161.600");
-  channel.duplexAllowed = false;  // the radio is never programmed in duplex here
-  EXPECT_EQ(Frequency3Text(PlanReceiveFrequency(channel)), "157.000");
-  channel.position = 241;
-  EXPECT_EQ(Frequency3Text(PlanReceiveFrequency(channel)), "---.---");
+// A duplex bit on a channel without a duplex pair (a radio image can carry one) is never
+// used by the radio: the list shows the channel as it works, and the bit stays as read.
+TEST(ChannelRules, PlanChannelIsShownDuplexOnlyWhereItHasADuplexPair) {
+  struct Case {
+    std::int16_t position;
+    bool duplex;
+    bool duplexAllowed;
+    const char* receive;
+    const char* mark;
+  };
+  const Case cases[] = {
+      {40, false, true, "157.000", "---"},   // channel 20, simplex
+      {40, true, true, "161.600", "DUP"},    // channel 20, duplex
+      {40, true, false, "157.000", "---"},   // a plan without its duplex pair
+      {3, true, false, "156.050", "---"},    // 01A has none anywhere
+      {241, true, false, "---.---", "---"},  // outside the channel table
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.position);
+    const ChannelRecord channel{.position = c.position, .duplex = c.duplex,
+                                .duplexAllowed = c.duplexAllowed};
+    EXPECT_EQ(PlanDuplexInUse(channel), std::string_view(c.mark) == "DUP");
+    EXPECT_EQ(Frequency3Text(PlanReceiveFrequency(channel)), c.receive);
+    const std::vector<std::string> row = PlanListRow(channel);
+    EXPECT_EQ(row[1], c.receive);
+    EXPECT_EQ(row[6], c.mark);
+    EXPECT_EQ(channel.duplex, c.duplex);
+  }
 }
 
 TEST(ChannelRules, PlanListRowsShowTheTableAndTheChannelsFlags) {

@@ -9,7 +9,7 @@ TEST(FieldCharacters, AWholeTextIsTakenOnlyWhenTheFieldTakesEveryCharacter) {
   struct Case {
     FieldCharacters field;
     const char* text;
-    const char* taken;       // null: refused
+    const char* taken;  // null: refused
     std::size_t refusedAt = 0;
   };
   const Case cases[] = {

@@ -32,8 +32,7 @@ constexpr OptionSpec kListOptions[] = {
 };
 
 // The list --list names; nothing after a usage message.
-std::optional<ListId> ChosenList(const Invocation& invocation, Io& io,
-                                 std::string_view command) {
+std::optional<ListId> ChosenList(const Invocation& invocation, Io& io, std::string_view command) {
   const std::optional<std::string> name = invocation.Value("list");
   if (name) {
     for (const ListName& known : kListNames) {
