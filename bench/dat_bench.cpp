@@ -16,14 +16,17 @@
 
 namespace {
 
-// Runs the benchmark's loop and reports the allocations of one pass through it.
+// Runs the benchmark's loop and reports the allocations of one pass through it, and what
+// each pass left held on the heap.
 template <typename Body>
 void CountingAllocations(benchmark::State& state, Body body) {
-  const std::uint64_t before = kol::bench::HeapState::Now().allocations;
+  const kol::bench::HeapState before = kol::bench::HeapState::Now();
   for (auto _ : state) body();
+  const kol::bench::HeapState after = kol::bench::HeapState::Now();
   state.counters["allocations"] = benchmark::Counter(
-      static_cast<double>(kol::bench::HeapState::Now().allocations - before),
-      benchmark::Counter::kAvgIterations);
+      static_cast<double>(after.allocations - before.allocations), benchmark::Counter::kAvgIterations);
+  state.counters["heap_growth_B"] = benchmark::Counter(
+      static_cast<double>(after.heldBytes - before.heldBytes), benchmark::Counter::kAvgIterations);
 }
 
 class QuietPrompts final : public kol::Prompts {
