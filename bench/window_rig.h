@@ -107,7 +107,7 @@ struct WindowRig {
     window->show();
     started = window->Start();
   }
-  ~WindowRig() { window->Flags().dataChanged = false; }
+  ~WindowRig() { window->Controller().ForgetChanges(); }
 
   // Selects a node as a click does and lets the window lay out and paint it.
   void Show(const std::string& key) {

@@ -18,10 +18,10 @@
 namespace kol::test {
 namespace {
 
+using editor::NodeRow;
 using editor::NodeTarget;
 using editor::Page;
 using editor::PageKind;
-using editor::PageRow;
 using editor::TransferDialog;
 
 constexpr char kRadioMmsi[] = "366123450";
@@ -53,8 +53,8 @@ class StandInDscPage final : public Page {
   QPushButton* clear_ = new QPushButton("MMSI Clear", this);
 };
 
-const std::vector<PageRow>& StandInTable() {
-  static const std::vector<PageRow> kRows = StartPagesAnd<StandInDscPage>("pictDSC", {PageKind::kDsc});
+const std::vector<NodeRow>& StandInTable() {
+  static const std::vector<NodeRow> kRows = NodesWithPage<StandInDscPage>("pictDSC", {PageKind::kDsc});
   return kRows;
 }
 
@@ -147,7 +147,7 @@ class TransferDialogTest : public EditorRig {
 TEST_F(TransferDialogTest, CompletedReadShowsTheRadiosDocumentAndKeepsABackup) {
   ClickNode("DSC");
   document.path = dir.File("before.dat");
-  window->Flags().dataChanged = true;
+  EditDocument();
   prompts.messages.answers = {MessageButton::kNo};  // the closing question: do not save
   std::string result;
   bool pictureOrder = false;
@@ -164,7 +164,7 @@ TEST_F(TransferDialogTest, CompletedReadShowsTheRadiosDocumentAndKeepsABackup) {
                                  "KOL data has changed.\r\nDo you want to save changes?", "Complete!!"}));
   EXPECT_EQ(SelectedKey(), "General");
   EXPECT_TRUE(document.path.empty());
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
   EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for LZ3300T");
   // The tree and the pages show the radio's document: its International group is usable.
   EXPECT_NE(Node("PI"), nullptr);
@@ -328,7 +328,7 @@ TEST_F(TransferDialogTest, ProgrammingIsReadBackAndAFailedClearChangesNothingInT
   EXPECT_EQ(Requests("#CEPRD"), 3 + 3 + 190);  // the checks of both runs and the read-back
   EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Complete!!"});
   EXPECT_EQ(DscPage()->fills, fills);
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
 
   // The radio falls silent after the identity checks: the DSC log is not cleared.
   UseRadio({.silentFromBlock = 4});
@@ -341,7 +341,7 @@ TEST_F(TransferDialogTest, ProgrammingIsReadBackAndAFailedClearChangesNothingInT
   EXPECT_EQ(result, "Stopped: Communication Error!! The DSC log may be partly cleared (1 write sent).");
   EXPECT_EQ(document.image, before);
   EXPECT_EQ(DscPage()->fills, fills);
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
 }
 
 // The result line says what programming did to the radio, as the command line does: a
@@ -464,14 +464,14 @@ TEST_F(TransferDialogTest, MmsiClearShowsTheRadiosCounterAfterwards) {
   WhenOpen([&](TransferDialog& dialog) { PressOk(dialog); });
   QTest::mouseClick(Find<QPushButton>("cmdFClear"), Qt::LeftButton);
   EXPECT_EQ(count->text().toStdString(), "3");
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
   EXPECT_EQ(DscPage()->fills, fills);
 
   UseRadio({});
   WhenOpen([&](TransferDialog& dialog) { PressOk(dialog); });
   QTest::mouseClick(Find<QPushButton>("cmdFClear"), Qt::LeftButton);
   EXPECT_EQ(count->text().toStdString(), "0");
-  EXPECT_TRUE(window->Flags().dataChanged);
+  EXPECT_TRUE(Changed());
   EXPECT_EQ(DscPage()->fills, fills + 1);
   EXPECT_TRUE(document.model.dscBasic.userMmsi.empty());
 }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <random>
 
+#include "files/dat_text.h"
 #include "files/file_read.h"
 #include "files/startup.h"
 #include "host_fixture.h"
@@ -35,7 +36,8 @@ void ChangeEveryField(SettingsModel& m) {
   c.offsetTime = -7;
   Flip(c.timeDisplay);
   c.weatherAlertMode = 3;
-  for (int i = 0; i < 3; ++i) Flip(m.dscBasic.usableGroup[i]);
+  for (bool& flag : m.dscBasic.usableGroup) Flip(flag);
+  Flip(m.dscBasic.distressCancelCall);
   m.dscBasic.userMmsi = "#  123";
   for (bool& flag : m.dscBasic.beepOut) Flip(flag);
   for (CallTypeFlags& call : m.dscAdvanced.call) {
@@ -120,6 +122,23 @@ TEST_F(DatFileTest, SaveThenOpenGivesBackEveryField) {
   EXPECT_TRUE(prompts.shown.empty());
 }
 
+TEST_F(DatFileTest, AFileWrittenWithoutTheDscExpAndDistressCancelKeysKeepsTheirNewValues) {
+  const Document fresh = FreshDocument();
+  ChangeEveryField(document.model);
+  std::string text = FormatSettingsText(document.model, document.profile);
+  for (const char* key : {"\r\nEXP=", "\r\nDistress Cancel Call="}) {
+    const std::size_t at = text.find(key);
+    ASSERT_NE(at, std::string::npos) << key;
+    text.erase(at, text.find("\r\n", at + 2) - at);
+  }
+  WriteFile("older.dat", text);
+  SettingsModel expected = document.model;
+  expected.dscBasic.usableGroup[kExpGroup] = fresh.model.dscBasic.usableGroup[kExpGroup];
+  expected.dscBasic.distressCancelCall = fresh.model.dscBasic.distressCancelCall;
+  ASSERT_TRUE(ReadSettingsFile(dir.File("older.dat"), document, host));
+  EXPECT_EQ(document.model, expected);
+}
+
 TEST_F(DatFileTest, TextsWithoutTheHashPrefixLoseBlanksAndALeadingHash) {
   document.model.usable.group[0].statusName = " #AB ";
   document.model.individualDirectory[0].tagName = "  AB ";
@@ -196,7 +215,7 @@ TEST_F(DatFileTest, BadInputEndsInAMessageOrAValidDocument) {
 
   const std::string head = "[MAIN]\r\nMODELTYPE=1\r\n";
   using namespace std::string_literals;
-  WriteFile("long.dat", head + "[CHMMSID1]\r\nX=" + std::string(50'000'000, 'a') + "\r\nTagName=#" +
+  WriteFile("long.dat", head + "[CHMMSID1]\r\nX=" + std::string(1'000'000, 'a') + "\r\nTagName=#" +
                             std::string(1000, 'N') +
                             "\r\n[Common Setup]\r\nChannel No=" + std::string(400, '9') +
                             "\r\nSCAN=1\0\r\nOffset Time=-32769\r\nWeater=2\r\n[CHUSA0]"s);
@@ -207,6 +226,48 @@ TEST_F(DatFileTest, BadInputEndsInAMessageOrAValidDocument) {
   EXPECT_EQ(document.model.common.scan, fresh.model.common.scan);
   EXPECT_EQ(document.model.common.offsetTime, fresh.model.common.offsetTime);
   EXPECT_EQ(document.model.common.weatherAlertMode, 2);
+}
+
+// No settings file comes near 1 MiB: a larger one is refused before it is read, however
+// large it is, and the message says which file and how large.
+TEST_F(DatFileTest, AFileAboveOneMebibyteIsRefusedBeforeItIsRead) {
+  const std::string valid = "[MAIN]\r\nMODELTYPE=1\r\n[Common Setup]\r\nSCAN=0\r\n[Notes]\r\n";
+  struct Case {
+    const char* name;
+    std::uintmax_t size;  // the valid text, then zero bytes up to this size
+    const char* reason;   // empty when the file opens
+  };
+  const Case cases[] = {
+      {"largest.dat", kLargestSettingsFile, ""},
+      {"one-more.dat", kLargestSettingsFile + 1, "1048577 bytes: a settings file has at most 1048576"},
+      {"huge.dat", std::uintmax_t{8} << 30, "8589934592 bytes: a settings file has at most 1048576"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteFile(c.name, valid);
+    std::filesystem::resize_file(dir.File(c.name), c.size);  // sparse: no disk used
+    prompts.shown.clear();
+    log.lines.clear();
+    document.model.common.scan = true;
+    const bool opened = ReadSettingsFile(dir.File(c.name), document, host);
+    EXPECT_EQ(opened, *c.reason == '\0');
+    if (opened) {
+      EXPECT_FALSE(document.model.common.scan);
+      EXPECT_TRUE(prompts.shown.empty());
+      continue;
+    }
+    ASSERT_EQ(prompts.Texts(), std::vector<std::string>{"FileRead Error!!"});
+    EXPECT_EQ(prompts.shown[0].file, dir.File(c.name));
+    EXPECT_EQ(prompts.shown[0].details, c.reason);
+    EXPECT_TRUE(document.flags.errorFlag);
+    ASSERT_EQ(log.lines.size(), 1u);
+    EXPECT_EQ(log.lines[0].message, "27File too large");
+  }
+  // A device that never ends is read only up to the limit.
+  prompts.shown.clear();
+  EXPECT_FALSE(ReadSettingsFile("/dev/zero", document, host));
+  ASSERT_EQ(prompts.shown.size(), 1u);
+  EXPECT_EQ(prompts.shown[0].details, "more than 1048576 bytes: a settings file has at most 1048576");
 }
 
 TEST_F(DatFileTest, AFailedSaveLeavesThePreviousFileAndReports) {
