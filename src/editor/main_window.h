@@ -34,6 +34,7 @@ namespace kol::editor {
 
 class HelpWindow;
 class HexView;
+struct SettingPlace;
 
 // What the window runs on besides the document.
 struct WindowDeps {
@@ -147,6 +148,8 @@ class MainWindow : public QMainWindow, public EditorWindow {
   // The check of what the radio would get before it is programmed; false when the user
   // stops to correct the document (the page of the first finding is then shown).
   bool ConfirmProgramming();
+  // Shows the page of a setting and puts the focus on its control.
+  void ShowSetting(const SettingPlace& place);
 
   // Dialogs: the report window, printing, the PDF export, the hex view, image files.
   void BuildHexView();

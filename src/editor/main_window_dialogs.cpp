@@ -4,6 +4,7 @@
 // (Ctrl+F2 opens one, Ctrl+F3 saves one).
 #include <QAction>
 #include <QPrinter>
+#include <QTabWidget>
 #include <QTreeWidgetItem>
 #include <QVBoxLayout>
 
@@ -13,6 +14,7 @@
 #include "editor/dialogs/report_window.h"
 #include "editor/dialogs/transfer_dialog.h"
 #include "editor/main_window.h"
+#include "editor/setting_places.h"
 #include "editor/widgets/busy_scope.h"
 #include "files/app_settings.h"
 #include "files/atomic_file.h"
@@ -92,7 +94,8 @@ bool MainWindow::ConfirmProgramming() {
   // Each finding by the page that shows it, as the tree names it.
   std::vector<std::string> lines;
   for (const CheckFinding& finding : findings) {
-    const QTreeWidgetItem* node = ItemForKey(finding.place.node);
+    const std::optional<SettingPlace> place = PlaceOfSetting(finding.place.section, finding.place.key);
+    const QTreeWidgetItem* node = place ? ItemForKey(place->node) : nullptr;
     const std::string where =
         node ? node->text(0).toStdString() : "[" + finding.place.section + "]";
     std::string line = where + ", " + finding.place.key + ": " + finding.message;
@@ -125,13 +128,24 @@ bool MainWindow::ConfirmProgramming() {
        lines.size() > kShownFindings ? all : std::string()});
   if (answer == MessageButton::kYes || answer == MessageButton::kOk) return true;
   // Where the first finding can be put right.
-  const CheckPlace& place = findings.front().place;
-  if (SelectNode(place.node) && !place.control.empty() && currentPage_) {
-    if (auto* control = currentPage_->findChild<QWidget*>(QString::fromStdString(place.control))) {
-      control->setFocus(Qt::OtherFocusReason);
-    }
+  const CheckPlace& first = findings.front().place;
+  if (const std::optional<SettingPlace> place = PlaceOfSetting(first.section, first.key)) {
+    ShowSetting(*place);
   }
   return false;
+}
+
+void MainWindow::ShowSetting(const SettingPlace& place) {
+  if (!SelectNode(place.node) || !currentPage_) return;
+  auto* control = currentPage_->findChild<QWidget*>(QString::fromStdString(place.control));
+  if (!control) return;
+  // A control on a tab that is not shown brings its tab forward first.
+  for (QWidget* w = control; w && w != currentPage_; w = w->parentWidget()) {
+    const QWidget* stack = w->parentWidget();  // a tab widget keeps its pages in a stack
+    auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+    if (tabs && tabs->indexOf(w) >= 0) tabs->setCurrentWidget(w);
+  }
+  control->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::ToggleVerify() {

@@ -60,17 +60,18 @@ std::string StoredDisplayLeft(std::string_view typed) {
   return padded.substr(padded.size() - 2);
 }
 
-std::optional<double> ExpFrequencyFromText(std::string_view text) {
-  const std::string_view trimmed = TrimBlanks(text);
-  const double mhz = LeadingNumber(trimmed);
-  if (mhz < kLowestExpMhz || mhz > kHighestExpMhz) {
-    if (trimmed.empty()) return 0.0;
-    return std::nullopt;
-  }
+std::optional<double> ExpFrequencyOnRaster(double mhz) {
+  if (mhz < kLowestExpMhz || mhz > kHighestExpMhz) return std::nullopt;
   const long long units = std::llround(mhz * kUnitsPerMhz);
   if (units % kRasterUnits != 0) return std::nullopt;
   // The step itself is stored, so that the document holds exactly what the field shows.
   return static_cast<double>(units) / kUnitsPerMhz;
+}
+
+std::optional<double> ExpFrequencyFromText(std::string_view text) {
+  const std::string_view trimmed = TrimBlanks(text);
+  if (trimmed.empty()) return 0.0;
+  return ExpFrequencyOnRaster(LeadingNumber(trimmed));
 }
 
 std::vector<std::string> PlanListRow(const ChannelRecord& record) {

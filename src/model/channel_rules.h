@@ -42,6 +42,13 @@ std::string ExpDisplayName(const ExpChannelRecord& channel);
 // right-aligned with a leading blank.
 std::string StoredDisplayLeft(std::string_view typed);
 
+// The EXP frequencies the editor takes, in words for its messages and the check.
+inline constexpr char kExpFrequencyRule[] = "137.000-174.000 MHz in 25 kHz steps";
+
+// The frequency (MHz) the editor stores for `mhz`: its 25 kHz step when it lies within
+// 137-174 MHz within 100 Hz of one; nothing otherwise.
+std::optional<double> ExpFrequencyOnRaster(double mhz);
+
 // The frequency (MHz) an EXP frequency text stores, or nothing when the text is refused.
 // Only 137-174 MHz on the 25 kHz raster is taken; an empty text stores 0 (no frequency).
 std::optional<double> ExpFrequencyFromText(std::string_view text);
