@@ -21,9 +21,12 @@ inline constexpr int kDscChannelPosition = 140;
 // frequencies when its position lies outside the table.
 const ChannelTableEntry& PlanTableEntry(const ChannelRecord& record);
 
-// The frequency a plan channel receives on: the duplex receive frequency while duplex is on,
-// else the simplex one. Duplex counts only where the channel allows it, as the radio is
-// programmed that way.
+// Whether the radio works a plan channel duplex: its duplex bit counts only where the
+// channel has a duplex pair. The bit itself is kept as read, whatever this says.
+bool PlanDuplexInUse(const ChannelRecord& record);
+
+// The frequency a plan channel receives on: the duplex receive frequency while the channel
+// is worked duplex, else the simplex one.
 double PlanReceiveFrequency(const ChannelRecord& record);
 
 // A plan channel's number as the editor shows it: the number with two digits ("01", three
@@ -45,13 +48,30 @@ std::string StoredDisplayLeft(std::string_view typed);
 // The EXP frequencies the editor takes, in words for its messages and the check.
 inline constexpr char kExpFrequencyRule[] = "137.000-174.000 MHz in 25 kHz steps";
 
-// The frequency (MHz) the editor stores for `mhz`: its 25 kHz step when it lies within
-// 137-174 MHz within 100 Hz of one; nothing otherwise.
-std::optional<double> ExpFrequencyOnRaster(double mhz);
+// Why an EXP frequency is refused.
+enum class FrequencyRefusal { kOutsideBand, kOffRaster };
 
-// The frequency (MHz) an EXP frequency text stores, or nothing when the text is refused.
-// Only 137-174 MHz on the 25 kHz raster is taken; an empty text stores 0 (no frequency).
-std::optional<double> ExpFrequencyFromText(std::string_view text);
+// The frequency (MHz) the editor stores for `mhz`: its 25 kHz step when it lies within
+// 137-174 MHz within 100 Hz of one; nothing otherwise (`why`, when given, then says why).
+std::optional<double> ExpFrequencyOnRaster(double mhz, FrequencyRefusal* why = nullptr);
+
+// The frequency (MHz) an EXP frequency text stores, or nothing when the text is refused
+// (`why`, when given, then says why). Only 137-174 MHz on the 25 kHz raster is taken; an
+// empty text stores 0 (no frequency).
+std::optional<double> ExpFrequencyFromText(std::string_view text, FrequencyRefusal* why = nullptr);
+
+// An enabled EXP channel needs a receive frequency and a channel number: the editor keeps
+// the user on the channel until it has both.
+bool ExpChannelComplete(const ExpChannelRecord& channel);
+
+// The switches of a plan channel, as the channel editor and the lists offer them.
+enum class PlanSwitch { kEnable, kTxEnable, kLowPower, kPowerUp, kDuplex, kScanMemory };
+bool& SwitchOf(ChannelRecord& record, PlanSwitch which);
+bool SwitchOf(const ChannelRecord& record, PlanSwitch which);
+// Whether the user may give switch `which` of the channel the value `on`: a receive-only
+// channel never transmits, only a channel with a duplex pair changes its duplex mark, and
+// channel 70 never changes its scan memory. Keeping the stored value is always allowed.
+bool PlanSwitchAllowed(const ChannelRecord& record, PlanSwitch which, bool on);
 
 // The channel lists: header texts and one row of cell texts per channel.
 const std::vector<std::string>& PlanListHeaders();
