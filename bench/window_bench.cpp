@@ -164,4 +164,7 @@ BENCHMARK(BM_ReadThroughTheDialog)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  kol::bench::BenchApplication app(argc, argv);
+  return kol::bench::RunBenchmarks(argc, argv);
+}
