@@ -4,9 +4,6 @@
 // virtual clock: backups, Ctrl+C, a radio that does not keep or refuses what it gets.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QSettings>
-
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -27,6 +24,7 @@
 #include "link/memory_serial_port.h"
 #include "link/radio_simulator.h"
 #include "link/simulated_wire.h"
+#include "in_process_cli.h"
 #include "support/cli_run.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
@@ -259,16 +257,7 @@ class SimulatedRadio {
 
   // Runs `args` as kolprog-cli does, with per-user folders of its own in `home`.
   test::CliRun Run(std::vector<std::string> args, const test::TempDir& home) {
-    setenv("XDG_DATA_HOME", home.File("data").c_str(), 1);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                       QString::fromStdString(home.File("config")));
-    QCoreApplication::setApplicationName(kApplicationTitle);
-    args.insert(args.end(), {"--program-dir", test::BinDir()});
-    std::ostringstream out;
-    std::ostringstream err;
-    cli::Io io{out, err, &platform_};
-    const int code = cli::RunCli(args, test::BinDir(), io);
-    return {code, out.str(), err.str()};
+    return test::RunCliInProcess(std::move(args), home, platform_);
   }
 
  private:
@@ -291,7 +280,8 @@ class SimulatedRadio {
   SimulatedWire wire_{radio_};
   InterruptingClock clock_;
   MemorySerialPort port_{wire_, clock_};
-  cli::LinkPlatform platform_{port_, clock_};
+  cli::LinkPlatform platform_{
+      [this](const std::string&) { return cli::LinkConnection{port_, clock_}; }};
 };
 
 constexpr char kPort[] = "/dev/ttyUSB3";
@@ -441,9 +431,10 @@ TEST(LinkCli, ProgramStopsWhereTheRadioRefuses) {
 struct HostRig {
   explicit HostRig(bool answerYes = false)
       : prompts(promptLines, answerYes),
-        host(err, prompts, flags, clock, interrupted, "/dev/ttyS0") {}
+        host(err, progress, prompts, flags, clock, interrupted, "/dev/ttyS0") {}
 
   std::ostringstream err;          // the host's own lines
+  cli::StreamProgressLine progress{err, false};
   std::ostringstream promptLines;  // the messages
   cli::CliPrompts prompts;
   AppFlags flags;
