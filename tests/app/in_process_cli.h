@@ -5,7 +5,9 @@
 #include <QCoreApplication>
 #include <QSettings>
 
+#include <csignal>
 #include <cstdlib>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -14,10 +16,24 @@
 #include "app/cli/link_command.h"
 #include "files/qt_settings_store.h"
 #include "support/cli_run.h"
+#include "support/fakes.h"
 #include "support/temp_dir.h"
 #include "support/test_paths.h"
 
 namespace kol::test {
+
+// A virtual clock that presses Ctrl+C, through the program's own handler, the first time
+// it is read once `interruptWhen` holds; the link reads it in every turn of its loops.
+struct InterruptingClock final : FakeClock {
+  std::int64_t NowMs() override {
+    if (interruptWhen && interruptWhen()) {
+      interruptWhen = nullptr;
+      std::raise(SIGINT);
+    }
+    return FakeClock::NowMs();
+  }
+  std::function<bool()> interruptWhen;
+};
 
 inline CliRun RunCliInProcess(std::vector<std::string> args, const TempDir& home,
                               const cli::LinkPlatform& platform) {

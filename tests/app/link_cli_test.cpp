@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <random>
 #include <span>
@@ -130,6 +131,40 @@ TEST(LinkCli, ReadAndProgramWithVerifyOverAPseudoTerminal) {
   EXPECT_EQ(radio.substr(0x20, 7), kProductCode);
   EXPECT_EQ(memory_plan::FirstProgrammedDifference(AsBytes(sent), AsBytes(radio)), std::nullopt);
   EXPECT_NE(memory_plan::FirstProgrammedDifference(AsBytes(sent), AsBytes(image)), std::nullopt);
+}
+
+// Two radios at once, each on its own pseudo-terminal and its own thread of the program:
+// both get the template and keep their own user MMSI.
+TEST(LinkCli, TwoRadiosAtOnceKeepTheirIdentityOverPseudoTerminals) {
+  test::TempDir dir;
+  const std::string in = dir.File("in.hex");
+  WriteBytes(in, DestinationImage());
+  std::vector<std::unique_ptr<Simulator>> simulators;
+  std::vector<std::string> args = {"program", "--keep-identity", in};
+  const char* const mmsi[] = {"\x36\x60\x00\x00\x10\x01", "\x36\x60\x00\x00\x20\x01"};
+  for (int r = 0; r < 2; ++r) {
+    const std::string name = "radio" + std::to_string(r);
+    std::string memory = DestinationImage();
+    memory.replace(0x54, 6, std::string(mmsi[r], 6));
+    WriteBytes(dir.File(name + "-memory.hex"), memory);
+    simulators.push_back(std::make_unique<Simulator>(
+        dir, dir.File(name), dir.File(name + ".hex"),
+        std::vector<std::string>{"--image", dir.File(name + "-memory.hex")}));
+    args.insert(args.end(), {"--port", dir.File(name)});
+  }
+  const test::CliRun program = test::RunKolprogCli(args);
+  ASSERT_EQ(program.exitCode, 0) << program.err;
+  EXPECT_EQ(program.err.find("QSocketNotifier"), std::string::npos) << program.err;
+  const test::CliRun convert = test::RunKolprogCli({"convert", in, dir.File("sent.hex")});
+  ASSERT_EQ(convert.exitCode, 0) << convert.err;
+  std::string sent = test::ReadFileBytes(dir.File("sent.hex"));
+  for (int r = 0; r < 2; ++r) {
+    ASSERT_EQ(simulators[static_cast<std::size_t>(r)]->Stop(), 0);
+    const std::string radio = test::ReadFileBytes(dir.File("radio" + std::to_string(r) + ".hex"));
+    EXPECT_EQ(radio.substr(0x54, 6), std::string(mmsi[r], 6)) << r;
+    sent.replace(0x54, 6, std::string(mmsi[r], 6));
+    EXPECT_EQ(memory_plan::FirstProgrammedDifference(AsBytes(sent), AsBytes(radio)), std::nullopt) << r;
+  }
 }
 
 // Clearing the user MMSI end to end, with every byte of the conversation in the trace.
@@ -265,20 +300,9 @@ class SimulatedRadio {
     const std::string bytes = DestinationImage();
     return {bytes.begin(), bytes.end()};
   }
-  struct InterruptingClock final : test::FakeClock {
-    std::int64_t NowMs() override {
-      if (interruptWhen && interruptWhen()) {
-        interruptWhen = nullptr;
-        std::raise(SIGINT);
-      }
-      return FakeClock::NowMs();
-    }
-    std::function<bool()> interruptWhen;
-  };
-
   RadioSimulator radio_;
   SimulatedWire wire_{radio_};
-  InterruptingClock clock_;
+  test::InterruptingClock clock_;
   MemorySerialPort port_{wire_, clock_};
   cli::LinkPlatform platform_{
       [this](const std::string&) { return cli::LinkConnection{port_, clock_}; }};

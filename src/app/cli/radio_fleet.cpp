@@ -3,12 +3,13 @@
 #include <unistd.h>
 
 #include <QCryptographicHash>
+#include <QThread>
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
-#include <thread>
+#include <memory>
 
 #include "app/cli/cli_prompts.h"
 #include "app/cli/progress_board.h"
@@ -131,13 +132,15 @@ std::vector<RadioOutcome> RunFleet(Session& session, const Invocation& invocatio
   // copies it.
   std::vector<Document> documents(radios.size(), session.document);
   std::vector<RadioOutcome> outcomes(radios.size());
-  std::vector<std::thread> threads;
+  // Qt's threads: the serial port watches its device through the thread's event dispatcher.
+  std::vector<std::unique_ptr<QThread>> threads;
   for (std::size_t i = 0; i < radios.size(); ++i) {
-    threads.emplace_back([&, i] {
+    threads.emplace_back(QThread::create([&, i] {
       outcomes[i] = RunRadio(session, invocation, board, i, radios[i], documents[i], work);
-    });
+    }));
+    threads.back()->start();
   }
-  for (std::thread& thread : threads) thread.join();
+  for (const std::unique_ptr<QThread>& thread : threads) thread->wait();
   return outcomes;
 }
 
@@ -163,6 +166,7 @@ void PrintTable(std::ostream& out, const std::vector<std::string>& headings,
       text += cells[c];
       if (c + 1 < cells.size()) text += std::string(widths[c] - cells[c].size() + 2, ' ');
     }
+    text.erase(text.find_last_not_of(' ') + 1);
     out << text << '\n';
   };
   line(headings);
