@@ -23,7 +23,7 @@ namespace kol::cli {
 
 inline constexpr OptionSpec kPortOption{
     "port", "DEV", "serial port: 1-4 or a device path such as /dev/ttyUSB0 (default: the "
-                   "stored port, else 1)"};
+                   "stored port, else 1); once more for each further radio"};
 inline constexpr OptionSpec kYesOption{
     "yes", "", "answer the radio's questions Retry / OK, for up to 30 s (default: Cancel)"};
 inline constexpr OptionSpec kTraceOption{
