@@ -18,9 +18,9 @@ constexpr int kStartDelayMs = 10;
 
 }  // namespace
 
-ReportWindow::ReportWindow(Document& document, FileHost& host, WindowPrompts& prompts,
-                           QWidget* parent)
-    : QDialog(parent), document_(document), host_(host), prompts_(prompts) {
+ReportWindow::ReportWindow(const Document& document, AppFlags& flags, FileHost& host,
+                           WindowPrompts& prompts, QWidget* parent)
+    : QDialog(parent), document_(document), flags_(flags), host_(host), prompts_(prompts) {
   setObjectName("frmPrn");
   setWindowTitle("Print to File");
   setModal(true);
@@ -73,14 +73,14 @@ void ReportWindow::BuildText() {
 bool ReportWindow::SaveAs() {
   const std::string path = prompts_.AskSavePath({kTextFilter, {}, {}, "Save As"});
   if (path.empty()) {
-    document_.flags.cancelFlag = true;
+    flags_.cancelFlag = true;
     return false;
   }
   return WriteText(path);
 }
 
 bool ReportWindow::WriteText(const std::string& path) {
-  document_.flags.errorFlag = false;
+  flags_.errorFlag = false;
   std::string error;
   bool written = false;
   {
@@ -91,10 +91,10 @@ bool ReportWindow::WriteText(const std::string& path) {
     if (written) host_.Pause();
   }
   if (written) return true;
-  document_.flags.errorFlag = true;
+  flags_.errorFlag = true;
   host_.Tell(document_.profile.modelName + " " + document_.profile.WindowTitle(),
              path + ": " + error, MessageIcon::kExclamation);
-  document_.flags.cancelFlag = true;
+  flags_.cancelFlag = true;
   return false;
 }
 

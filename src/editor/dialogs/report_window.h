@@ -18,7 +18,8 @@ namespace kol::editor {
 class ReportWindow final : public QDialog {
   Q_OBJECT
  public:
-  ReportWindow(Document& document, FileHost& host, WindowPrompts& prompts,
+  // `flags` get the error and cancel flags of a save.
+  ReportWindow(const Document& document, AppFlags& flags, FileHost& host, WindowPrompts& prompts,
                QWidget* parent = nullptr);
 
   // File > Save As...: true when the file was written.
@@ -30,7 +31,8 @@ class ReportWindow final : public QDialog {
   // Writes the shown text and CR LF to `path` in one piece; false after the message.
   bool WriteText(const std::string& path);
 
-  Document& document_;
+  const Document& document_;
+  AppFlags& flags_;
   FileHost& host_;
   WindowPrompts& prompts_;
   QPlainTextEdit* text_;
