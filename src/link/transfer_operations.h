@@ -39,6 +39,8 @@ class TransferOperations {
   void RunDriver(const std::function<void()>& ownStep);
   void ReadDataChkModel();
   void ReadDataChkProduct();
+  // Reads the radio's user MMSI and ATIS code bytes into `buffer` at their addresses.
+  void ReadRadioIdentity(RadioImage& buffer);
   void ReadData(std::span<std::uint8_t> buffer);
   // Programs the radio from `image`, a whole image prepared for programming.
   void WriteData(std::span<const std::uint8_t> image);
