@@ -49,6 +49,8 @@ struct WindowDeps {
   std::function<std::unique_ptr<SerialPort>()> makeSerialPort;
   // The per-user data folder: every read from the radio is kept in its "backups" folder.
   std::string userDataFolder;
+  // Where the file dialogs start while the user has used no folder yet.
+  std::string documentsFolder;
 };
 
 class MainWindow : public QMainWindow, public EditorWindow {
@@ -130,6 +132,7 @@ class MainWindow : public QMainWindow, public EditorWindow {
   void SaveGeometryToStore();
   void RestoreGeometryFromStore();
   std::string DialogFolder() const;
+  std::string ProposedFileName(std::string_view extension) const;
 
   // Model, destination and port menus; help and About.
   void BuildModelMenu(const std::vector<int>& offeredModels);

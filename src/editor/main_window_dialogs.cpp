@@ -25,8 +25,6 @@
 namespace kol::editor {
 namespace {
 
-constexpr char kHexFilter[] = "hex files(*.hex)|*.hex|All files(*.*)|*.*";
-constexpr char kPdfFilter[] = "PDF files(*.pdf)|*.pdf|All files(*.*)|*.*";
 // The findings a message lists; the rest are behind its details.
 constexpr std::size_t kShownFindings = 8;
 
@@ -119,7 +117,7 @@ bool MainWindow::ConfirmProgramming() {
              : "Please check before programming:\n\n" + shown + "\nProgram the radio?";
   const MessageButton answer = deps_.prompts.Show(
       {document.profile.WindowTitle(), text,
-       errors ? MessageIcon::kExclamation : MessageIcon::kInformation,
+       errors ? MessageIcon::kExclamation : MessageIcon::kQuestion,
        errors ? MessageButtons::kYesNo : MessageButtons::kOkCancel,
        errors ? MessageButton::kNo : MessageButton::kOk,
        lines.size() > kShownFindings ? all : std::string()});
@@ -145,7 +143,8 @@ void MainWindow::ToggleVerify() {
 // ---------------------------------------------------------------------------------------
 
 void MainWindow::ShowReportWindow() {
-  ReportWindow window(deps_.document, deps_.host, deps_.prompts, this);
+  ReportWindow window(deps_.document, deps_.host, deps_.prompts,
+                      {kTextFileFilter, DialogFolder(), ProposedFileName(".txt"), "Save As"}, this);
   window.exec();
 }
 
@@ -177,13 +176,9 @@ void MainWindow::PreviewReport() {
 void MainWindow::ExportPdf() {
   if (!ValidateCurrentPage()) return;
   Document& document = deps_.document;
-  const std::string proposed =
-      document.path.empty()
-          ? std::string("report.pdf")
-          : std::filesystem::path(document.path).replace_extension(".pdf").filename().string();
   document.flags.cancelFlag = true;
-  const std::string path =
-      deps_.prompts.AskSavePath({kPdfFilter, DialogFolder(), proposed, "Export PDF"});
+  const std::string path = deps_.prompts.AskSavePath(
+      {kPdfFileFilter, DialogFolder(), ProposedFileName(".pdf"), "Export PDF"});
   if (path.empty()) return;
   std::string error;
   {
@@ -236,8 +231,8 @@ void MainWindow::ToggleHexView() {
 void MainWindow::OpenImageFile() {
   Document& document = deps_.document;
   if (!document.flags.debugMode || !ValidateCurrentPage() || !AskToSaveChanges()) return;
-  const std::string path = deps_.prompts.AskOpenPath(
-      {kHexFilter, document.profile.programFolder, {}, "Open Image"}, true);
+  const std::string path =
+      deps_.prompts.AskOpenPath({kImageFileFilter, DialogFolder(), {}, "Open Image"}, true);
   if (path.empty()) {
     document.flags.cancelFlag = true;
     return;
@@ -258,8 +253,8 @@ void MainWindow::OpenImageFile() {
 void MainWindow::SaveImageFileAs() {
   Document& document = deps_.document;
   if (!document.flags.debugMode || !ValidateCurrentPage()) return;
-  const std::string path =
-      deps_.prompts.AskSavePath({kHexFilter, document.profile.programFolder, {}, "Save Image"});
+  const std::string path = deps_.prompts.AskSavePath(
+      {kImageFileFilter, DialogFolder(), ProposedFileName(".hex"), "Save Image"});
   if (path.empty()) {
     document.flags.cancelFlag = true;
     return;

@@ -29,7 +29,6 @@
 namespace kol::editor {
 namespace {
 
-constexpr char kDatFilter[] = "dat files(*.dat)|*.dat|All files(*.*)|*.*";
 constexpr int kNewDelayMs = 100;
 constexpr int kTwipsPerInch = 1440;
 
@@ -80,17 +79,39 @@ void MainWindow::UpdateCaption() {
   if (statusFile_) statusFile_->setText(QString::fromStdString(deps_.document.path));
 }
 
+// Where the user's files are: beside the document, else where the last document was opened
+// or saved, else the user's documents folder.
 std::string MainWindow::DialogFolder() const {
   const std::string& path = deps_.document.path;
   if (!path.empty()) return std::filesystem::path(path).parent_path().string();
-  return deps_.document.profile.programFolder;
+  const std::vector<std::string> recent = ReadRecentFiles(deps_.host.store);
+  std::error_code ec;
+  if (!recent.empty()) {
+    const std::filesystem::path folder = std::filesystem::path(recent.front()).parent_path();
+    if (std::filesystem::is_directory(folder, ec)) return folder.string();
+  }
+  return deps_.documentsFolder;
+}
+
+// The name Save As proposes: the document's own, else the radio's MMSI, else "untitled".
+std::string MainWindow::ProposedFileName(std::string_view extension) const {
+  const Document& document = deps_.document;
+  std::filesystem::path name;
+  if (!document.path.empty()) {
+    name = std::filesystem::path(document.path).filename();
+  } else if (!document.model.dscBasic.userMmsi.empty()) {
+    name = document.model.dscBasic.userMmsi;
+  } else {
+    name = "untitled";
+  }
+  return name.replace_extension(extension).string();
 }
 
 bool MainWindow::AskToSaveChanges() {
   if (!flags_.dataChanged) return true;
   const MessageButton answer = deps_.prompts.Show(
       {deps_.document.profile.WindowTitle(), "KOL data has changed.\r\nDo you want to save changes?",
-       MessageIcon::kExclamation, MessageButtons::kYesNoCancel, MessageButton::kYes});
+       MessageIcon::kQuestion, MessageButtons::kYesNoCancel, MessageButton::kYes});
   if (answer == MessageButton::kCancel) return false;
   if (answer == MessageButton::kNo) return true;
   if (!ValidateCurrentPage()) return false;
@@ -117,7 +138,7 @@ void MainWindow::Open() {
   if (!ValidateCurrentPage() || !AskToSaveChanges()) return;
   deps_.document.flags.cancelFlag = true;
   const std::string path =
-      deps_.prompts.AskOpenPath({kDatFilter, DialogFolder(), {}, "Open"}, false);
+      deps_.prompts.AskOpenPath({kSettingsFileFilter, DialogFolder(), {}, "Open"}, false);
   if (path.empty()) return;
   OpenPath(path);
 }
@@ -159,11 +180,8 @@ bool MainWindow::SaveDocument(bool keepPath) {
   const bool reuse = keepPath && !document.path.empty() && !HasExtension(document.path, ".hex");
   std::string path = document.path;
   if (!reuse) {
-    std::string proposed;
-    if (!document.path.empty()) {
-      proposed = std::filesystem::path(document.path).replace_extension(".dat").filename().string();
-    }
-    path = deps_.prompts.AskSavePath({kDatFilter, DialogFolder(), proposed, "Save As"});
+    path = deps_.prompts.AskSavePath(
+        {kSettingsFileFilter, DialogFolder(), ProposedFileName(".dat"), "Save As"});
   }
   document.flags.cancelFlag = true;
   if (path.empty()) return false;

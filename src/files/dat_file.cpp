@@ -32,7 +32,7 @@ bool WriteSettingsFile(const std::string& path, Document& document, FileHost& ho
                            &errorNumber)) {
     document.flags.errorFlag = true;
     ReportFileFailure("frmMain.SaveFileAs", errorNumber, "FileSave Error!!", document, host,
-                      path);
+                      path, "The settings could not be saved in this file.");
     return false;
   }
   host.Pause();
@@ -50,12 +50,13 @@ bool ReadSettingsFile(const std::string& path, Document& document, FileHost& hos
   const std::optional<std::string> text = ReadWholeFile(path, &errorNumber);
   if (!text) {
     document.flags.errorFlag = true;
-    ReportFileFailure("frmMain.FileRead2", errorNumber, "FileRead Error!!", document, host, path);
+    ReportFileFailure("frmMain.FileRead2", errorNumber, "FileRead Error!!", document, host, path,
+                      "The settings file could not be read.");
     return false;
   }
   if (!ApplySettingsText(*text, document)) {
     host.Tell(document.profile.WindowTitle(), "ModelType Error !!", MessageIcon::kCritical, {},
-              path);
+              path, "This file is not a settings file for the " + document.profile.modelName + ".");
     document.flags.errorFlag = true;
   }
   host.Pause();

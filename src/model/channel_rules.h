@@ -45,6 +45,8 @@ std::string StoredDisplayLeft(std::string_view typed);
 // The frequency (MHz) an EXP frequency text stores, or nothing when the text is refused.
 // Only 137-174 MHz on the 25 kHz raster is taken; an empty text stores 0 (no frequency).
 std::optional<double> ExpFrequencyFromText(std::string_view text);
+// What ExpFrequencyFromText takes, in plain words for the user.
+std::string ExpFrequencyHint();
 
 // The channel lists: header texts and one row of cell texts per channel.
 const std::vector<std::string>& PlanListHeaders();

@@ -165,6 +165,7 @@ class EditorRig : public ::testing::Test {
       return port;
     };
     deps.userDataFolder = dir.File("user-data");
+    deps.documentsFolder = dir.File("Documents");
     window = std::make_unique<editor::MainWindow>(std::move(deps));
     window->resize(1024, 700);
     window->show();

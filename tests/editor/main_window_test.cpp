@@ -10,12 +10,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QStackedWidget>
 #include <QToolButton>
 
 #include <filesystem>
 
 #include "editor/dialogs/help_window.h"
+#include "editor/dialogs/qt_window_prompts.h"
 #include "editor/pages/general_page.h"
 #include "editor/widgets/key_help.h"
 #include "editor_rig.h"
@@ -26,6 +28,7 @@
 namespace kol::test {
 namespace {
 
+using editor::FileRequest;
 using editor::PageKind;
 using editor::PageRow;
 
@@ -302,6 +305,50 @@ TEST_F(MainWindowTest, RefusedOpenKeepsTheDocument) {
   EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for LZ3300T");
 }
 
+// What the user reads in the box: the program's own text first, then what happened in plain
+// words, and the file with the system's reason in view rather than behind "Show Details".
+TEST_F(MainWindowTest, FileMessagesShowThePlainWordsTheFileAndTheReason) {
+  document.flags.debugMode = true;
+  ASSERT_TRUE(StartProbeWindow());
+  WriteFile("other-model.dat", "[MAIN]\r\nMODELTYPE=7\r\n");
+  WriteFile("short.hex", "0123");
+  prompts.openPaths = {dir.File("other-model.dat"), dir.File("missing.dat"), dir.File("short.hex")};
+  prompts.savePaths = {dir.File("gone/radio.dat")};
+  Command("mnuFileOpen");
+  Command("mnuFileOpen");
+  Command("keyOpenImage");
+  Command("mnuFileSaveAs");
+  struct Seen {
+    std::string text;
+    std::string informative;
+  };
+  const std::vector<Seen> expected = {
+      {"ModelType Error !!",
+       "This file is not a settings file for the LZ3300T.\n'" + dir.File("other-model.dat") + "'"},
+      {"FileRead Error!!", "The settings file could not be read.\n'" + dir.File("missing.dat") +
+                               "' (No such file or directory)"},
+      {"bad file!!", "This file is not a memory image of the radio: an image holds exactly 8192 "
+                     "bytes.\n'" + dir.File("short.hex") + "'"},
+      {"FileSave Error!!", "The settings could not be saved in this file.\n'" +
+                               dir.File("gone/radio.dat") + "' (No such file or directory)"},
+  };
+  ASSERT_EQ(prompts.messages.shown.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    const std::unique_ptr<QMessageBox> box = editor::NewMessageBox(prompts.messages.shown[i], nullptr);
+    EXPECT_EQ(box->text().toStdString(), expected[i].text);
+    EXPECT_EQ(box->informativeText().toStdString(), expected[i].informative);
+    EXPECT_TRUE(box->detailedText().isEmpty()) << expected[i].text;
+  }
+  // A message about no file keeps a long list behind "Show Details".
+  const std::unique_ptr<QMessageBox> list =
+      editor::NewMessageBox({"Title", "Program the radio?", MessageIcon::kQuestion,
+                             MessageButtons::kOkCancel, MessageButton::kOk, "line 1\nline 2"},
+                            nullptr);
+  EXPECT_EQ(list->detailedText().toStdString(), "line 1\nline 2");
+  EXPECT_TRUE(list->informativeText().isEmpty());
+  EXPECT_EQ(list->icon(), QMessageBox::Question);
+}
+
 TEST_F(MainWindowTest, SaveClearsTheChangedFlagAndReusesThePath) {
   ASSERT_TRUE(StartProbeWindow());
   window->Flags().dataChanged = true;
@@ -321,6 +368,44 @@ TEST_F(MainWindowTest, SaveClearsTheChangedFlagAndReusesThePath) {
   EXPECT_EQ(prompts.requests.back().fileName, "radio.dat");
   EXPECT_FALSE(std::filesystem::exists(dir.File("radio.hex")));
   EXPECT_EQ(document.path, dir.File("from-image.dat"));
+}
+
+// The dialogs start where the user's files are and propose a name to save under.
+TEST_F(MainWindowTest, FileDialogsStartInTheDocumentsFolderThenInTheLastOneUsed) {
+  ASSERT_TRUE(StartProbeWindow());
+  std::filesystem::create_directory(dir.path() / "boats");
+  const FileRequest* asked = nullptr;
+  auto saveAs = [&](const std::string& answer) {
+    prompts.savePaths = {answer};
+    Command("mnuFileSaveAs");
+    asked = &prompts.requests.back();
+  };
+  saveAs("");  // a new document: the documents folder and "untitled"
+  EXPECT_EQ(asked->folder, dir.File("Documents"));
+  EXPECT_EQ(asked->fileName, "untitled.dat");
+  EXPECT_EQ(asked->filter, "KOL settings (*.dat)|*.dat|All files (*)|*");
+  document.model.dscBasic.userMmsi = "366123456";  // a radio's own MMSI names its settings
+  saveAs(dir.File("boats/366123456.dat"));
+  EXPECT_EQ(asked->fileName, "366123456.dat");
+  saveAs("");  // then beside the document, under its name
+  EXPECT_EQ(asked->folder, dir.File("boats"));
+  EXPECT_EQ(asked->fileName, "366123456.dat");
+
+  // A new document, even in the next run, starts in the folder used last.
+  Command("mnuFileNew");
+  Wait(150);
+  Command("mnuFileOpen");
+  EXPECT_EQ(prompts.requests.back().folder, dir.File("boats"));
+  EXPECT_EQ(prompts.requests.back().filter, "KOL settings (*.dat)|*.dat|All files (*)|*");
+  window.reset();
+  FreshDocument();
+  ASSERT_TRUE(StartProbeWindow());
+  Command("mnuFileOpen");
+  EXPECT_EQ(prompts.requests.back().folder, dir.File("boats"));
+  // A folder that has gone gives way to the documents folder.
+  std::filesystem::remove_all(dir.path() / "boats");
+  Command("mnuFileOpen");
+  EXPECT_EQ(prompts.requests.back().folder, dir.File("Documents"));
 }
 
 TEST_F(MainWindowTest, OpenRecentOpensAndDropsMissingFiles) {

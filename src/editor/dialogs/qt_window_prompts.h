@@ -5,7 +5,11 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
+
 #include "editor/dialogs/window_prompts.h"
+
+class QMessageBox;
 
 namespace kol::editor {
 
@@ -27,6 +31,10 @@ class QtWindowPrompts final : public WindowPrompts {
 
   QPointer<QWidget> parent_;
 };
+
+// The box that shows `message`: the program's own text first; under it the plain words and
+// the file with the system's reason; other details (a long list) behind "Show Details...".
+std::unique_ptr<QMessageBox> NewMessageBox(const Message& message, QWidget* parent);
 
 // "dat files(*.dat)|*.dat|All files(*.*)|*.*" as Qt's filter list
 // "dat files(*.dat) (*.dat);;All files(*.*) (*.*)".

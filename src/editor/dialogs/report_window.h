@@ -18,7 +18,8 @@ namespace kol::editor {
 class ReportWindow final : public QDialog {
   Q_OBJECT
  public:
-  ReportWindow(Document& document, FileHost& host, WindowPrompts& prompts,
+  // `saveAs` is the dialog its Save As asks with (folder and proposed name).
+  ReportWindow(Document& document, FileHost& host, WindowPrompts& prompts, FileRequest saveAs,
                QWidget* parent = nullptr);
 
   // File > Save As...: true when the file was written.
@@ -33,6 +34,7 @@ class ReportWindow final : public QDialog {
   Document& document_;
   FileHost& host_;
   WindowPrompts& prompts_;
+  FileRequest saveAs_;
   QPlainTextEdit* text_;
   QPushButton* ok_;
   QTimer timer_;
