@@ -369,8 +369,8 @@ Page* MainWindow::PageFor(PageKind kind) {
 
 void MainWindow::ShowNodePage(QTreeWidgetItem* item) {
   if (!item || isMinimized()) return;
+  // A page's fill only shows the document: the data-changed flag stays as it is.
   AppFlags& appFlags = deps_.document.flags;
-  const bool changed = flags_.dataChanged;  // filling a page fires the controls' handlers
   appFlags.cancelFlag = true;
   const NodeTarget target = ResolveNode(KeyOf(item), KeyOf(item->parent()));
   if (Page* page = PageFor(target.kind)) {
@@ -380,7 +380,6 @@ void MainWindow::ShowNodePage(QTreeWidgetItem* item) {
   }
   SetStatusHelp(key_help::kTree);
   appFlags.cancelFlag = false;
-  flags_.dataChanged = changed;
 }
 
 void MainWindow::ReshowCurrentPage() {

@@ -13,6 +13,8 @@
 #include <random>
 #include <system_error>
 
+#include "files/file_read.h"
+
 namespace kol {
 namespace {
 
@@ -84,10 +86,14 @@ int WriteAll(int fd, std::string_view bytes) {
   return 0;
 }
 
-// Gives the file the replaced file's mode and, where allowed, its owner.
+// Gives the file the replaced file's owner, group and mode. Only a privileged user may give
+// a file away (EPERM): the file would then change owner, so it is not made a replacement.
 int TakeOver(int fd, const struct stat& existing) {
-  if (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()) {
-    static_cast<void>(::fchown(fd, existing.st_uid, existing.st_gid));
+  struct stat made {};
+  if (::fstat(fd, &made) != 0) return errno;
+  if ((made.st_uid != existing.st_uid || made.st_gid != existing.st_gid) &&
+      ::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+    return errno;
   }
   return ::fchmod(fd, existing.st_mode & 07777) == 0 ? 0 : errno;
 }
@@ -118,6 +124,48 @@ void SyncFolder(const fs::path& file) {
   ::close(fd);
 }
 
+// Writes the temporary file and renames it onto the target. Returns 0 or the error number.
+int Replace(const fs::path& target, std::string_view bytes, const struct stat* existing) {
+  const fs::path temporary = TemporaryNameFor(target);
+  if (const int failure = WriteTemporary(temporary, bytes, existing)) return failure;
+  if (::rename(temporary.c_str(), target.c_str()) != 0) {
+    const int failure = errno;
+    ::unlink(temporary.c_str());
+    return failure;
+  }
+  SyncFolder(target);
+  return 0;
+}
+
+// A replacement of a file that may be written failed for the way the file is stored, not
+// for its bytes: no temporary file in a folder the user may not write, no owner to give
+// it, no rename in a sticky folder or onto a file mounted on its own.
+bool StorageRefusesReplacement(int failure) {
+  return failure == EACCES || failure == EPERM || failure == EBUSY;
+}
+
+// The file holds exactly `bytes`, on the disk. Returns 0 or the error number.
+int Overwrite(int fd, std::string_view bytes) {
+  if (::lseek(fd, 0, SEEK_SET) != 0) return errno;
+  int failure = WriteAll(fd, bytes);
+  if (failure == 0 && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) failure = errno;
+  if (failure == 0 && ::fsync(fd) != 0) failure = errno;
+  return failure;
+}
+
+// Writes over the file itself, which keeps its links, owner and everything else it has.
+// Not atomic: should the write fail (a full disk), the previous bytes are written back.
+// Returns 0 or the error number.
+int WriteInPlace(const fs::path& target, std::string_view bytes) {
+  const std::optional<std::string> previous = ReadWholeFile(target.string());
+  const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return errno;
+  int failure = Overwrite(fd, bytes);
+  if (failure != 0 && previous) static_cast<void>(Overwrite(fd, *previous));
+  if (::close(fd) != 0 && failure == 0) failure = errno;
+  return failure;
+}
+
 }  // namespace
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error,
@@ -131,17 +179,13 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
   const struct stat* existing = exists ? &status : nullptr;
   if (const int refusal = RefusalOf(*target, existing)) return Fail(error, errorNumber, refusal);
 
-  const fs::path temporary = TemporaryNameFor(*target);
-  if (const int failure = WriteTemporary(temporary, bytes, existing)) {
-    return Fail(error, errorNumber, failure);
+  // A replacement would leave the other names of a hard-linked file with the old bytes.
+  const bool linked = existing != nullptr && existing->st_nlink > 1;
+  int failure = linked ? 0 : Replace(*target, bytes, existing);
+  if (linked || (existing != nullptr && StorageRefusesReplacement(failure))) {
+    failure = WriteInPlace(*target, bytes);
   }
-  if (::rename(temporary.c_str(), target->c_str()) != 0) {
-    const int failure = errno;
-    ::unlink(temporary.c_str());
-    return Fail(error, errorNumber, failure);
-  }
-  SyncFolder(*target);
-  return true;
+  return failure == 0 || Fail(error, errorNumber, failure);
 }
 
 }  // namespace kol

@@ -67,6 +67,9 @@ DatSection DscBasicSection(DscBasicSetup& basic) {
   for (int i = 0; i < kBeepOutCount; ++i) {
     s.fields.push_back({Indexed("BeepOut", i), V::kFlag, &basic.beepOut[i]});
   }
+  // The last two keys came later: files written before them keep the new document's values.
+  s.fields.push_back({"EXP", V::kFlag, &basic.usableGroup[kExpGroup]});
+  s.fields.push_back({"Distress Cancel Call", V::kFlag, &basic.distressCancelCall});
   return s;
 }
 

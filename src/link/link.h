@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "files/error_log.h"
 #include "link/link_host.h"
+#include "link/link_log.h"
 #include "link/serial_port.h"
 #include "link/transfer_context.h"
 #include "model/clock.h"
@@ -23,7 +23,7 @@ struct LinkServices {
   SerialPort& port;
   Clock& clock;
   LinkHost& host;
-  ErrorLog& errorLog;
+  LinkLog& log;
 };
 
 // A failure of the serial port itself: it could not be opened, or it failed while open (a

@@ -32,7 +32,13 @@ bool Link::RequestWithRetry(const std::function<void()>& sendRequest) {
     const MessageButton answer = Show({"", "confirm the synchronization of the communication",
                                        MessageIcon::kQuestion, MessageButtons::kOkCancel,
                                        MessageButton::kOk});
-    if (answer != MessageButton::kOk || !SyncLink()) return false;
+    if (answer != MessageButton::kOk) {
+      // Cancel stops the whole run, not just this request: every later request of a radio
+      // that refuses them would ask the same question again.
+      Flags().cancelFlag = true;
+      return false;
+    }
+    if (!SyncLink()) return false;
     counter = 1;
   }
 }

@@ -22,6 +22,9 @@ class LinkHost : public Prompts {
   // `attempt` of at most `attempts`. Up to a minute can pass this way with nothing
   // connected; the progress texts say the same in debug mode, so by default nothing.
   virtual void ShowLinkWait(int /*attempt*/, int /*attempts*/) {}
+  // Programming went through and the read-back that verifies it begins: a second link
+  // set-up and a full read.
+  virtual void BeginReadBack() {}
 };
 
 }  // namespace kol

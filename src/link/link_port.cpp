@@ -16,9 +16,7 @@ bool Link::OpenPort(const char* procedure) {
   }
   const PortError error = port.LastError();
   if (!portFailure_) portFailure_ = PortFailure{true, error};
-  if (Flags().debugMode) {
-    services_.errorLog.Write(procedure, std::to_string(error.number) + error.description);
-  }
+  if (Flags().debugMode) services_.log.PortFailed(procedure, error);
   return false;
 }
 
@@ -27,7 +25,7 @@ void Link::PortFailed() {
   const PortError error = services_.port.LastError();
   if (!portFailure_) portFailure_ = PortFailure{false, error};
   if (procedure_ == nullptr || procedureLogged_ || !Flags().debugMode) return;
-  services_.errorLog.Write(procedure_, std::to_string(error.number) + error.description);
+  services_.log.PortFailed(procedure_, error);
   procedureLogged_ = true;
 }
 

@@ -38,6 +38,7 @@ struct TransferContext {
   std::int16_t portNumber = 1;  // 1-4
   std::string devicePath;       // when not empty, opened instead of portNumber
   std::int16_t retryCount = kDefaultRetryCount;
+  bool verify = false;          // programming: read the radio back afterwards and compare
   bool completed = false;       // the operation finished without error or cancellation
 };
 

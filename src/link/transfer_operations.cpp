@@ -32,11 +32,15 @@ TransferOperations::TransferOperations(const LinkServices& services, TransferCon
     : link_(services, context, document) {}
 
 bool TransferOperations::Start() {
+  if (link_.Context().operation == Operation::kProgram) return Program();
+  return Press([this] { RunOperation(); });
+}
+
+bool TransferOperations::Press(const std::function<void()>& operation) {
   AppFlags& flags = link_.Flags();
   LinkHost& host = link_.Services().host;
   host.SetBusy(true);
   flags.updateLock = true;
-  keptProductCode_ = false;
   link_.Status("startsync...");
   linkUp_ = link_.LinkSetup();
   if (!linkUp_) {
@@ -46,7 +50,7 @@ bool TransferOperations::Start() {
     return false;
   }
   link_.Status("sync ok");
-  RunOperation();
+  operation();
   Progress(0);
   host.SetBusy(false);
   flags.updateLock = false;
@@ -54,16 +58,17 @@ bool TransferOperations::Start() {
 }
 
 void TransferOperations::RunOperation() {
-  Document& document = link_.Doc();
   switch (link_.Context().operation) {
     case Operation::kRead:
       RunDriver([this] { ReadStep(); });
       return;
-    case Operation::kProgram:
+    case Operation::kProgram: {
+      Document& document = link_.Doc();
       EncodeImage(document.model, document.profile, document.image);
       PrepareForProgramming(document.model, document.image);
       RunDriver([this] { ProgramStep(); });
       return;
+    }
     case Operation::kClearMmsi:
       RunDriver([this] { ClearMmsiStep(); });
       return;
@@ -73,6 +78,36 @@ void TransferOperations::RunOperation() {
       RunDriver([this] { ClearLogStep(); });
       return;
   }
+}
+
+bool TransferOperations::Program() {
+  TransferContext& context = link_.Context();
+  program_ = ProgramResult();
+  context.completed = false;
+  holdComplete_ = context.verify;
+  const bool closes = Press([this] { RunOperation(); });
+  holdComplete_ = false;
+  program_.writesSent = link_.WritesSent();
+  program_.programmed = context.completed;
+  if (!program_.programmed || !context.verify) return closes;
+  VerifyProgrammed();
+  context.completed = program_.verified;
+  return program_.verified;
+}
+
+void TransferOperations::VerifyProgrammed() {
+  link_.Services().host.BeginReadBack();
+  std::vector<std::uint8_t> readBack;
+  if (!ReadRadio(readBack)) return;
+  const std::span<const std::uint8_t> sent = link_.Doc().image.Bytes();
+  const std::optional<int> at = memory_plan::FirstProgrammedDifference(sent, readBack);
+  if (at) {
+    const auto index = static_cast<std::size_t>(*at);
+    program_.difference = ReadBackDifference{*at, readBack[index], sent[index]};
+    return;
+  }
+  program_.verified = true;
+  AnnounceComplete();
 }
 
 bool TransferOperations::ReadRadio(std::vector<std::uint8_t>& buffer) {
@@ -121,6 +156,10 @@ bool TransferOperations::Succeeded() {
 void TransferOperations::Complete() {
   link_.Context().completed = true;
   link_.Status("");
+  if (!holdComplete_) AnnounceComplete();
+}
+
+void TransferOperations::AnnounceComplete() {
   link_.Show({"", "Complete!!", MessageIcon::kInformation});
 }
 
@@ -151,7 +190,7 @@ void TransferOperations::ProgramStep() {
   std::vector<std::uint8_t> outgoing(image.begin(), image.end());
   if (outgoing.size() >= image_map::kProductCode + radioProductCode_.size()) {
     const auto code = std::span(outgoing).subspan(image_map::kProductCode, radioProductCode_.size());
-    keptProductCode_ = !std::equal(code.begin(), code.end(), radioProductCode_.begin());
+    program_.keptProductCode = !std::equal(code.begin(), code.end(), radioProductCode_.begin());
     std::copy(radioProductCode_.begin(), radioProductCode_.end(), code.begin());
   }
   WriteData(outgoing);

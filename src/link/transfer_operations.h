@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "link/link.h"
+#include "link/transfer_outcome.h"
 #include "model/image_map.h"
 
 namespace kol {
@@ -17,9 +18,13 @@ class TransferOperations {
  public:
   TransferOperations(const LinkServices& services, TransferContext& context, Document& document);
 
-  // What pressing OK in the dialog does: link set-up, then the context's operation.
-  // Returns true when the dialog closes (the set-up succeeded and the error flag is clear).
+  // What pressing OK in the dialog does: link set-up, then the context's operation; for
+  // programming, then the read-back when the context asks for it. Returns true when the
+  // dialog closes: the set-up succeeded and the error flag is clear, and programming that
+  // was to be verified was verified.
   bool Start();
+  // What the last programming run came to.
+  const ProgramResult& LastProgram() const { return program_; }
 
   // Link set-up, the checks and a full read into a copy of the image, leaving the document
   // as it is. True when every block arrived; `buffer` then holds the bytes read.
@@ -29,10 +34,6 @@ class TransferOperations {
   const std::vector<std::uint8_t>& ReceivedImage() const { return received_; }
   // True when the link set-up of the last Start or ReadRadio succeeded.
   bool LinkUp() const { return linkUp_; }
-  // True when the last programming run sent the radio's own product code in place of
-  // another one the image held: the radio's identity is never overwritten.
-  bool KeptRadioProductCode() const { return keptProductCode_; }
-
   // Driver frame: status check, model and product checks, then `ownStep`.
   void RunDriver(const std::function<void()>& ownStep);
   void ReadDataChkModel();
@@ -47,7 +48,15 @@ class TransferOperations {
   Link& GetLink() { return link_; }
 
  private:
+  // One press of OK around `operation`: busy, update lock, link set-up; true when the
+  // dialog closes.
+  bool Press(const std::function<void()>& operation);
   void RunOperation();
+  // Programming as one operation: the press, then the read-back when the context asks;
+  // the outcome in `program_`.
+  bool Program();
+  // Reads the programmed memory back and compares it with what was sent.
+  void VerifyProgrammed();
   void ReadStep();
   void ProgramStep();
   void ClearMmsiStep();
@@ -59,8 +68,10 @@ class TransferOperations {
                   bool letEventsRun, const std::function<void(int address)>& step);
   // What a walk does at an address it does not transfer.
   void PauseForSkippedBlock();
-  // Ends a step that went through: Completed, progress text cleared, "Complete!!".
+  // Ends a step that went through: Completed, progress text cleared, "Complete!!" (held
+  // back while a read-back is still to verify it).
   void Complete();
+  void AnnounceComplete();
   bool Succeeded();
   void Progress(int percent);
   bool OpenPort();
@@ -75,7 +86,9 @@ class TransferOperations {
   // The product code the radio reported in the last product check.
   std::array<std::uint8_t, image_map::kProductCodeLength> radioProductCode_ =
       image_map::kProductCodeBytes;
-  bool keptProductCode_ = false;
+  ProgramResult program_;
+  // "Complete!!" waits for the read-back of a programming run that is verified.
+  bool holdComplete_ = false;
 };
 
 }  // namespace kol

@@ -33,9 +33,11 @@ const ChannelTableEntry& PlanTableEntry(const ChannelRecord& record) {
   return position >= 0 && position < kChannelTableSize ? ChannelTable()[position] : kNone;
 }
 
+bool PlanDuplexInUse(const ChannelRecord& record) { return record.duplex && record.duplexAllowed; }
+
 double PlanReceiveFrequency(const ChannelRecord& record) {
   const ChannelTableEntry& entry = PlanTableEntry(record);
-  return record.duplex && record.duplexAllowed ? entry.duplexRxFrequency : entry.frequency;
+  return PlanDuplexInUse(record) ? entry.duplexRxFrequency : entry.frequency;
 }
 
 ChannelNumberParts PlanChannelNumber(const ChannelRecord& record) {
@@ -60,17 +62,50 @@ std::string StoredDisplayLeft(std::string_view typed) {
   return padded.substr(padded.size() - 2);
 }
 
-std::optional<double> ExpFrequencyFromText(std::string_view text) {
+std::optional<double> ExpFrequencyFromText(std::string_view text, FrequencyRefusal* why) {
   const std::string_view trimmed = TrimBlanks(text);
   const double mhz = LeadingNumber(trimmed);
+  FrequencyRefusal refusal = FrequencyRefusal::kOutsideBand;
   if (mhz < kLowestExpMhz || mhz > kHighestExpMhz) {
     if (trimmed.empty()) return 0.0;
-    return std::nullopt;
+  } else if (const long long units = std::llround(mhz * kUnitsPerMhz); units % kRasterUnits == 0) {
+    // The step itself is stored, so that the document holds exactly what the field shows.
+    return static_cast<double>(units) / kUnitsPerMhz;
+  } else {
+    refusal = FrequencyRefusal::kOffRaster;
   }
-  const long long units = std::llround(mhz * kUnitsPerMhz);
-  if (units % kRasterUnits != 0) return std::nullopt;
-  // The step itself is stored, so that the document holds exactly what the field shows.
-  return static_cast<double>(units) / kUnitsPerMhz;
+  if (why != nullptr) *why = refusal;
+  return std::nullopt;
+}
+
+bool ExpChannelComplete(const ExpChannelRecord& channel) {
+  return !channel.enable || (channel.rxFreq > 0 && !TrimBlanks(channel.chDisplayL).empty());
+}
+
+bool& SwitchOf(ChannelRecord& record, PlanSwitch which) {
+  switch (which) {
+    case PlanSwitch::kEnable: return record.enable;
+    case PlanSwitch::kTxEnable: return record.txEnable;
+    case PlanSwitch::kLowPower: return record.lowPower;
+    case PlanSwitch::kPowerUp: return record.powerUp;
+    case PlanSwitch::kDuplex: return record.duplex;
+    case PlanSwitch::kScanMemory: break;
+  }
+  return record.scanMemory;
+}
+
+bool SwitchOf(const ChannelRecord& record, PlanSwitch which) {
+  return SwitchOf(const_cast<ChannelRecord&>(record), which);
+}
+
+bool PlanSwitchAllowed(const ChannelRecord& record, PlanSwitch which, bool on) {
+  if (SwitchOf(record, which) == on) return true;
+  switch (which) {
+    case PlanSwitch::kTxEnable: return !on || !record.receiveOnly;
+    case PlanSwitch::kDuplex: return record.duplexAllowed;
+    case PlanSwitch::kScanMemory: return record.position != kDscChannelPosition;
+    default: return true;
+  }
 }
 
 std::string ExpFrequencyHint() {
@@ -88,7 +123,7 @@ std::vector<std::string> PlanListRow(const ChannelRecord& record) {
           ListMarkText(ListMark::kTx, record.txEnable),
           ListMarkText(ListMark::kLow, record.lowPower),
           ListMarkText(ListMark::kUp, record.powerUp),
-          ListMarkText(ListMark::kDup, record.duplex),
+          ListMarkText(ListMark::kDup, PlanDuplexInUse(record)),
           ListMarkText(ListMark::kMem, record.scanMemory)};
 }
 

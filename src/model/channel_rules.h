@@ -21,9 +21,12 @@ inline constexpr int kDscChannelPosition = 140;
 // frequencies when its position lies outside the table.
 const ChannelTableEntry& PlanTableEntry(const ChannelRecord& record);
 
-// The frequency a plan channel receives on: the duplex receive frequency while duplex is on,
-// else the simplex one. Duplex counts only where the channel allows it, as the radio is
-// programmed that way.
+// Whether the radio works a plan channel duplex: its duplex bit counts only where the
+// channel has a duplex pair. The bit itself is kept as read, whatever this says.
+bool PlanDuplexInUse(const ChannelRecord& record);
+
+// The frequency a plan channel receives on: the duplex receive frequency while the channel
+// is worked duplex, else the simplex one.
 double PlanReceiveFrequency(const ChannelRecord& record);
 
 // A plan channel's number as the editor shows it: the number with two digits ("01", three
@@ -42,11 +45,27 @@ std::string ExpDisplayName(const ExpChannelRecord& channel);
 // right-aligned with a leading blank.
 std::string StoredDisplayLeft(std::string_view typed);
 
-// The frequency (MHz) an EXP frequency text stores, or nothing when the text is refused.
-// Only 137-174 MHz on the 25 kHz raster is taken; an empty text stores 0 (no frequency).
-std::optional<double> ExpFrequencyFromText(std::string_view text);
+// Why an EXP frequency text is refused.
+enum class FrequencyRefusal { kOutsideBand, kOffRaster };
+// The frequency (MHz) an EXP frequency text stores, or nothing when the text is refused
+// (`why`, when given, then says why). Only 137-174 MHz on the 25 kHz raster is taken; an
+// empty text stores 0 (no frequency).
+std::optional<double> ExpFrequencyFromText(std::string_view text, FrequencyRefusal* why = nullptr);
 // What ExpFrequencyFromText takes, in plain words for the user.
 std::string ExpFrequencyHint();
+
+// An enabled EXP channel needs a receive frequency and a channel number: the editor keeps
+// the user on the channel until it has both.
+bool ExpChannelComplete(const ExpChannelRecord& channel);
+
+// The switches of a plan channel, as the channel editor and the lists offer them.
+enum class PlanSwitch { kEnable, kTxEnable, kLowPower, kPowerUp, kDuplex, kScanMemory };
+bool& SwitchOf(ChannelRecord& record, PlanSwitch which);
+bool SwitchOf(const ChannelRecord& record, PlanSwitch which);
+// Whether the user may give switch `which` of the channel the value `on`: a receive-only
+// channel never transmits, only a channel with a duplex pair changes its duplex mark, and
+// channel 70 never changes its scan memory. Keeping the stored value is always allowed.
+bool PlanSwitchAllowed(const ChannelRecord& record, PlanSwitch which, bool on);
 
 // The channel lists: header texts and one row of cell texts per channel.
 const std::vector<std::string>& PlanListHeaders();

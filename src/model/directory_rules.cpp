@@ -92,4 +92,24 @@ std::string ListedMmsi(std::string_view stored) {
   return listed;
 }
 
+std::string WrittenMmsi(std::string_view stored) {
+  return std::string(stored.substr(0, field_limits::kStoredMmsi - 1));
+}
+
+std::optional<std::string> StoredFromWrittenMmsi(DirectoryKind kind, std::string_view digits,
+                                                 MmsiRefusal* why) {
+  constexpr std::size_t kWritten = field_limits::kStoredMmsi - 1;
+  MmsiRefusal refusal = MmsiRefusal::kLength;
+  if (kind == DirectoryKind::kIndividual) {
+    if (digits.size() == kWritten) return StoredMmsi(kind, digits);
+  } else if (digits.size() == kWritten) {
+    if (digits.front() == kGroupMark) return StoredMmsi(kind, digits.substr(1));
+    refusal = MmsiRefusal::kGroupMark;
+  } else if (digits.size() == static_cast<std::size_t>(field_limits::kGroupMmsiTyped)) {
+    return StoredMmsi(kind, digits);
+  }
+  if (why != nullptr) *why = refusal;
+  return std::nullopt;
+}
+
 }  // namespace kol

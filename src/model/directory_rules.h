@@ -48,4 +48,15 @@ std::string TypedMmsi(DirectoryKind kind, std::string_view stored);
 // The MMSI as the directory list shows it: nine characters, without the pad digit.
 std::string ListedMmsi(std::string_view stored);
 
+// The MMSI written in files and on the clipboard: all nine digits, a group's leading "0"
+// included.
+std::string WrittenMmsi(std::string_view stored);
+// Why a written MMSI is refused.
+enum class MmsiRefusal { kLength, kGroupMark };
+// The stored MMSI for a written one: nine digits (a group's beginning with its "0"). A
+// group's eight digits without the "0" are taken too, as the entry editor takes them
+// (spreadsheets drop a leading zero). Nothing, with `why` set when given, otherwise.
+std::optional<std::string> StoredFromWrittenMmsi(DirectoryKind kind, std::string_view digits,
+                                                 MmsiRefusal* why = nullptr);
+
 }  // namespace kol

@@ -90,7 +90,7 @@ struct CommonSetup {
 inline constexpr int kBeepOutCount = 8;
 
 struct DscBasicSetup {
-  std::array<bool, 4> usableGroup{};  // flags 0-2 per group; flag 3 only in the image
+  std::array<bool, 4> usableGroup{};  // Group1-Group3, then the EXP group
   std::string userMmsi;               // up to 10 digits; empty = not set
   std::array<bool, kBeepOutCount> beepOut{};  // 7 is kept in .dat files only
   bool distressCancelCall = false;

@@ -1,20 +1,32 @@
 // The link end to end: `kolprog-cli simulate` plays the radio on a pseudo-terminal, and
-// `read`, `program` (with its backup and read-back) and `clear` talk to it through the Qt
-// serial port, to the end or until Ctrl+C.
+// `read`, `program` (with its read-back) and `clear` talk to it through the Qt serial port.
+// The other cases run the commands in this process against the simulated radio on a
+// virtual clock: backups, Ctrl+C, a radio that does not keep or refuses what it gets.
 #include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QSettings>
 
 #include <atomic>
 #include <chrono>
+#include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <random>
 #include <span>
 #include <sstream>
 #include <thread>
 
+#include "app/cli/cli.h"
 #include "app/cli/link_command.h"
+#include "files/qt_settings_store.h"
 #include "link/memory_plan.h"
+#include "link/memory_serial_port.h"
+#include "link/radio_simulator.h"
+#include "link/simulated_wire.h"
 #include "support/cli_run.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
@@ -100,12 +112,13 @@ TEST(LinkCli, ReadAndProgramWithVerifyOverAPseudoTerminal) {
   WriteBytes(in, inBytes);
   const test::CliRun program = test::RunKolprogCli({"program", "--port", link, in});
   ASSERT_EQ(program.exitCode, 0) << program.err;
-  EXPECT_NE(program.err.find("Complete!!\n" + in +
-                             " holds another product code; the radio kept its own, \"QT512N\"\n"
-                             "Verifying: reading the programmed memory back on "),
+  EXPECT_NE(program.err.find("100%\nVerifying: reading the programmed memory back on " + link),
             std::string::npos)
       << program.err;
-  EXPECT_EQ(program.err.substr(program.err.size() - 9), "verified\n");
+  EXPECT_TRUE(program.err.ends_with(
+      "100%\nComplete!!\n" + in +
+      " holds another product code; the radio kept its own, \"QT512N\"\nverified\n"))
+      << program.err;
 
   ASSERT_EQ(simulator.Stop(), 0);
   EXPECT_FALSE(fs::exists(link));
@@ -119,97 +132,6 @@ TEST(LinkCli, ReadAndProgramWithVerifyOverAPseudoTerminal) {
   EXPECT_EQ(radio.substr(0x20, 7), kProductCode);
   EXPECT_EQ(memory_plan::FirstProgrammedDifference(AsBytes(sent), AsBytes(radio)), std::nullopt);
   EXPECT_NE(memory_plan::FirstProgrammedDifference(AsBytes(sent), AsBytes(image)), std::nullopt);
-}
-
-// Ctrl+C in the middle of a transfer: exit 3, what the radio may now hold, no file written.
-TEST(LinkCli, CtrlCCancelsEveryTransfer) {
-  test::TempDir dir;
-  const std::string link = dir.File("radio");
-  Simulator simulator(dir, link, dir.File("radio.hex"));
-  const std::string in = dir.File("in.hex");
-  WriteBytes(in, DestinationImage());
-  fs::create_directory(dir.File("out"));
-  struct Case {
-    const char* name;
-    std::vector<std::string> args;
-    std::string after;  // Ctrl+C once "10%" follows this on stderr
-    std::string says;
-  };
-  const Case cases[] = {
-      {"read", {"read", "--port", link, dir.File("out/read.dat")}, "Reading the radio", ""},
-      {"program", {"program", "--port", link, in}, "Programming the radio",
-       "kolprog-cli: the radio may be partly programmed ("},
-      {"verify", {"program", "--port", link, in}, "Verifying",
-       "kolprog-cli: the radio was programmed; reading it back was cancelled\n"},
-      {"clear", {"clear", "dsc-log", "--port", link}, "Clearing the DSC log",
-       "kolprog-cli: the DSC log may be partly cleared ("},
-  };
-  for (const Case& c : cases) {
-    test::BackgroundCli run(c.args, dir, c.name);
-    ASSERT_TRUE(run.WaitForErr(c.name == std::string("clear") ? "60%" : "10%", c.after))
-        << c.name << ": " << run.Err();
-    run.Interrupt();
-    const test::CliRun result = run.Wait();
-    EXPECT_EQ(result.exitCode, 3) << c.name << ": " << result.err;
-    EXPECT_NE(result.err.find(c.says), std::string::npos) << c.name << ": " << result.err;
-    const std::string ending = "kolprog-cli: cancelled\n";
-    EXPECT_TRUE(result.err.ends_with(ending)) << c.name << ": " << result.err;
-  }
-  // No output, no temporary file, no backup of a read that did not complete.
-  EXPECT_TRUE(fs::is_empty(dir.File("out")));
-  EXPECT_FALSE(fs::exists(dir.File("read-data/KOL Programmer/backups")));
-}
-
-// The read-back finds the write the radio acknowledged but did not keep: block request 18
-// is the block at 0x0010, after the three identity reads and the fourteen single bytes.
-TEST(LinkCli, VerifyNamesTheFirstAddressTheRadioDidNotKeep) {
-  test::TempDir dir;
-  const std::string link = dir.File("radio");
-  Simulator simulator(dir, link, dir.File("radio.hex"), {"--lose-write", "18"});
-  const std::string in = dir.File("in.hex");
-  WriteBytes(in, DestinationImage());
-  const test::CliRun program = test::RunKolprogCli({"program", "--port", link, in});
-  EXPECT_EQ(program.exitCode, 1) << program.err;
-  EXPECT_NE(program.err.find("verify failed at 0x0010: the radio holds 0xFF, the image 0x"),
-            std::string::npos)
-      << program.err;
-}
-
-// --backup reads the radio first and keeps what it held; without that copy nothing is
-// programmed. --no-verify skips the read-back.
-TEST(LinkCli, ProgramBacksUpFirst) {
-  test::TempDir dir;
-  const std::string link = dir.File("radio");
-  const std::string saved = dir.File("radio.hex");
-  const std::string in = dir.File("in.hex");
-  const std::string backup = dir.File("before.hex");
-  WriteBytes(in, DestinationImage());
-  {
-    Simulator wrongRadio(dir, link, saved, {"--wrong-product"});
-    const std::string before = test::ReadFileBytes(saved);
-    const test::CliRun refused =
-        test::RunKolprogCli({"program", "--port", link, "--backup", backup, in});
-    EXPECT_EQ(refused.exitCode, 1) << refused.err;
-    EXPECT_NE(refused.err.find("ModelType Error !!\n"), std::string::npos) << refused.err;
-    EXPECT_NE(refused.err.find("without its backup the radio was not programmed"),
-              std::string::npos)
-        << refused.err;
-    EXPECT_FALSE(fs::exists(backup));
-    ASSERT_EQ(wrongRadio.Stop(), 0);
-    EXPECT_TRUE(test::ReadFileBytes(saved) == before);
-  }
-  Simulator radio(dir, link, saved);
-  const std::string before = test::ReadFileBytes(saved);
-  const test::CliRun program =
-      test::RunKolprogCli({"program", "--port", link, "--backup", backup, "--no-verify", in});
-  EXPECT_EQ(program.exitCode, 0) << program.err;
-  EXPECT_EQ(program.err.find("Backing up: reading the radio on "), 0u) << program.err;
-  EXPECT_NE(program.err.find("Backup of the radio's memory: "), std::string::npos);
-  EXPECT_EQ(program.err.find("Verifying"), std::string::npos) << program.err;
-  EXPECT_TRUE(program.err.ends_with("Complete!!\n")) << program.err;
-  EXPECT_TRUE(test::ReadFileBytes(backup) == before);
-  ASSERT_EQ(radio.Stop(), 0);
-  EXPECT_FALSE(test::ReadFileBytes(saved) == before);
 }
 
 // Clearing the user MMSI end to end, with every byte of the conversation in the trace.
@@ -317,10 +239,209 @@ TEST(LinkCli, SimulatorLinksAreNotTakenOver) {
   EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
 }
 
+// The radio behind a command run in this process: the simulator on an in-memory port and
+// a virtual clock, so that a transfer costs no real time. `onPoll` runs whenever the link
+// looks at the clock, that is in every turn of its receive loop.
+class SimulatedRadio {
+ public:
+  explicit SimulatedRadio(SimulatorOptions options = {},
+                          std::vector<std::uint8_t> memory = DestinationBytes())
+      : radio_(std::move(options), std::move(memory)) {}
+
+  RadioSimulator& radio() { return radio_; }
+  int Requests(const std::string& head) const {
+    int n = 0;
+    for (const RadioRequest& r : radio_.Requests()) n += r.head == head;
+    return n;
+  }
+  // Ctrl+C, through the program's own handler, once `condition` holds.
+  void InterruptWhen(std::function<bool()> condition) { clock_.interruptWhen = std::move(condition); }
+
+  // Runs `args` as kolprog-cli does, with per-user folders of its own in `home`.
+  test::CliRun Run(std::vector<std::string> args, const test::TempDir& home) {
+    setenv("XDG_DATA_HOME", home.File("data").c_str(), 1);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       QString::fromStdString(home.File("config")));
+    QCoreApplication::setApplicationName(kApplicationTitle);
+    args.insert(args.end(), {"--program-dir", test::BinDir()});
+    std::ostringstream out;
+    std::ostringstream err;
+    cli::Io io{out, err, &platform_};
+    const int code = cli::RunCli(args, test::BinDir(), io);
+    return {code, out.str(), err.str()};
+  }
+
+ private:
+  static std::vector<std::uint8_t> DestinationBytes() {
+    const std::string bytes = DestinationImage();
+    return {bytes.begin(), bytes.end()};
+  }
+  struct InterruptingClock final : test::FakeClock {
+    std::int64_t NowMs() override {
+      if (interruptWhen && interruptWhen()) {
+        interruptWhen = nullptr;
+        std::raise(SIGINT);
+      }
+      return FakeClock::NowMs();
+    }
+    std::function<bool()> interruptWhen;
+  };
+
+  RadioSimulator radio_;
+  SimulatedWire wire_{radio_};
+  InterruptingClock clock_;
+  MemorySerialPort port_{wire_, clock_};
+  cli::LinkPlatform platform_{port_, clock_};
+};
+
+constexpr char kPort[] = "/dev/ttyUSB3";
+
+// Ctrl+C in the middle of a transfer: exit 3, what the radio may now hold, no file written.
+TEST(LinkCli, CtrlCCancelsEveryTransfer) {
+  test::TempDir dir;
+  const std::string in = dir.File("in.hex");
+  WriteBytes(in, DestinationImage());
+  fs::create_directory(dir.File("out"));
+  struct Case {
+    const char* name;
+    std::vector<std::string> args;
+    std::function<bool(const SimulatedRadio&)> when;  // Ctrl+C once this holds
+    std::string says;
+    int cancelSignals;  // a read tells the radio; a write is never followed by the signal
+  };
+  // Block requests: three identity reads before every walk.
+  const Case cases[] = {
+      {"read", {"read", "--port", kPort, dir.File("out/read.dat")},
+       [](const SimulatedRadio& r) { return r.Requests("#CEPRD") >= 3 + 20; }, "", 1},
+      {"program", {"program", "--port", kPort, in},
+       [](const SimulatedRadio& r) { return r.Requests("#CEPWR") >= 30; },
+       "kolprog-cli: the radio may be partly programmed (30 writes sent)\n", 0},
+      {"verify", {"program", "--port", kPort, in},
+       [](const SimulatedRadio& r) { return r.Requests("#CEPRD") >= 3 + 3 + 20; },
+       "kolprog-cli: the radio was programmed; reading it back was cancelled\n", 1},
+      {"clear", {"clear", "dsc-log", "--port", kPort},
+       [](const SimulatedRadio& r) { return r.Requests("#CEPWR") >= 10; },
+       "kolprog-cli: the DSC log may be partly cleared (10 writes sent)\n", 0},
+  };
+  for (const Case& c : cases) {
+    SimulatedRadio radio;
+    radio.InterruptWhen([&] { return c.when(radio); });
+    const test::CliRun result = radio.Run(c.args, dir);
+    EXPECT_EQ(result.exitCode, 3) << c.name << ": " << result.err;
+    EXPECT_NE(result.err.find(c.says), std::string::npos) << c.name << ": " << result.err;
+    EXPECT_TRUE(result.err.ends_with("kolprog-cli: cancelled\n")) << c.name << ": " << result.err;
+    EXPECT_EQ(radio.Requests("CAN"), c.cancelSignals) << c.name;
+  }
+  // No output, no temporary file, no backup of a read that did not complete.
+  EXPECT_TRUE(fs::is_empty(dir.File("out")));
+  EXPECT_FALSE(fs::exists(dir.File("data/KOL Programmer/backups")));
+}
+
+// The read-back finds the write the radio acknowledged but did not keep: block request 18
+// is the block at 0x0010, after the three identity reads and the fourteen single bytes.
+TEST(LinkCli, VerifyNamesTheFirstAddressTheRadioDidNotKeep) {
+  test::TempDir dir;
+  const std::string in = dir.File("in.hex");
+  WriteBytes(in, DestinationImage());
+  SimulatedRadio radio({.faults = {{RequestKind::kBlock, 18, RadioFault::kLostWrite}}},
+                       std::vector<std::uint8_t>(8192, 0xFF));
+  const test::CliRun program = radio.Run({"program", "--port", kPort, in}, dir);
+  EXPECT_EQ(program.exitCode, 1) << program.err;
+  char expected[80];
+  std::snprintf(expected, sizeof expected,
+                "verify failed at 0x0010: the radio holds 0xFF, the image 0x%02X\n",
+                static_cast<unsigned char>(DestinationImage()[0x10]));
+  EXPECT_TRUE(program.err.ends_with(expected)) << program.err;
+}
+
+// --backup reads the radio first and keeps what it held; without that copy nothing is
+// programmed. --no-verify skips the read-back.
+TEST(LinkCli, ProgramBacksUpFirst) {
+  test::TempDir dir;
+  const std::string in = dir.File("in.hex");
+  const std::string backup = dir.File("before.hex");
+  WriteBytes(in, DestinationImage());
+  const std::vector<std::uint8_t> memory(8192, 0xFF);
+  {
+    SimulatedRadio wrongRadio({.wrongProduct = true}, memory);
+    const std::vector<std::uint8_t> before = wrongRadio.radio().Memory();
+    const test::CliRun refused =
+        wrongRadio.Run({"program", "--port", kPort, "--backup", backup, in}, dir);
+    EXPECT_EQ(refused.exitCode, 1) << refused.err;
+    EXPECT_NE(refused.err.find("ModelType Error !!\n"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("without its backup the radio was not programmed"),
+              std::string::npos)
+        << refused.err;
+    EXPECT_FALSE(fs::exists(backup));
+    EXPECT_EQ(wrongRadio.radio().Memory(), before);
+  }
+  SimulatedRadio radio({}, memory);
+  const std::vector<std::uint8_t> before = radio.radio().Memory();
+  const test::CliRun program =
+      radio.Run({"program", "--port", kPort, "--backup", backup, "--no-verify", in}, dir);
+  EXPECT_EQ(program.exitCode, 0) << program.err;
+  EXPECT_EQ(program.err.find("Backing up: reading the radio on /dev/ttyUSB3...\n"), 0u)
+      << program.err;
+  EXPECT_NE(program.err.find("Backup of the radio's memory: " + dir.File("data/KOL Programmer/backups/")),
+            std::string::npos)
+      << program.err;
+  EXPECT_EQ(program.err.find("Verifying"), std::string::npos) << program.err;
+  EXPECT_TRUE(program.err.ends_with("Complete!!\n")) << program.err;
+  const std::string kept = test::ReadFileBytes(backup);
+  EXPECT_EQ(std::vector<std::uint8_t>(kept.begin(), kept.end()), before);
+  EXPECT_NE(radio.radio().Memory(), before);
+}
+
+// A radio that refuses before the first write holds what it held, and the command says so;
+// one that answers every write "ERROR" is asked about once: Cancel stops the run, and with
+// --yes the questions end with Cancel once they have gone on for half a minute.
+TEST(LinkCli, ProgramStopsWhereTheRadioRefuses) {
+  test::TempDir dir;
+  const std::string in = dir.File("in.hex");
+  WriteBytes(in, DestinationImage());
+  SimulatorOptions refusesWrites;
+  for (int n = 4; n < 400; ++n) refusesWrites.faults.push_back({RequestKind::kBlock, n, RadioFault::kError});
+  struct Case {
+    const char* name;
+    SimulatorOptions radio;
+    bool yes;
+    std::vector<std::string> says;
+  };
+  const std::string question = "confirm the synchronization of the communication -> ";
+  const Case cases[] = {
+      {"another model", {.wrongModel = true}, false,
+       {"ModelType Error !!\n", "kolprog-cli: nothing was written to the radio\n"}},
+      {"writes refused", refusesWrites, false,
+       {question + "Cancel (give --yes to answer OK)\n"
+                   "kolprog-cli: the radio may be partly programmed (1 write sent)\n"}},
+      {"writes refused, --yes", refusesWrites, true,
+       {question + "OK (--yes)\n" + question + "OK (--yes)\n",
+        question + "Cancel (still so after 30 s)\n"
+                   "kolprog-cli: the radio may be partly programmed (1 write sent)\n"}},
+  };
+  for (const Case& c : cases) {
+    SimulatedRadio radio(c.radio);
+    std::vector<std::string> args = {"program", "--port", kPort, in};
+    if (c.yes) args.push_back("--yes");
+    const test::CliRun run = radio.Run(args, dir);
+    EXPECT_EQ(run.exitCode, 1) << c.name << ": " << run.err;
+    for (const std::string& text : c.says) {
+      EXPECT_NE(run.err.find(text), std::string::npos) << c.name << ": " << run.err;
+    }
+    // Cancel is the last answer: no question after it.
+    const std::size_t cancelled = run.err.find(question + "Cancel");
+    if (cancelled != std::string::npos) {
+      EXPECT_EQ(run.err.find(question, cancelled + 1), std::string::npos) << c.name << ": " << run.err;
+    }
+    EXPECT_EQ(run.err.find("Communication Error!!"), std::string::npos) << c.name << ": " << run.err;
+  }
+}
+
 // The command line's host on a virtual clock, printing into strings.
 struct HostRig {
   explicit HostRig(bool answerYes = false)
-      : prompts(promptLines, answerYes), host(err, prompts, flags, clock, interrupted) {}
+      : prompts(promptLines, answerYes),
+        host(err, prompts, flags, clock, interrupted, "/dev/ttyS0") {}
 
   std::ostringstream err;          // the host's own lines
   std::ostringstream promptLines;  // the messages

@@ -282,18 +282,25 @@ TEST_F(ChannelPagesTest, DuplexSwitchesTheReceiveFrequencyShown) {
   EXPECT_EQ(Text("txtCRF"), "161.800");
 }
 
-TEST_F(ChannelPagesTest, ShowingChannelPagesChangesOnlyAReceiveOnlyChannelsTransmitFlag) {
+TEST_F(ChannelPagesTest, AReceiveOnlyChannelLosesItsTransmitFlagOnlyWhenTheUserEditsIt) {
   UseExpChannels();
   Usa(140).txEnable = true;  // a receive-only channel as an image may hold it
   Exp(1) = {.enable = true, .txEnable = true, .chDisplayL = "7", .rxFreq = 156.025};
-  SettingsModel expected = document.model;
-  expected.group[kGroup1][140].txEnable = false;  // as its greyed, unticked box shows it
-  for (const char* key : {"PU", "PU 140", "PU 0", "PU 40", "PW", "ExpChannel", "E 1", "E 2", "General"}) {
+  const SettingsModel before = document.model;
+  for (const char* key : {"PU", "PU 140", "PU 0", "PU 40", "PW", "ExpChannel", "E 1", "E 2", "PU 140"}) {
     ClickNode(key);
     EXPECT_EQ(SelectedKey(), key);
   }
-  EXPECT_EQ(document.model, expected);
+  EXPECT_EQ(document.model, before);
   EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Box("chkCTXEnable")->isChecked());  // as the radio works the channel
+
+  Click(Box("chkCEnable"));
+  Click(Box("chkCEnable"));
+  SettingsModel expected = before;
+  expected.group[kGroup1][140].txEnable = false;
+  EXPECT_EQ(document.model, expected);
+  EXPECT_TRUE(window->Flags().dataChanged);
 }
 
 TEST_F(ChannelPagesTest, HandlersDoNothingWhileTheUpdateLockIsSet) {

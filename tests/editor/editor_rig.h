@@ -94,15 +94,13 @@ class ScriptedWindowPrompts : public editor::WindowPrompts {
   }
 };
 
-// A page of a test's own: counts its fills and checks, refuses to be left while told so,
-// and marks the document changed as it fills, as the real pages' handlers do.
+// A page of a test's own: counts its fills and checks, and refuses to be left while told so.
 class ProbePage final : public editor::Page {
  public:
   ProbePage(editor::EditorServices& services, QWidget* parent) : Page(services, parent) {}
   void ShowFor(const editor::NodeTarget& target) override {
     ++fills;
     shown = target;
-    services_.MarkChanged();
   }
   bool Validate() override {
     ++checks;

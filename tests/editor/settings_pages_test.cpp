@@ -61,7 +61,7 @@ TEST_F(SettingsPagesTest, UntickingAGroupTakesItsChannelsOutOfTheTreeAndTheExpCh
 }
 
 TEST_F(SettingsPagesTest, UntickingTheExpGroupDisablesItsBoxesAndKeepsTheirTicks) {
-  Usable().group[kGroup3].usable = true;
+  for (int g = kGroup1; g <= kGroup3; ++g) Usable().group[g].usable = true;
   Usable().expChGroup = {true, false, true};
   ClickNode("Usable");
   Click("chkUsable_3");
@@ -349,16 +349,14 @@ TEST_F(SettingsPagesTest, AtisBoxFollowsItsUsableGroup) {
 }
 
 TEST_F(SettingsPagesTest, ShowingPagesKeepsValuesAndTheChangedMark) {
-  // Values no list offers are shown as they are. A group that is not usable loses its EXP
-  // use once the Usable page shows it, as a click on its box would do.
+  // Values no list offers are shown as they are; so is the EXP use of a group that is not
+  // usable, greyed out until the user acts on the group.
   Common().resumeTime = 9;
   Common().startingChannelMode = 7;
+  Usable().group[kExpGroup].usable = true;
   Usable().expChGroup = {true, true, true};
-  SettingsModel before = document.model;
-  for (int g = kGroup1; g <= kGroup3; ++g) {
-    if (!Usable().group[g].usable) before.usable.expChGroup[g] = false;
-  }
-  ASSERT_NE(before.usable.expChGroup, Usable().expChGroup);
+  ASSERT_FALSE(Usable().group[kGroup2].usable);
+  const SettingsModel before = document.model;
   for (bool changed : {false, true}) {
     window->Flags().dataChanged = changed;
     for (const char* node : {"Usable", "Common", "DSC", "ATIS", "SM", "SG", "SM 1", "SG 1", "General"}) {
@@ -367,6 +365,10 @@ TEST_F(SettingsPagesTest, ShowingPagesKeepsValuesAndTheChangedMark) {
     }
   }
   EXPECT_EQ(document.model, before);
+  ClickNode("Usable");
+  EXPECT_TRUE(Box("chkEXP_1")->isChecked());
+  EXPECT_FALSE(Box("chkEXP_1")->isEnabled());
+  EXPECT_TRUE(Box("chkEXP_0")->isEnabled());
   ClickNode("Common");
   EXPECT_EQ(List("cmbCommonResume")->currentIndex(), -1);
   EXPECT_EQ(List("cmbCommonStartCH")->currentIndex(), -1);

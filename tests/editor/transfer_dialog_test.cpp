@@ -241,7 +241,7 @@ TEST_F(TransferDialogTest, FailedStartShowsNoMessageButSaysWhatToCheck) {
   EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"port inicialize error!!"});
   EXPECT_EQ(result,
             "Could not open the serial port /dev/ttyUSB7: No such file or directory. Check the "
-            "port under Options > SerialPort. The radio was not changed.");
+            "port under Options > SerialPort. Nothing was written to the radio.");
 }
 
 TEST_F(TransferDialogTest, ProgrammingIsReadBackAndAFailedClearChangesNothingInTheWindow) {
@@ -266,10 +266,58 @@ TEST_F(TransferDialogTest, ProgrammingIsReadBackAndAFailedClearChangesNothingInT
   WhenOpen([&](TransferDialog& dialog) { result = PressOk(dialog); });
   EXPECT_FALSE(window->RunTransfer(Operation::kClearDscLog));
   EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Communication Error!!"});
-  EXPECT_EQ(result, "Stopped: Communication Error!! The radio may be partly cleared.");
+  // The radio fell silent on the first write: the request went out all the same.
+  EXPECT_EQ(result, "Stopped: Communication Error!! The DSC log may be partly cleared (1 write sent).");
   EXPECT_EQ(document.image, before);
   EXPECT_EQ(DscPage()->fills, fills);
   EXPECT_FALSE(window->Flags().dataChanged);
+}
+
+// The result line says what programming did to the radio, as the command line does: a
+// radio refused before the first write holds what it held; a document with another product
+// code was programmed, but the radio kept its own code.
+TEST_F(TransferDialogTest, ResultLineSaysWhatProgrammingDidToTheRadio) {
+  struct Case {
+    const char* name;
+    SimulatorOptions radio;
+    bool foreignCode;
+    const char* result;
+  };
+  const Case cases[] = {
+      {"another model", {.wrongModel = true}, false,
+       "Stopped: ModelType Error !! Nothing was written to the radio."},
+      {"another radio", {.wrongProduct = true}, false,
+       "Stopped: ModelType Error !! Nothing was written to the radio."},
+      // Three identity reads, then thirty writes answered before the cable is pulled.
+      {"cable pulled", {.silentFromBlock = 3 + 30 + 1}, false,
+       "Stopped: Communication Error!! The radio may be partly programmed (31 writes sent)."},
+      {"foreign product code", {}, true,
+       "Programmed and verified. The document holds another product code; the radio kept its "
+       "own, \"QT512N\"."},
+  };
+  for (const Case& c : cases) {
+    UseRadio(c.radio);
+    document.image[image_map::kProductCode + 1] = c.foreignCode ? 'X' : 'T';
+    std::string result;
+    WhenOpen([&](TransferDialog& dialog) { result = PressOk(dialog); });
+    EXPECT_EQ(window->RunTransfer(Operation::kProgram), c.foreignCode) << c.name;
+    EXPECT_EQ(result, c.result) << c.name;
+  }
+}
+
+// A radio that answers every write "ERROR": the question to confirm the synchronisation
+// comes once, and Cancel stops programming there.
+TEST_F(TransferDialogTest, CancelOnTheSynchronisationQuestionStopsProgramming) {
+  SimulatorOptions refusesWrites;
+  for (int n = 4; n < 400; ++n) refusesWrites.faults.push_back({RequestKind::kBlock, n, RadioFault::kError});
+  UseRadio(refusesWrites);
+  prompts.messages.answers = {MessageButton::kCancel};
+  std::string result;
+  WhenOpen([&](TransferDialog& dialog) { result = PressOk(dialog); });
+  EXPECT_FALSE(window->RunTransfer(Operation::kProgram));
+  EXPECT_EQ(prompts.Texts(),
+            std::vector<std::string>{"confirm the synchronization of the communication"});
+  EXPECT_EQ(result, "Cancelled. The radio may be partly programmed (1 write sent).");
 }
 
 TEST_F(TransferDialogTest, FindingsOfTheCheckComeBeforeProgramming) {

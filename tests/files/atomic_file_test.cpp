@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -78,21 +79,42 @@ struct stat StatOf(const std::string& path) {
 
 constexpr uid_t kNobody = 65534;
 
-// Runs `attempt` in a child process as an ordinary user (root may write any file); true
-// when it returned true. Skips the test where the user cannot be changed.
-bool AsOrdinaryUser(const std::function<bool()>& attempt) {
+// Who a child process runs as, when the test runs as root.
+struct Identity {
+  uid_t uid;
+  gid_t gid;
+  std::vector<gid_t> groups;  // supplementary
+};
+const Identity kOrdinaryUser{kNobody, kNobody, {}};
+
+// Runs `attempt` in a child process as `who` (root may write any file, and a folder's
+// permissions do not bind it); true when it returned true. A test that does not run as
+// root already runs as an ordinary user, and so does the child.
+bool AsUser(const Identity& who, const std::function<bool()>& attempt) {
   const pid_t child = fork();
   if (child == 0) {
-    if (geteuid() == 0 && (setgid(kNobody) != 0 || setuid(kNobody) != 0)) _exit(2);
+    if (geteuid() == 0 && (setgroups(who.groups.size(), who.groups.data()) != 0 ||
+                           setgid(who.gid) != 0 || setuid(who.uid) != 0)) {
+      _exit(2);
+    }
     _exit(attempt() ? 0 : 1);
   }
   int status = 0;
   waitpid(child, &status, 0);
   if (!WIFEXITED(status) || WEXITSTATUS(status) == 2) {
-    ADD_FAILURE() << "the child could not run as an ordinary user";
+    ADD_FAILURE() << "the child could not run as uid " << who.uid;
     return false;
   }
   return WEXITSTATUS(status) == 0;
+}
+
+// The disk calls this test program made on paths in `folder`.
+std::vector<std::string> DiskCallsIn(const std::string& folder) {
+  std::vector<std::string> calls;
+  for (const std::string& call : DiskCalls()) {
+    if (call.find(folder) != std::string::npos) calls.push_back(call);
+  }
+  return calls;
 }
 
 TEST(WriteFileAtomically, CreatesAndReplacesWithoutLeavingTemporaries) {
@@ -139,7 +161,7 @@ TEST(WriteFileAtomically, RefusesAFileThatMayNotBeWritten) {
   const std::string path = dir.File("a.dat");
   ASSERT_TRUE(WriteFileAtomically(path, "kept"));
   fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  EXPECT_TRUE(AsOrdinaryUser([&] {
+  EXPECT_TRUE(AsUser(kOrdinaryUser, [&] {
     std::string error;
     int number = 0;
     return !WriteFileAtomically(path, "new", &error, &number) && number == EACCES &&
@@ -209,15 +231,86 @@ TEST(WriteFileAtomically, SyncsTheFileBeforeTheRenameAndTheFolderAfterIt) {
   const std::string path = folder + "/a.dat";
   DiskCalls().clear();
   ASSERT_TRUE(WriteFileAtomically(path, "synced"));
-  std::vector<std::string> calls;
-  for (const std::string& call : DiskCalls()) {
-    if (call.find(folder) != std::string::npos) calls.push_back(call);
-  }
+  const std::vector<std::string> calls = DiskCallsIn(folder);
   ASSERT_EQ(calls.size(), 3u);
   const std::string temporary = calls[0].substr(std::string("fsync ").size());
   EXPECT_EQ(temporary.rfind(path + ".", 0), 0u) << temporary;
   EXPECT_EQ(calls[1], "rename " + temporary + " " + path);
   EXPECT_EQ(calls[2], "fsync " + folder);
+}
+
+// A replacement would leave the file's other names with the old bytes: the file itself is
+// written and synced, and a write that fails puts the previous bytes back.
+TEST(WriteFileAtomically, HardLinkedFileIsWrittenInPlace) {
+  test::TempDir dir;
+  const std::string folder = fs::canonical(dir.path()).string();
+  const std::string path = folder + "/a.dat";
+  ASSERT_TRUE(WriteFileAtomically(path, "old contents"));
+  fs::create_hard_link(path, folder + "/b.dat");
+  const ino_t inode = StatOf(path).st_ino;
+
+  DiskCalls().clear();
+  ASSERT_TRUE(WriteFileAtomically(path, "new"));
+  EXPECT_EQ(ReadAll(folder + "/b.dat"), "new");
+  EXPECT_EQ(StatOf(path).st_ino, inode);
+  EXPECT_EQ(StatOf(path).st_nlink, 2u);
+  EXPECT_EQ(DiskCallsIn(folder), std::vector<std::string>{"fsync " + path});
+
+  int number = 0;
+  {
+    test::FileSizeLimit full(8);  // the disk "fills up" after 8 bytes
+    EXPECT_FALSE(WriteFileAtomically(path, std::string(4096, 'x'), nullptr, &number));
+  }
+  EXPECT_EQ(number, EFBIG);
+  EXPECT_EQ(ReadAll(folder + "/b.dat"), "new");
+  EXPECT_EQ(FilesIn(dir.path()), 2u);
+}
+
+// Root may create files in any folder; an ordinary user writes the file itself.
+TEST(WriteFileAtomically, WritableFileInAFolderTheUserMayNotWriteIsSaved) {
+  test::TempDir dir;
+  fs::permissions(dir.path(), fs::perms::all);
+  const fs::path folder = dir.path() / "read-only";
+  fs::create_directory(folder);
+  const std::string path = (folder / "a.dat").string();
+  ASSERT_TRUE(WriteFileAtomically(path, "old"));
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                            fs::perms::group_write | fs::perms::others_read |
+                            fs::perms::others_write);
+  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec |
+                              fs::perms::group_read | fs::perms::group_exec |
+                              fs::perms::others_read | fs::perms::others_exec);
+  EXPECT_TRUE(WriteFileAtomically(path, "by the test's user"));
+  EXPECT_EQ(ReadAll(path), "by the test's user");
+  EXPECT_TRUE(AsUser(kOrdinaryUser, [&] { return WriteFileAtomically(path, "by an ordinary user"); }));
+  EXPECT_EQ(ReadAll(path), "by an ordinary user");
+  EXPECT_EQ(FilesIn(folder), 1u);
+  fs::permissions(folder, fs::perms::owner_all);
+}
+
+// A file shared through its group stays its owner's when a member of the group saves it.
+TEST(WriteFileAtomically, GroupWritableFileOfAnotherUserKeepsItsOwner) {
+  if (geteuid() != 0) {
+    GTEST_SKIP() << "only root can give a file to one user and save it as another";
+  }
+  constexpr gid_t kShared = 60000;
+  const Identity member{60001, 60001, {kShared}};
+  test::TempDir dir;
+  fs::permissions(dir.path(), fs::perms::all);
+  const std::string path = dir.File("a.dat");
+  ASSERT_TRUE(WriteFileAtomically(path, "old"));
+  ASSERT_EQ(chown(path.c_str(), kNobody, kShared), 0);
+  ASSERT_EQ(chmod(path.c_str(), 0664), 0);
+  const ino_t inode = StatOf(path).st_ino;
+
+  EXPECT_TRUE(AsUser(member, [&] { return WriteFileAtomically(path, "new"); }));
+  const struct stat status = StatOf(path);
+  EXPECT_EQ(status.st_uid, kNobody);
+  EXPECT_EQ(status.st_gid, kShared);
+  EXPECT_EQ(status.st_mode & 07777, 0664u);
+  EXPECT_EQ(status.st_ino, inode);
+  EXPECT_EQ(ReadAll(path), "new");
+  EXPECT_EQ(FilesIn(dir.path()), 1u);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <random>
 
+#include "files/dat_text.h"
 #include "files/file_read.h"
 #include "files/startup.h"
 #include "host_fixture.h"
@@ -35,7 +36,8 @@ void ChangeEveryField(SettingsModel& m) {
   c.offsetTime = -7;
   Flip(c.timeDisplay);
   c.weatherAlertMode = 3;
-  for (int i = 0; i < 3; ++i) Flip(m.dscBasic.usableGroup[i]);
+  for (bool& flag : m.dscBasic.usableGroup) Flip(flag);
+  Flip(m.dscBasic.distressCancelCall);
   m.dscBasic.userMmsi = "#  123";
   for (bool& flag : m.dscBasic.beepOut) Flip(flag);
   for (CallTypeFlags& call : m.dscAdvanced.call) {
@@ -118,6 +120,23 @@ TEST_F(DatFileTest, SaveThenOpenGivesBackEveryField) {
   EXPECT_EQ(opened.model, document.model);
   EXPECT_FALSE(opened.flags.errorFlag);
   EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(DatFileTest, AFileWrittenWithoutTheDscExpAndDistressCancelKeysKeepsTheirNewValues) {
+  const Document fresh = FreshDocument();
+  ChangeEveryField(document.model);
+  std::string text = FormatSettingsText(document.model, document.profile);
+  for (const char* key : {"\r\nEXP=", "\r\nDistress Cancel Call="}) {
+    const std::size_t at = text.find(key);
+    ASSERT_NE(at, std::string::npos) << key;
+    text.erase(at, text.find("\r\n", at + 2) - at);
+  }
+  WriteFile("older.dat", text);
+  SettingsModel expected = document.model;
+  expected.dscBasic.usableGroup[kExpGroup] = fresh.model.dscBasic.usableGroup[kExpGroup];
+  expected.dscBasic.distressCancelCall = fresh.model.dscBasic.distressCancelCall;
+  ASSERT_TRUE(ReadSettingsFile(dir.File("older.dat"), document, host));
+  EXPECT_EQ(document.model, expected);
 }
 
 TEST_F(DatFileTest, TextsWithoutTheHashPrefixLoseBlanksAndALeadingHash) {

@@ -70,6 +70,8 @@ BeepOut4=0
 BeepOut5=0
 BeepOut6=0
 BeepOut7=1
+EXP=1
+Distress Cancel Call=0
 [DSC Setup (Advanced Setup)]
 All Ships Call0=0
 All Ships CallTX0=0
@@ -146,6 +148,7 @@ TEST(FormatSettingsText, WritesTheSectionsKeysAndValueFormsInOrder) {
   model.usable.expChGroup[1] = true;
   model.common = {1, 0, -2, true, 0, false, -3, false, -1};
   model.dscBasic.usableGroup[2] = true;
+  model.dscBasic.usableGroup[kExpGroup] = true;
   model.dscBasic.userMmsi = "123";
   model.dscBasic.beepOut[7] = true;
   model.dscAdvanced.call[kGroupCall].receive[2] = true;

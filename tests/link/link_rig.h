@@ -29,6 +29,7 @@ class RecordingLinkHost : public LinkHost {
   void ShowLinkWait(int attempt, int attempts) override {
     linkWaits.push_back(std::to_string(attempt) + "/" + std::to_string(attempts));
   }
+  void BeginReadBack() override { ++readBacks; }
 
   ScriptedPrompts prompts;
   std::function<void()> onEvents;
@@ -36,6 +37,7 @@ class RecordingLinkHost : public LinkHost {
   std::vector<std::string> statusTexts;
   std::vector<int> progress;
   std::vector<std::string> linkWaits;  // "attempt/attempts" of each repeated synchronisation
+  int readBacks = 0;
   bool busy = false;
 };
 

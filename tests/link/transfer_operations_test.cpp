@@ -247,7 +247,7 @@ TEST(ProgramOperationTest, NeverOverwritesTheRadiosProductCode) {
     }
     const std::vector<std::uint8_t> imageCode(code.begin(), code.end());
     EXPECT_TRUE(rig.operations.Start());
-    EXPECT_EQ(rig.operations.KeptRadioProductCode(), foreign);
+    EXPECT_EQ(rig.operations.LastProgram().keptProductCode, foreign);
     const std::vector<RadioRequest> writes = Writes(rig);
     const auto block = std::find_if(writes.begin(), writes.end(),
                                     [](const RadioRequest& r) { return r.address == 0x0020; });
@@ -288,6 +288,59 @@ TEST(ProgramOperationTest, Failures) {
   }
 }
 
+// Programming with its read-back is one operation with one result: what went out, whether
+// the radio holds it, and where it does not.
+TEST(ProgramOperationTest, ResultOfAVerifiedRun) {
+  struct Case {
+    const char* name;
+    std::function<void(SimulatorOptions&)> radio;
+    bool verify;
+    bool closes;
+    bool programmed;
+    bool verified;
+    int differenceAt;  // -1: none
+    int writesSent;
+    Shown messages;
+  };
+  // Block requests: 3 identity reads, 201 writes, then the read-back's 3 + 190 reads.
+  const Case cases[] = {
+      {"verified", [](SimulatorOptions&) {}, true, true, true, true, -1, 201,
+       {{"Program to Radio", "Complete!!"}}},
+      {"not verified", [](SimulatorOptions&) {}, false, true, true, false, -1, 201,
+       {{"Program to Radio", "Complete!!"}}},
+      // The 18th request writes the block at 0x0010, after the fourteen single bytes.
+      {"write lost",
+       [](SimulatorOptions& o) { Fault(o, RequestKind::kBlock, 3 + 14 + 1, RadioFault::kLostWrite); },
+       true, false, true, false, 0x0010, 201, {}},
+      {"read-back fails", [](SimulatorOptions& o) { o.silentFromBlock = 3 + 201 + 3 + 20; }, true,
+       false, true, false, -1, 201, {{"Read from Radio", "Communication Error!!"}}},
+      {"another model", [](SimulatorOptions& o) { o.wrongModel = true; }, true, false, false,
+       false, -1, 0, {{"Read from Radio", "ModelType Error !!"}}},
+  };
+  for (const Case& c : cases) {
+    SimulatorOptions options;
+    c.radio(options);
+    LinkRig rig(options);
+    LoadPattern(rig);
+    rig.context.verify = c.verify;
+    EXPECT_EQ(rig.operations.Start(), c.closes) << c.name;
+    const ProgramResult& result = rig.operations.LastProgram();
+    EXPECT_EQ(result.programmed, c.programmed) << c.name;
+    EXPECT_EQ(result.verified, c.verified) << c.name;
+    EXPECT_EQ(rig.context.completed, c.programmed && (c.verified || !c.verify)) << c.name;
+    EXPECT_EQ(result.writesSent, c.writesSent) << c.name;
+    EXPECT_EQ(ShownMessages(rig), c.messages) << c.name;  // "Complete!!" once it is verified
+    EXPECT_EQ(rig.host.readBacks, c.verify && c.programmed ? 1 : 0) << c.name;
+    EXPECT_EQ(result.difference.has_value(), c.differenceAt >= 0) << c.name;
+    if (result.difference) {
+      EXPECT_EQ(result.difference->address, c.differenceAt) << c.name;
+      EXPECT_EQ(result.difference->radio, rig.radio.Memory()[c.differenceAt]) << c.name;
+      EXPECT_EQ(result.difference->sent, rig.document.image[c.differenceAt]) << c.name;
+      EXPECT_NE(result.difference->radio, result.difference->sent) << c.name;
+    }
+  }
+}
+
 TEST(ProgramOperationTest, CancelStopsWithoutMessageOrCancelSignal) {
   LinkRig rig;
   LoadPattern(rig);
@@ -296,6 +349,27 @@ TEST(ProgramOperationTest, CancelStopsWithoutMessageOrCancelSignal) {
   EXPECT_TRUE(rig.host.prompts.shown.empty());
   EXPECT_EQ(rig.CountHead("#CEPWR"), 50);
   EXPECT_EQ(rig.CountHead("CAN"), 0);
+}
+
+// A radio that answers every write "ERROR": the question comes when a request has used up
+// its attempts, and Cancel stops the run there rather than asking again for the next byte.
+TEST(ProgramOperationTest, CancelOnTheSynchronisationQuestionStopsTheRun) {
+  for (const Operation operation :
+       {Operation::kProgram, Operation::kClearMmsi, Operation::kClearCallLog}) {
+    SimulatorOptions options;
+    for (int n = 4; n < 400; ++n) Fault(options, RequestKind::kBlock, n, RadioFault::kError);
+    LinkRig rig(options);
+    LoadPattern(rig);
+    rig.context.operation = operation;
+    rig.host.prompts.answers = {MessageButton::kCancel};
+    const RadioImage image = rig.document.image;
+    EXPECT_FALSE(rig.operations.Start());
+    EXPECT_EQ(rig.Texts(), std::vector<std::string>{"confirm the synchronization of the communication"});
+    EXPECT_EQ(rig.link().WritesSent(), 1);
+    EXPECT_EQ(rig.CountHead("#CEPWR"), kDefaultRetryCount);
+    EXPECT_FALSE(rig.context.completed);
+    if (operation != Operation::kProgram) EXPECT_TRUE(rig.document.image == image);
+  }
 }
 
 struct MmsiRig : LinkRig {

@@ -14,24 +14,74 @@ ChannelPlan UsaPlan() {
 }
 
 TEST(ChannelRules, ExpFrequencyTextsOnTheRasterBetween137And174AreTaken) {
+  constexpr auto kBand = FrequencyRefusal::kOutsideBand;
+  constexpr auto kRaster = FrequencyRefusal::kOffRaster;
   struct Case {
     const char* text;
     std::optional<double> stored;
+    FrequencyRefusal why = kBand;  // when refused
   };
   const Case cases[] = {
-      {"156.025", 156.025},   {"156.0250", 156.025}, {"174.0", 174.0},     {"137", 137.0},
-      {"", 0.0},              {"  ", 0.0},           {"156.0125", {}},     {"136.975", {}},
-      {"174.025", {}},        {"0", {}},             {".", {}},            {"156.05.5", 156.05},
+      {"156.025", 156.025},   {"156.0250", 156.025}, {"174.0", 174.0},          {"137", 137.0},
+      {"", 0.0},              {"  ", 0.0},           {"156.0125", {}, kRaster}, {"136.975", {}},
+      {"174.025", {}},        {"0", {}},             {".", {}},                 {"156.05.5", 156.05},
       {"156.02500001", 156.025},  // the step is stored, not the typed digits
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
-    const std::optional<double> stored = ExpFrequencyFromText(c.text);
+    FrequencyRefusal why = c.why == kBand ? kRaster : kBand;  // the opposite, to see it set
+    const std::optional<double> stored = ExpFrequencyFromText(c.text, &why);
     ASSERT_EQ(stored.has_value(), c.stored.has_value());
     if (stored) {
       EXPECT_EQ(*stored, *c.stored);  // exactly the double the decimal text reads as
+    } else {
+      EXPECT_EQ(why, c.why);
     }
   }
+}
+
+TEST(ChannelRules, AnEnabledExpChannelIsCompleteWithAReceiveFrequencyAndANumber) {
+  const ExpChannelRecord complete{.enable = true, .chDisplayL = " 7", .rxFreq = 156.025};
+  EXPECT_TRUE(ExpChannelComplete(complete));
+  ExpChannelRecord channel = complete;
+  channel.rxFreq = 0;
+  EXPECT_FALSE(ExpChannelComplete(channel));
+  channel.enable = false;  // a disabled channel needs nothing
+  EXPECT_TRUE(ExpChannelComplete(channel));
+  channel = complete;
+  channel.chDisplayL = "  ";
+  EXPECT_FALSE(ExpChannelComplete(channel));
+}
+
+TEST(ChannelRules, PlanSwitchesChangeOnlyWhereTheChannelEditorLetsThem) {
+  const ChannelPlan plan = UsaPlan();
+  const ChannelRecord& ch15 = plan[30];   // receive-only
+  const ChannelRecord& ch01a = plan[3];   // no duplex pair
+  const ChannelRecord& ch20 = plan[40];   // duplex pair
+  const ChannelRecord& ch70 = plan[kDscChannelPosition];
+  ASSERT_TRUE(ch15.receiveOnly);
+  ASSERT_FALSE(ch01a.duplexAllowed);
+  ASSERT_TRUE(ch20.duplexAllowed);
+  struct Case {
+    const ChannelRecord* channel;
+    PlanSwitch which;
+    bool on;
+    bool allowed;
+  };
+  const Case cases[] = {
+      {&ch15, PlanSwitch::kTxEnable, true, false},   {&ch15, PlanSwitch::kTxEnable, false, true},
+      {&ch15, PlanSwitch::kLowPower, true, true},    {&ch01a, PlanSwitch::kDuplex, true, false},
+      {&ch20, PlanSwitch::kDuplex, false, true},     {&ch70, PlanSwitch::kScanMemory, true, false},
+      {&ch70, PlanSwitch::kScanMemory, false, true},  // its stored value
+      {&ch01a, PlanSwitch::kScanMemory, true, true}, {&ch01a, PlanSwitch::kEnable, false, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(PlanTableEntry(*c.channel).numberText + " switch " + std::to_string(static_cast<int>(c.which)));
+    EXPECT_EQ(PlanSwitchAllowed(*c.channel, c.which, c.on), c.allowed);
+  }
+  ChannelRecord stored = ch15;
+  stored.txEnable = true;  // as a radio may hold it: keeping it is no change
+  EXPECT_TRUE(PlanSwitchAllowed(stored, PlanSwitch::kTxEnable, true));
 }
 
 TEST(ChannelRules, TypedChannelNumberIsStoredRightAlignedAndShownWithItsSuffix) {
@@ -57,15 +107,34 @@ TEST(ChannelRules, PlanChannelNumberSplitsTheSuffixAndPadsTheNumber) {
   }
 }
 
-TEST(ChannelRules, PlanChannelReceivesOnTheDuplexFrequencyOnlyWhereDuplexIsAllowed) {
-  ChannelRecord channel{.position = 40, .duplexAllowed = true};  // channel 20
-  EXPECT_EQ(Frequency3Text(PlanReceiveFrequency(channel)), "157.000");
-  channel.duplex = true;
-  EXPECT_EQ(Frequency3Text(PlanReceiveFrequency(channel)), "161.600");
-  channel.duplexAllowed = false;  // the radio is never programmed in duplex here
-  EXPECT_EQ(Frequency3Text(PlanReceiveFrequency(channel)), "157.000");
-  channel.position = 241;
-  EXPECT_EQ(Frequency3Text(PlanReceiveFrequency(channel)), "---.---");
+// A duplex bit on a channel without a duplex pair (a radio image can carry one) is never
+// used by the radio: the list shows the channel as it works, and the bit stays as read.
+TEST(ChannelRules, PlanChannelIsShownDuplexOnlyWhereItHasADuplexPair) {
+  struct Case {
+    std::int16_t position;
+    bool duplex;
+    bool duplexAllowed;
+    const char* receive;
+    const char* mark;
+  };
+  const Case cases[] = {
+      {40, false, true, "157.000", "---"},   // channel 20, simplex
+      {40, true, true, "161.600", "DUP"},    // channel 20, duplex
+      {40, true, false, "157.000", "---"},   // a plan without its duplex pair
+      {3, true, false, "156.050", "---"},    // 01A has none anywhere
+      {241, true, false, "---.---", "---"},  // outside the channel table
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.position);
+    const ChannelRecord channel{.position = c.position, .duplex = c.duplex,
+                                .duplexAllowed = c.duplexAllowed};
+    EXPECT_EQ(PlanDuplexInUse(channel), std::string_view(c.mark) == "DUP");
+    EXPECT_EQ(Frequency3Text(PlanReceiveFrequency(channel)), c.receive);
+    const std::vector<std::string> row = PlanListRow(channel);
+    EXPECT_EQ(row[1], c.receive);
+    EXPECT_EQ(row[6], c.mark);
+    EXPECT_EQ(channel.duplex, c.duplex);
+  }
 }
 
 TEST(ChannelRules, PlanListRowsShowTheTableAndTheChannelsFlags) {

@@ -98,5 +98,43 @@ TEST(DirectoryMmsi, StoredTypedAndListedForms) {
   EXPECT_EQ(ListedMmsi(""), "         ");
 }
 
+TEST(DirectoryMmsi, WrittenFormHasNineDigitsAndComesBackAsStored) {
+  EXPECT_EQ(WrittenMmsi("2112345670"), "211234567");
+  EXPECT_EQ(WrittenMmsi("0112233440"), "011223344");
+  EXPECT_EQ(WrittenMmsi(""), "");
+  constexpr auto kIndividual = DirectoryKind::kIndividual;
+  constexpr auto kGroup = DirectoryKind::kGroup;
+  struct Case {
+    DirectoryKind kind;
+    const char* written;
+    const char* stored;  // null: refused
+    MmsiRefusal why = MmsiRefusal::kLength;
+  };
+  const Case cases[] = {
+      {kIndividual, "211234567", "2112345670"},
+      {kIndividual, "011234567", "0112345670"},
+      {kIndividual, "21123456", nullptr},
+      {kIndividual, "2112345678", nullptr},
+      {kGroup, "011223344", "0112233440"},
+      {kGroup, "11223344", "0112233440"},  // the "0" a spreadsheet dropped
+      {kGroup, "111223344", nullptr, MmsiRefusal::kGroupMark},
+      {kGroup, "1122334", nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.written);
+    MmsiRefusal why = c.why == MmsiRefusal::kLength ? MmsiRefusal::kGroupMark : MmsiRefusal::kLength;
+    const std::optional<std::string> stored = StoredFromWrittenMmsi(c.kind, c.written, &why);
+    ASSERT_EQ(stored.has_value(), c.stored != nullptr);
+    if (stored) {
+      EXPECT_EQ(*stored, c.stored);
+      EXPECT_EQ(WrittenMmsi(*stored), c.kind == kGroup && std::string(c.written).size() == 8
+                                          ? "0" + std::string(c.written)
+                                          : std::string(c.written));
+    } else {
+      EXPECT_EQ(why, c.why);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kol

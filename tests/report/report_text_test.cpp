@@ -175,5 +175,18 @@ TEST(ReportText, RecordsOutsideTheChannelTableDoNotBreakTheReport) {
   EXPECT_EQ(lines[usa + 4].substr(0, 23), "     ---.---  ---.---  ");
 }
 
+// An image can carry the duplex bit on a channel without a duplex pair; the radio works
+// that channel simplex, and the report says so while the document keeps the bit.
+TEST(ReportText, DuplexBitWithoutADuplexPairShowsASimplexChannel) {
+  SettingsModel model = test::SmallDocument();
+  model.group[kGroup1][ChannelPosition("01A")].duplex = true;
+  const std::vector<std::string> lines = Lines(BuildReportText(model, test::FullProfile()));
+  const int usa = Find(lines, "##### Programmable USA Channel #####");
+  ASSERT_GE(usa, 0);
+  EXPECT_EQ(lines[usa + 3], "01A  156.050  156.050  TX  LOW  --  ---  ---  ");
+  EXPECT_EQ(lines[usa + 6], "24   161.800  157.200  TX  ---  --  DUP  ---  ");
+  EXPECT_TRUE(model.group[kGroup1][ChannelPosition("01A")].duplex);
+}
+
 }  // namespace
 }  // namespace kol

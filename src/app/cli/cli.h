@@ -39,9 +39,14 @@ class Invocation {
   std::string ProgramDir() const;
 };
 
+struct LinkPlatform;
+
 struct Io {
   std::ostream& out;
   std::ostream& err;
+  // What the radio commands talk through when not the system's serial ports and clock:
+  // tests put a simulated radio on a virtual clock here.
+  const LinkPlatform* link = nullptr;
 };
 
 struct CommandSpec {

@@ -15,17 +15,13 @@ struct ClearTarget {
   std::string_view name;
   Operation operation;
   std::string_view doing;
-  std::string_view partly;  // what a clear that stopped half-way may have left
 };
 
 constexpr std::array<ClearTarget, 4> kTargets = {{
-    {"mmsi", Operation::kClearMmsi, "Clearing the user MMSI",
-     "the user MMSI may be partly cleared"},
-    {"dsc-log", Operation::kClearDscLog, "Clearing the DSC log", "the DSC log may be partly cleared"},
-    {"distress-log", Operation::kClearDistressLog, "Clearing the distress log",
-     "the distress log may be partly cleared"},
-    {"call-log", Operation::kClearCallLog, "Clearing the call log",
-     "the call log may be partly cleared"},
+    {"mmsi", Operation::kClearMmsi, "Clearing the user MMSI"},
+    {"dsc-log", Operation::kClearDscLog, "Clearing the DSC log"},
+    {"distress-log", Operation::kClearDistressLog, "Clearing the distress log"},
+    {"call-log", Operation::kClearCallLog, "Clearing the call log"},
 }};
 
 int RunClear(const Invocation& invocation, Io& io) {
@@ -43,7 +39,7 @@ int RunClear(const Invocation& invocation, Io& io) {
   LinkRun link(session, invocation);
   if (!link.Usable()) return link.RefusalExit();
   if (link.Run(target->operation, target->doing)) return kExitOk;
-  link.TellWhatWasWritten(target->partly);
+  link.TellWhatWasWritten(target->operation, link.WritesSent());
   return link.FailureExit();
 }
 

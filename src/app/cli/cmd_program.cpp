@@ -7,8 +7,6 @@
 #include "app/cli/commands.h"
 #include "app/cli/destination_help.h"
 #include "app/cli/link_command.h"
-#include "link/frame.h"
-#include "link/memory_plan.h"
 
 namespace kol::cli {
 namespace {
@@ -33,26 +31,20 @@ bool PassesCheck(const Invocation& invocation, Session& session, const std::stri
   return false;
 }
 
-int Verify(LinkRun& link, Session& session) {
-  Io& io = session.io;
-  std::vector<std::uint8_t> readBack;
-  if (!link.ReadRadio(readBack, "Verifying: reading the programmed memory back")) {
-    io.err << (link.Interrupted()
-                   ? "kolprog-cli: the radio was programmed; reading it back was cancelled\n"
-                   : "kolprog-cli: the programmed memory could not be read back\n");
-    return link.FailureExit();
-  }
-  const RadioImage& image = session.document.image;
-  const std::optional<int> difference =
-      memory_plan::FirstProgrammedDifference(image.Bytes(), readBack);
-  if (!difference) {
+// After programming that went through: what its read-back found.
+int TellReadBack(const ProgramResult& result, LinkRun& link, Io& io) {
+  if (result.verified) {
     io.err << "verified\n";
     return kExitOk;
   }
-  const auto at = static_cast<std::size_t>(*difference);
-  io.err << "verify failed at 0x" << HexAddress(*difference) << ": the radio holds 0x"
-         << HexLength(readBack[at]) << ", the image 0x" << HexLength(image[at]) << '\n';
-  return kExitFailure;
+  if (result.difference) {
+    io.err << ReadBackDifferenceText(*result.difference) << '\n';
+    return kExitFailure;
+  }
+  io.err << (link.Interrupted()
+                 ? "kolprog-cli: the radio was programmed; reading it back was cancelled\n"
+                 : "kolprog-cli: the programmed memory could not be read back\n");
+  return link.FailureExit();
 }
 
 // Reads the radio as it is and saves the bytes to FILE and to the backups folder.
@@ -85,15 +77,14 @@ int RunProgram(const Invocation& invocation, Io& io) {
     io.err << "kolprog-cli: without its backup the radio was not programmed\n";
     return link.FailureExit();
   }
-  const bool programmed = link.Run(Operation::kProgram, "Programming the radio");
-  if (link.KeptRadioProductCode()) {
-    io.err << in << " holds another product code; the radio kept its own, \"QT512N\"\n";
-  }
-  if (!programmed) {
-    link.TellWhatWasWritten("the radio may be partly programmed");
+  const bool verify = !invocation.Has("no-verify");
+  const ProgramResult result = link.Program(verify, "Programming the radio");
+  if (result.keptProductCode) io.err << in << ' ' << KeptProductCodeText() << '\n';
+  if (!result.programmed) {
+    link.TellWhatWasWritten(Operation::kProgram, result.writesSent);
     return link.FailureExit();
   }
-  return invocation.Has("no-verify") ? kExitOk : Verify(link, session);
+  return verify ? TellReadBack(result, link, io) : kExitOk;
 }
 
 }  // namespace

@@ -12,6 +12,8 @@ std::span<const CommandSpec* const> Commands() {
       &kConvertCommand,
       &kReportCommand,
       &kCheckCommand,
+      &kExportCommand,
+      &kImportCommand,
       &kReadCommand,
       &kProgramCommand,
       &kClearCommand,

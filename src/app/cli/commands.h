@@ -8,6 +8,8 @@ namespace kol::cli {
 extern const CommandSpec kConvertCommand;
 extern const CommandSpec kReportCommand;
 extern const CommandSpec kCheckCommand;
+extern const CommandSpec kExportCommand;
+extern const CommandSpec kImportCommand;
 extern const CommandSpec kReadCommand;
 extern const CommandSpec kProgramCommand;
 extern const CommandSpec kClearCommand;

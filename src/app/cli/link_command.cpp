@@ -43,12 +43,13 @@ bool IsOperationTitle(std::string_view title) {
 }  // namespace
 
 CliLinkHost::CliLinkHost(std::ostream& err, Prompts& prompts, AppFlags& flags, Clock& clock,
-                         const std::atomic<bool>& interrupted)
+                         const std::atomic<bool>& interrupted, std::string device)
     : err_(err),
       prompts_(prompts),
       flags_(flags),
       clock_(clock),
       interrupted_(interrupted),
+      device_(std::move(device)),
       terminal_(&err == &std::cerr && isatty(STDERR_FILENO) != 0) {}
 
 // A title other than an operation's caption says what the text is about ("Model Check",
@@ -127,6 +128,13 @@ void CliLinkHost::ShowLinkWait(int attempt, int attempts) {
   waitLineOpen_ = lineOpen_;
 }
 
+void CliLinkHost::BeginReadBack() { Announce("Verifying: reading the programmed memory back"); }
+
+void CliLinkHost::Announce(std::string_view doing) {
+  EndLine();
+  err_ << doing << " on " << device_ << "...\n";
+}
+
 void CliLinkHost::CountingLine(const std::string& text, bool newLine) {
   if (newLine) {
     err_ << text << '\n';
@@ -163,7 +171,8 @@ LinkRun::LinkRun(Session& session, const Invocation& invocation) : session_(sess
       context_.devicePath = *port;
     }
   }
-  SerialPort* port = &qtPort_;
+  SerialPort* port = io.link != nullptr ? &io.link->port : &qtPort_;
+  Clock& clock = io.link != nullptr ? io.link->clock : session.clock;
   if (const std::optional<std::string> trace = invocation.Value("trace")) {
     errno = 0;
     traceFile_.open(*trace, std::ios::out | std::ios::trunc);
@@ -175,18 +184,18 @@ LinkRun::LinkRun(Session& session, const Invocation& invocation) : session_(sess
       refusalExit_ = kExitFailure;
       return;
     }
-    tracing_ = std::make_unique<TracingSerialPort>(qtPort_, session.clock, traceFile_);
+    tracing_ = std::make_unique<TracingSerialPort>(*port, clock, traceFile_);
     port = tracing_.get();
   }
   Document& document = session.document;
-  host_ = std::make_unique<CliLinkHost>(io.err, session.prompts, document.flags, session.clock,
-                                        InterruptGuard::Flag());
+  host_ = std::make_unique<CliLinkHost>(io.err, session.prompts, document.flags, clock,
+                                        InterruptGuard::Flag(), DeviceName());
   operations_ = std::make_unique<TransferOperations>(
-      LinkServices{*port, session.clock, *host_, session.errorLog}, context_, document);
+      LinkServices{*port, clock, *host_, session.errorLog}, context_, document);
 }
 
 bool LinkRun::Run(Operation operation, std::string_view doing) {
-  Announce(doing);
+  host_->Announce(doing);
   context_.operation = operation;
   context_.completed = false;
   operations_->Start();
@@ -195,18 +204,19 @@ bool LinkRun::Run(Operation operation, std::string_view doing) {
   return context_.completed && !Interrupted();
 }
 
+ProgramResult LinkRun::Program(bool verify, std::string_view doing) {
+  context_.verify = verify;
+  Run(Operation::kProgram, doing);
+  return operations_->LastProgram();
+}
+
 bool LinkRun::ReadRadio(std::vector<std::uint8_t>& buffer, std::string_view doing) {
-  Announce(doing);
+  host_->Announce(doing);
   context_.operation = Operation::kRead;
   const bool read = operations_->ReadRadio(buffer);
   host_->EndLine();
   ExplainFailure();
   return read && !Interrupted();
-}
-
-// The link set-up alone may take a minute when nothing answers; the user knows what runs.
-void LinkRun::Announce(std::string_view doing) {
-  session_.io.err << doing << " on " << DeviceName() << "...\n";
 }
 
 std::string LinkRun::DeviceName() const {
@@ -244,15 +254,8 @@ void LinkRun::ExplainFailure() {
   }
 }
 
-void LinkRun::TellWhatWasWritten(std::string_view partly) const {
-  const int writes = operations_->GetLink().WritesSent();
-  std::ostream& err = session_.io.err;
-  if (writes == 0) {
-    err << "kolprog-cli: nothing was written to the radio\n";
-  } else {
-    err << "kolprog-cli: " << partly << " (" << writes << (writes == 1 ? " write" : " writes")
-        << " sent)\n";
-  }
+void LinkRun::TellWhatWasWritten(Operation operation, int writesSent) const {
+  session_.io.err << "kolprog-cli: " << UnfinishedWritesText(operation, writesSent) << '\n';
 }
 
 std::string KeepBackup(const Session& session, const std::vector<std::uint8_t>& bytes) {

@@ -27,6 +27,12 @@ inline constexpr OptionSpec kYesOption{
 inline constexpr OptionSpec kTraceOption{
     "trace", "FILE", "write every byte sent and received, with time stamps, to FILE"};
 
+// The serial port and the clock a command talks to the radio through.
+struct LinkPlatform {
+  SerialPort& port;
+  Clock& clock;
+};
+
 // Progress, progress texts and messages as lines on stderr; Ctrl+C sets the cancel flag
 // the next time events run, as the dialog's Cancel button does. A question answered
 // Retry or OK is answered after a pause, so that a busy radio gets time; one that is
@@ -36,8 +42,9 @@ class CliLinkHost final : public LinkHost {
   static constexpr int kRetryPauseMs = 1000;
   static constexpr int kAnswerWindowMs = 30000;
 
+  // `device` names the port in the lines that announce what runs.
   CliLinkHost(std::ostream& err, Prompts& prompts, AppFlags& flags, Clock& clock,
-              const std::atomic<bool>& interrupted);
+              const std::atomic<bool>& interrupted, std::string device);
   ~CliLinkHost() override { EndLine(); }
 
   MessageButton Show(const Message& message) override;
@@ -46,6 +53,10 @@ class CliLinkHost final : public LinkHost {
   void ShowProgress(int percent) override;
   void SetBusy(bool) override {}
   void ShowLinkWait(int attempt, int attempts) override;
+  void BeginReadBack() override;
+  // "Reading the radio on /dev/ttyS0...": the link set-up alone may take a minute when
+  // nothing answers, so the user knows what runs.
+  void Announce(std::string_view doing);
   // Ends a progress line that is still open.
   void EndLine();
 
@@ -66,6 +77,7 @@ class CliLinkHost final : public LinkHost {
   AppFlags& flags_;
   Clock& clock_;
   const std::atomic<bool>& interrupted_;
+  std::string device_;
   bool terminal_;
   bool lineOpen_ = false;
   bool waitLineOpen_ = false;
@@ -77,7 +89,8 @@ class CliLinkHost final : public LinkHost {
 // One command's conversation with the radio.
 class LinkRun {
  public:
-  // Reads --port and --trace. After a usage or file message Usable() is false and
+  // Reads --port and --trace; talks through the session's link platform, else the
+  // system's serial port and clock. After a usage or file message Usable() is false and
   // RefusalExit() is the exit code.
   LinkRun(Session& session, const Invocation& invocation);
   bool Usable() const { return usable_; }
@@ -86,6 +99,8 @@ class LinkRun {
   // One press of the dialog's OK for `operation`, announced on stderr as `doing` ("Reading
   // the radio"); true when it completed.
   bool Run(Operation operation, std::string_view doing);
+  // Programming, announced as `doing`, then with `verify` the read-back that compares.
+  ProgramResult Program(bool verify, std::string_view doing);
   // Link set-up, the checks and a full read, the document left as it is.
   bool ReadRadio(std::vector<std::uint8_t>& buffer, std::string_view doing);
   const std::vector<std::uint8_t>& ReceivedImage() const { return operations_->ReceivedImage(); }
@@ -93,17 +108,15 @@ class LinkRun {
   bool Interrupted() const { return interrupt_.Interrupted(); }
   // True when the last run got past the link set-up.
   bool LinkUp() const { return operations_->LinkUp(); }
-  // True when the last programming run gave the radio back its own product code in place
-  // of the one the image held.
-  bool KeptRadioProductCode() const { return operations_->KeptRadioProductCode(); }
   // After a run that writes to the radio and did not complete: that nothing was written,
-  // or `partly` ("the radio may be partly programmed") with the writes sent.
-  void TellWhatWasWritten(std::string_view partly) const;
+  // or what may be half done, with the writes sent.
+  void TellWhatWasWritten(Operation operation, int writesSent) const;
+  // The write requests the last run sent.
+  int WritesSent() { return operations_->GetLink().WritesSent(); }
   // The exit code of a run that did not complete: cancelled or failed.
   int FailureExit() const;
 
  private:
-  void Announce(std::string_view doing);
   // What the link's own messages leave out: why the port failed, or that no link came up.
   void ExplainFailure();
   std::string DeviceName() const;

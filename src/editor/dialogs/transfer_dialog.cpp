@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <cctype>
+
 #include "editor/dialogs/transfer_pictures.h"
 #include "files/read_backup.h"
-#include "link/frame.h"
-#include "link/memory_plan.h"
 #include "link/qt_serial_port.h"
 
 namespace kol::editor {
@@ -24,6 +24,12 @@ constexpr ProgressPhase kProgramPhase{0, 43};
 constexpr ProgressPhase kReadBackPhase{43, 57};
 
 QString ToQt(const std::string& text) { return QString::fromStdString(text); }
+
+// "verify failed at 0x0500: ..." as a sentence of the result line.
+std::string Sentence(std::string text) {
+  if (!text.empty()) text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+  return text + ".";
+}
 
 QLabel* Picture(const QPixmap& pixmap, const char* name, QWidget* parent) {
   auto* label = new QLabel(parent);
@@ -49,6 +55,7 @@ TransferDialog::TransferDialog(Document& document, FileHost& host,
       operations_({*port_, host.clock, *this, host.log}, context_, document),
       progress_(host.clock) {
   setObjectName("frmRadio");
+  context_.verify = request_.operation == Operation::kProgram && request_.verify;
   setWindowTitle(ToQt(std::string(OperationTitle(request_.operation))));
   setModal(true);
 
@@ -156,10 +163,6 @@ QString TransferDialog::ResultText() const { return result_->text(); }
 // ---------------------------------------------------------------------------------------
 
 MessageButton TransferDialog::Show(const Message& message) {
-  if (holdInformation_ && message.icon == MessageIcon::kInformation) {
-    heldMessage_ = message;
-    return MessageButton::kOk;
-  }
   if (message.icon == MessageIcon::kCritical) lastError_ = message.text;
   // The user reads and answers with the normal pointer, not the hourglass.
   QApplication::setOverrideCursor(Qt::ArrowCursor);
@@ -183,6 +186,11 @@ void TransferDialog::ShowStatus(const std::string& text) {
 void TransferDialog::ShowProgress(int percent) {
   bar_->setValue(progress_.Report(percent));
   timeLeft_->setText(ToQt(progress_.TimeLeft()));
+}
+
+void TransferDialog::BeginReadBack() {
+  SetResult("Programmed. Reading the radio back to verify it...", false);
+  progress_.EnterPhase(kReadBackPhase);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -243,8 +251,7 @@ void TransferDialog::Start() {
   lastError_.clear();
   backupPath_.clear();
   timeLeft_->clear();
-  const bool verify = request_.operation == Operation::kProgram && request_.verify;
-  progress_.Begin(verify ? kProgramPhase : ProgressPhase{});
+  progress_.Begin(context_.verify ? kProgramPhase : ProgressPhase{});
   const bool closes = RunOperation();
   bar_->setValue(0);
   timeLeft_->clear();
@@ -253,15 +260,11 @@ void TransferDialog::Start() {
 }
 
 bool TransferDialog::RunOperation() {
-  const bool verify = request_.operation == Operation::kProgram && request_.verify;
-  holdInformation_ = verify;
-  heldMessage_.reset();
-  bool closes = operations_.Start();
-  holdInformation_ = false;
-  if (!context_.completed) {
-    SetResult(ToQt(CauseText() + " " + ConsequenceText()), true);
-  } else if (verify) {
-    closes = VerifyProgrammed();
+  const bool closes = operations_.Start();
+  if (request_.operation == Operation::kProgram) {
+    ShowProgramResult();
+  } else if (!context_.completed) {
+    SetResult(ToQt(CauseText() + " " + ConsequenceText(operations_.GetLink().WritesSent())), true);
   } else if (request_.operation == Operation::kRead) {
     KeepBackup();
   } else {
@@ -270,31 +273,27 @@ bool TransferDialog::RunOperation() {
   return closes;
 }
 
-// Reads the programmed memory back and compares it with the image that was sent.
-bool TransferDialog::VerifyProgrammed() {
-  SetResult("Programmed. Reading the radio back to verify it...", false);
-  progress_.EnterPhase(kReadBackPhase);
-  std::vector<std::uint8_t> readBack;
-  const bool read = operations_.ReadRadio(readBack);
-  const RadioImage& image = document_.image;
-  const std::optional<int> difference =
-      read ? memory_plan::FirstProgrammedDifference(image.Bytes(), readBack) : std::nullopt;
-  if (read && !difference) {
-    SetResult("Programmed and verified: the radio holds what was sent.", false);
-    if (heldMessage_) Show(*heldMessage_);
-    return true;
-  }
-  context_.completed = false;
-  if (difference) {
-    const auto at = static_cast<std::size_t>(*difference);
-    SetResult(ToQt("Verify failed at 0x" + HexAddress(*difference) + ": the radio holds 0x" +
-                   HexLength(readBack[at]) + ", the image 0x" + HexLength(image[at]) +
-                   ". Press OK to program the radio again."),
+void TransferDialog::ShowProgramResult() {
+  const ProgramResult& result = operations_.LastProgram();
+  // The radio's identity is never overwritten: a document with another product code is
+  // programmed all the same, and the result says what the radio kept.
+  const std::string kept =
+      result.keptProductCode ? " The document " + KeptProductCodeText() + "." : std::string();
+  if (!result.programmed) {
+    SetResult(ToQt(CauseText() + " " + ConsequenceText(result.writesSent) + kept), true);
+  } else if (result.verified) {
+    SetResult(ToQt(kept.empty() ? "Programmed and verified: the radio holds what was sent."
+                                : "Programmed and verified." + kept),
+              false);
+  } else if (result.difference) {
+    SetResult(ToQt(Sentence(ReadBackDifferenceText(*result.difference)) + kept +
+                   " Press OK to program the radio again."),
               true);
+  } else if (context_.verify) {
+    SetResult(ToQt("Programmed, but not verified: " + CauseText() + kept), true);
   } else {
-    SetResult(ToQt("Programmed, but not verified: " + CauseText()), true);
+    SetResult(windowTitle() + ToQt(": complete." + kept), false);
   }
-  return false;
 }
 
 void TransferDialog::KeepBackup() {
@@ -337,11 +336,9 @@ std::string TransferDialog::CauseText() {
   return "The radio did not report ready.";
 }
 
-std::string TransferDialog::ConsequenceText() const {
+std::string TransferDialog::ConsequenceText(int writesSent) const {
   if (request_.operation == Operation::kRead) return "The document is unchanged.";
-  if (!progress_.Started()) return "The radio was not changed.";
-  if (request_.operation == Operation::kProgram) return "The radio may be partly programmed.";
-  return "The radio may be partly cleared.";
+  return Sentence(UnfinishedWritesText(request_.operation, writesSent));
 }
 
 }  // namespace kol::editor

@@ -60,6 +60,7 @@ class TransferDialog final : public QDialog, public LinkHost {
   // The dialog is busy for the whole press of OK (link set-up, driver, read-back), which
   // holds every busy span the link marks; it has nothing to add for them.
   void SetBusy(bool) override {}
+  void BeginReadBack() override;
 
  public slots:
   // Escape: the Cancel button.
@@ -76,7 +77,9 @@ class TransferDialog final : public QDialog, public LinkHost {
   void CancelPressed();
   // Runs the operation (and the read-back); true when the dialog may close.
   bool RunOperation();
-  bool VerifyProgrammed();
+  // The result line after Program to Radio: programmed, verified, where the radio
+  // differs, what a run that stopped may have left.
+  void ShowProgramResult();
   void KeepBackup();
   void SetRunning(bool running);
   void SetResult(const QString& text, bool failed);
@@ -84,7 +87,7 @@ class TransferDialog final : public QDialog, public LinkHost {
   std::string DeviceName() const;
   // Why a run did not complete, and what it may have done to the radio or the document.
   std::string CauseText();
-  std::string ConsequenceText() const;
+  std::string ConsequenceText(int writesSent) const;
 
   Document& document_;
   FileHost& host_;
@@ -100,9 +103,6 @@ class TransferDialog final : public QDialog, public LinkHost {
   // Cancel was pressed during this press of OK. Each block exchange clears the cancel flag
   // as it starts; a click handled in a pause between two exchanges must not be lost there.
   bool cancelRequested_ = false;
-  // Programming that is verified reports "Complete!!" only once the read-back matched.
-  bool holdInformation_ = false;
-  std::optional<Message> heldMessage_;
 
   QLabel* message_ = nullptr;
   QLabel* monitor_ = nullptr;

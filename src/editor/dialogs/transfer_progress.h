@@ -26,8 +26,6 @@ class TransferProgress {
   // one press the bar never goes back (each walk starts at its own 0).
   int Report(int percent);
   int Value() const { return value_; }
-  // True once a block walk has reported, so the radio may have been changed.
-  bool Started() const { return timing_; }
   // "About 40 s left" once the first blocks have gone and a second has passed; else empty.
   std::string TimeLeft() const;
 

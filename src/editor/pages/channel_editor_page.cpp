@@ -328,14 +328,13 @@ void ChannelEditorPage::ApplyLowPower(bool filling) {
   // Power Up keeps its tick while it cannot be changed.
   powerUp_->setEnabled(lowPower_->isChecked() && lowPower_->isEnabledTo(this));
   powerUpLine_->SetActive(powerUp_->isEnabledTo(this));
-  // The two boxes go into the record whenever the page shows: a fill thereby stores a
-  // receive-only channel's transmit flag as off, as its box shows it; every other value is
-  // the record's own.
-  if (!isVisible()) return;
+  // A user's change of the cascade stores both boxes as they show: a receive-only channel
+  // thereby loses a transmit flag its box never shows. A fill stores nothing.
+  if (filling) return;
   const RecordFlags flags = Flags();
   *flags.txEnable = txEnable_->isChecked();
   *flags.lowPower = lowPower_->isChecked();
-  if (!filling) services_.MarkChanged();
+  services_.MarkChanged();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -47,8 +47,8 @@ class ChannelEditorPage final : public Page {
   void LayOutFor(bool exp);
 
   // The enabling cascade CH Enable -> Tx Enable -> Low Power Only -> Power Up. It sets
-  // which controls take input and stores Tx Enable and Low Power Only into the record; only
-  // a click stores CH Enable and counts as an edit.
+  // which controls take input; a user's click also stores the boxes into the record and
+  // counts as an edit, while a fill (`filling`) stores nothing.
   void ApplyChannelEnable(bool filling);
   void ApplyTxEnable(bool filling);
   void ApplyLowPower(bool filling);

@@ -84,12 +84,7 @@ void UsablePage::BuildExpansionBoxes() {
 }
 
 void UsablePage::ShowFor(const NodeTarget&) {
-  SettingsModel& model = services_.document.model;
-  // The fill applies the usable rule to every row, as a click would: a group that is not
-  // usable has its EXP channels in no use either. The tree already shows the groups.
-  for (int g = 0; g < kRows; ++g) {
-    SetGroupUsable(model.usable, g, model.usable.group[static_cast<std::size_t>(g)].usable);
-  }
+  const SettingsModel& model = services_.document.model;
   for (int g = 0; g < kPlanRows; ++g) {
     FillCombo(*priority_[g], options::EnabledChannelItems(model.group[static_cast<std::size_t>(g)]));
   }
@@ -116,14 +111,18 @@ void UsablePage::ApplyUsable(int group, bool on) {
 }
 
 void UsablePage::ShowUsableState(int group) {
-  const bool on = services_.document.model.usable.group[static_cast<std::size_t>(group)].usable;
+  const UsableSetup& usable = services_.document.model.usable;
+  const bool on = usable.group[static_cast<std::size_t>(group)].usable;
   statusLabel_[group]->setEnabled(on);
   statusName_[group]->setEnabled(on);
   if (group < kPlanRows) {
     priorityLabel_[group]->setEnabled(on);
     priority_[group]->setEnabled(on);
-  } else {
-    for (QCheckBox* box : exp_) box->setEnabled(on);
+  }
+  // An EXP box takes input while the EXP group and its own group are usable; it shows its
+  // stored tick either way (unticking the group is what clears it).
+  for (int j = 0; j < kPlanRows; ++j) {
+    exp_[j]->setEnabled(usable.group[kExpGroup].usable && usable.group[static_cast<std::size_t>(j)].usable);
   }
 }
 

@@ -1,24 +1,17 @@
-// Which characters each kind of text field takes: a typed or pasted character is refused,
-// kept, or turned into upper case. Backspace and editing keys are never filtered.
+// The window's text fields take only the characters their kind of field takes: typed,
+// pasted and dropped text alike. Backspace and editing keys are never filtered.
 #pragma once
 
-#include <optional>
+#include "model/field_characters.h"
 
 class QLineEdit;
 class QString;
 
 namespace kol::editor {
 
-enum class KeyFilter {
-  kDigits,         // MMSIs, the ATIS code
-  kStatusName,     // 0-9, A-Z; a-z become upper case
-  kChannelNumber,  // 0-9 and C, E, F, L, M, n, P
-  kFrequency,      // 0-9 and "."
-  kStationName,    // digits, letters (upper-cased), - / * ( ) + . , and blank
-};
-
-// The character the field takes for `typed`, or nothing when the field refuses it.
-std::optional<char> FilterKey(KeyFilter filter, char typed);
+// The core's rules of what each kind of field takes, so that files and the clipboard
+// bring in text exactly as the keys do.
+using KeyFilter = FieldCharacters;
 
 // Filters everything that reaches the field: keys, pasted and dropped text.
 void InstallKeyFilter(QLineEdit& field, KeyFilter filter);

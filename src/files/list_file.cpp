@@ -1,0 +1,29 @@
+#include "files/list_file.h"
+
+#include "files/atomic_file.h"
+#include "files/file_read.h"
+
+namespace kol {
+
+bool WriteListFile(const std::string& path, ListId list, Document& document, FileHost& host) {
+  document.flags.errorFlag = false;
+  int errorNumber = 0;
+  if (WriteFileAtomically(path, ListCsv(document.model, list), nullptr, &errorNumber)) return true;
+  document.flags.errorFlag = true;
+  ReportFileFailure("frmMain.ExportList", errorNumber, "FileSave Error!!", document, host, path);
+  return false;
+}
+
+std::optional<std::string> ReadListFile(const std::string& path, Document& document,
+                                        FileHost& host) {
+  document.flags.errorFlag = false;
+  int errorNumber = 0;
+  std::optional<std::string> text = ReadWholeFile(path, &errorNumber);
+  if (!text) {
+    document.flags.errorFlag = true;
+    ReportFileFailure("frmMain.ImportList", errorNumber, "FileRead Error!!", document, host, path);
+  }
+  return text;
+}
+
+}  // namespace kol
