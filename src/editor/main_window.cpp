@@ -20,7 +20,6 @@
 
 #include "editor/page_table.h"
 #include "editor/widgets/key_help.h"
-#include "editor/window_icon.h"
 #include "files/qt_settings_store.h"
 
 namespace kol::editor {
@@ -61,7 +60,6 @@ MainWindow::MainWindow(WindowDeps deps, QWidget* parent)
       deps_(std::move(deps)),
       services_{deps_.document, deps_.host, deps_.prompts, flags_, *this} {
   setObjectName("frmMain");
-  setWindowIcon(ApplicationIcon());
   setAcceptDrops(true);
   BuildCentre();
   BuildHexView();
@@ -132,7 +130,7 @@ void MainWindow::BuildMenus() {
   portMenu_ = options->addMenu("&SerialPort");
   portMenu_->setObjectName("mnuOptionsSerialPort");
   portGroup_ = new QActionGroup(this);
-  connect(portMenu_, &QMenu::aboutToShow, this, &MainWindow::RebuildPortMenu);
+  connect(portMenu_, &QMenu::aboutToShow, this, [this] { RebuildPortMenu(); });
   QAction* verify = AddAction(options, "mnuOptionsVerify", "&Verify after Programming", {},
                               [this] { ToggleVerify(); });
   verify->setCheckable(true);

@@ -139,7 +139,9 @@ class MainWindow : public QMainWindow, public EditorWindow {
   void ChooseModel(int modelCode);
   void RebuildDestinationMenu();
   void ChooseDestination(const std::string& name);
-  void RebuildPortMenu();
+  // The numbered ports and the chosen one; the machine's other serial ports are looked for
+  // only when the menu opens (`listPresent`), not at start-up.
+  void RebuildPortMenu(bool listPresent = true);
   void ChoosePort(const PortChoice& choice);
   void ChooseOtherPort();
   void ShowContextHelp();

@@ -56,7 +56,7 @@ bool MainWindow::Start(const std::string& documentPath) {
   if (started.offeredModels.empty()) return false;  // "Unknown model!!" has been shown
   BuildModelMenu(started.offeredModels);
   port_ = ReadPortChoice(deps_.host.store);
-  RebuildPortMenu();
+  RebuildPortMenu(false);
   ApplyStoredOptions();
   RebuildRecentMenu();
   AfterNewDocument();

@@ -102,7 +102,7 @@ void MainWindow::ChooseDestination(const std::string& name) {
 // Serial port
 // ---------------------------------------------------------------------------------------
 
-void MainWindow::RebuildPortMenu() {
+void MainWindow::RebuildPortMenu(bool listPresent) {
   portMenu_->clear();
   for (QAction* old : portGroup_->actions()) portGroup_->removeAction(old);
   auto addChoice = [this](const QString& caption, const char* name, const PortChoice& choice) {
@@ -123,7 +123,8 @@ void MainWindow::RebuildPortMenu() {
   }
   // The serial ports this machine has beyond the four numbered ones (USB adapters), and
   // a device typed in by the user (a simulator's terminal).
-  std::vector<PortInfo> present = deps_.listPorts ? deps_.listPorts() : std::vector<PortInfo>{};
+  std::vector<PortInfo> present =
+      listPresent && deps_.listPorts ? deps_.listPorts() : std::vector<PortInfo>{};
   std::erase_if(present, [&](const PortInfo& port) {
     return std::find(numbered.begin(), numbered.end(), port.name) != numbered.end();
   });

@@ -36,8 +36,8 @@ struct FileHost {
 // program's message (`text`, under the window title, about `file` with the system's reason,
 // and `explanation` in plain words) and the cancel flag.
 void ReportFileFailure(std::string_view procedure, int errorNumber, std::string text,
-                       Document& document, FileHost& host, std::string file,
-                       std::string explanation);
+                       Document& document, FileHost& host, std::string file = {},
+                       std::string explanation = {});
 
 // Holds the update lock for its lifetime and then puts back what it was, so that nested
 // operations (a reset inside an open) leave the outer one's lock in place.

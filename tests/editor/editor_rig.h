@@ -155,7 +155,12 @@ class EditorRig : public ::testing::Test {
   // Builds and shows the window and runs its start-up; false when the program would end.
   bool StartWindow(const std::string& documentPath = {},
                    std::span<const editor::PageRow> pages = editor::PageTable()) {
-    editor::WindowDeps deps{document, host, prompts, [] { return std::vector<PortInfo>{}; }, pages};
+    editor::WindowDeps deps{document, host, prompts,
+                            [this] {
+                              ++portListings;
+                              return presentPorts;
+                            },
+                            pages};
     deps.makeSerialPort = [this] {
       auto port = std::make_unique<MemorySerialPort>(wire, clock);
       port->opensBeforeFailure = opensBeforeFailure;
@@ -215,6 +220,8 @@ class EditorRig : public ::testing::Test {
   RadioSimulator radio;
   SimulatedWire wire{radio};
   MemorySerialPort* lastPort = nullptr;  // the port of the transfer dialog that is open
+  std::vector<PortInfo> presentPorts;     // the machine's serial ports, as listed
+  int portListings = 0;                   // how often the window looked for them
   int opensBeforeFailure = -1;           // for ports made from now on
   ScriptedWindowPrompts prompts;
   MapSettingsStore store;

@@ -537,6 +537,22 @@ TEST_F(MainWindowTest, PortChoicePersistsAndADeviceCanBeTyped) {
   EXPECT_EQ(device->text().toStdString(), "/dev/pts/7");
 }
 
+// Looking for serial ports costs thousands of system calls: the menu does it when it opens.
+TEST_F(MainWindowTest, SerialPortsAreListedWhenTheMenuOpensNotAtStart) {
+  presentPorts = {{"/dev/ttyUSB0", "USB serial"}};
+  ASSERT_TRUE(StartProbeWindow());
+  EXPECT_EQ(portListings, 0);
+  EXPECT_TRUE(window->findChild<QAction*>("mnuOptionsSerialPort1_0")->isChecked());
+  auto* menu = Find<QMenu>("mnuOptionsSerialPort");
+  menu->popup(window->mapToGlobal(QPoint(0, 0)));
+  QApplication::processEvents();
+  menu->close();
+  EXPECT_EQ(portListings, 1);
+  QAction* device = window->findChild<QAction*>("mnuOptionsSerialPortDevice_0");
+  ASSERT_NE(device, nullptr);
+  EXPECT_EQ(device->text().toStdString(), "/dev/ttyUSB0  (USB serial)");
+}
+
 TEST_F(MainWindowTest, HelpOpensAtTheContextOrSaysThereIsNone) {
   ASSERT_TRUE(StartProbeWindow());
   Command("mnuHelpContents");
