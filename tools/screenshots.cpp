@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -134,19 +135,26 @@ void WithNode(MainWindow& window, const char* key, const std::function<void()>& 
   shoot();
 }
 
+// Settings the pictures show, made as an edit and then taken as the document's own, so
+// that no question about unsaved edits comes up in later pictures.
+void SetUp(MainWindow& window, const char* name, const std::function<void(kol::SettingsModel&)>& change) {
+  window.Controller().Edit({name, {}}, change);
+  window.Controller().ForgetChanges();
+}
+
 // A few EXP channels in use, so that the EXP list and editor show what they are for.
 void UseExpChannels(MainWindow& window) {
-  kol::Document& document = window.Services().document;
-  document.model.usable.group[kol::kExpGroup].usable = true;
-  const kol::ExpChannelRecord channels[] = {
-      {.enable = true, .scanMemory = true, .txEnable = true, .chDisplayL = "1", .chDisplayR = "P",
-       .rxFreq = 156.3, .txFreq = 156.3},
-      {.enable = true, .lowPower = true, .txEnable = true, .chDisplayL = "12", .chDisplayR = "",
-       .rxFreq = 161.825, .txFreq = 157.225},
-      {.enable = true, .chDisplayL = "3", .chDisplayR = "L", .rxFreq = 162.0},
-  };
-  for (std::size_t i = 0; i < std::size(channels); ++i) document.model.exp[i] = channels[i];
-  window.RebuildTree();
+  SetUp(window, "EXP channels", [](kol::SettingsModel& model) {
+    model.usable.group[kol::kExpGroup].usable = true;
+    const kol::ExpChannelRecord channels[] = {
+        {.enable = true, .scanMemory = true, .txEnable = true, .chDisplayL = "1", .chDisplayR = "P",
+         .rxFreq = 156.3, .txFreq = 156.3},
+        {.enable = true, .lowPower = true, .txEnable = true, .chDisplayL = "12", .chDisplayR = "",
+         .rxFreq = 161.825, .txFreq = 157.225},
+        {.enable = true, .chDisplayL = "3", .chDisplayR = "L", .rxFreq = 162.0},
+    };
+    for (std::size_t i = 0; i < std::size(channels); ++i) model.exp[i] = channels[i];
+  });
 }
 
 void WithModal(MainWindow& window, const char* action, const char* dialog,
@@ -173,6 +181,26 @@ void MidRead(MainWindow& window, const std::function<void()>& shoot) {
   });
 }
 
+// The transfer dialog while the radio does not answer the link set-up: the picture is taken
+// at its third attempt, then the set-up is cancelled.
+void WaitingForTheRadio(MainWindow& window, const std::function<void()>& shoot) {
+  Radio().FallSilent();
+  WithModal(window, "mnuTransferRead", "frmRadio", [&shoot](QWidget& dialog) {
+    auto* result = dialog.findChild<QLabel*>("lblResult");
+    bool shot = false;
+    QTimer watch;  // runs whenever the link lets events run
+    watch.setInterval(0);
+    QObject::connect(&watch, &QTimer::timeout, &dialog, [&] {
+      if (shot || !result->text().contains("attempt 3")) return;
+      shot = true;
+      shoot();
+      Press(dialog, "cmdCancel");
+    });
+    watch.start();
+    Press(dialog, "cmdOK");
+  });
+}
+
 void FailedSetUp(MainWindow& window, const std::function<void()>& shoot) {
   Radio().FallSilent();
   WithModal(window, "mnuTransferRead", "frmRadio", [&shoot](QWidget& dialog) {
@@ -183,13 +211,13 @@ void FailedSetUp(MainWindow& window, const std::function<void()>& shoot) {
 
 // The hex view shows in debug mode only; the picture switches it on for a moment.
 void HexView(MainWindow& window, const std::function<void()>& shoot) {
-  kol::Document& document = window.Services().document;
-  document.flags.debugMode = true;
+  kol::AppFlags& flags = window.Controller().Flags();
+  flags.debugMode = true;
   QAction* hexdump = window.findChild<QAction*>("mnuOptionsHexdump");
   hexdump->trigger();
   shoot();
   hexdump->trigger();
-  document.flags.debugMode = false;
+  flags.debugMode = false;
 }
 
 // A page whose showing brings up a message box: the picture is taken while it is open.
@@ -212,20 +240,18 @@ void WithDscTab(MainWindow& window, int tab, const std::function<void()>& shoot)
 // Status names, a second channel group, three stations and two groups; the third station
 // has no name yet.
 void SampleSettings(MainWindow& window) {
-  kol::SettingsModel& model = window.Services().document.model;
-  auto& stations = model.individualDirectory;
-  stations[0] = {true, "HARBOUR", "2111234560", {}};
-  stations[1] = {true, "SEA HAWK", "2115550010", {}};
-  stations[2] = {true, "", "2310000010", {}};
-  auto& groups = model.groupDirectory;
-  groups[0] = {true, "FLEET", "0211000010", {}};
-  groups[1] = {true, "CLUB", "0211000020", {}};
-  model.usable.group[kol::kGroup2].usable = true;
-  model.usable.group[kol::kGroup1].statusName = "USA";
-  model.usable.group[kol::kExpGroup].usable = true;
-  window.RebuildTree();
-  window.UpdateDirectoryNodeTexts(kol::DirectoryKind::kIndividual);
-  window.UpdateDirectoryNodeTexts(kol::DirectoryKind::kGroup);
+  SetUp(window, "Sample settings", [](kol::SettingsModel& model) {
+    auto& stations = model.individualDirectory;
+    stations[0] = {true, "HARBOUR", "2111234560", {}};
+    stations[1] = {true, "SEA HAWK", "2115550010", {}};
+    stations[2] = {true, "", "2310000010", {}};
+    auto& groups = model.groupDirectory;
+    groups[0] = {true, "FLEET", "0211000010", {}};
+    groups[1] = {true, "CLUB", "0211000020", {}};
+    model.usable.group[kol::kGroup2].usable = true;
+    model.usable.group[kol::kGroup1].statusName = "USA";
+    model.usable.group[kol::kExpGroup].usable = true;
+  });
 }
 
 const std::vector<Shot>& Shots() {
@@ -274,6 +300,7 @@ const std::vector<Shot>& Shots() {
          WithModal(w, "mnuTransferRead", "frmRadio", shoot);
        }},
       {"transfer_busy", [](MainWindow& w, const auto& shoot) { MidRead(w, shoot); }},
+      {"transfer_waiting", [](MainWindow& w, const auto& shoot) { WaitingForTheRadio(w, shoot); }},
       {"transfer_failed_setup", [](MainWindow& w, const auto& shoot) { FailedSetUp(w, shoot); }},
       {"transfer_program_idle",
        [](MainWindow& w, const auto& shoot) { WithModal(w, "mnuTransferProgram", "frmRadio", shoot); }},
@@ -340,6 +367,6 @@ int main(int argc, char** argv) {
     shot.take(window, [&] { Shoot(folder, shot.name, window); });
     Settle();
   }
-  window.Flags().dataChanged = false;
+  window.Controller().ForgetChanges();
   return 0;
 }

@@ -23,7 +23,7 @@ void ReportRefusal(const ImageFileResult& result, const std::string& path, Docum
       return;
     case ImageFileStatus::kIoError:
       ReportFileFailure("frmMain.ReadHexFileAs", result.errorNumber, "FileRead Error!!", document,
-                        host, path, "The image file could not be read.");
+                        host, path, {}, "The image file could not be read.");
       return;
     case ImageFileStatus::kOk:
       return;
@@ -37,7 +37,7 @@ bool SaveHexFileAs(const std::string& path, Document& document, FileHost& host) 
   const ImageFileResult result = SaveImageBytes(path, document.image);
   if (!result.Ok()) {
     ReportFileFailure("frmMain.SaveHexFileAs", result.errorNumber, "FileSave Error!!", document,
-                      host, path, "The image could not be saved in this file.");
+                      host, path, {}, "The image could not be saved in this file.");
     return false;
   }
   host.Pause();

@@ -11,7 +11,7 @@ bool WriteListFile(const std::string& path, ListId list, Document& document, Fil
   if (WriteFileAtomically(path, ListCsv(document.model, list), nullptr, &errorNumber)) return true;
   document.flags.errorFlag = true;
   ReportFileFailure("frmMain.ExportList", errorNumber, "FileSave Error!!", document, host, path,
-                    "The list could not be saved in this file.");
+                    {}, "The list could not be saved in this file.");
   return false;
 }
 
@@ -23,7 +23,7 @@ std::optional<std::string> ReadListFile(const std::string& path, Document& docum
   if (!text) {
     document.flags.errorFlag = true;
     ReportFileFailure("frmMain.ImportList", errorNumber, "FileRead Error!!", document, host, path,
-                      "The list file could not be read.");
+                      {}, "The list file could not be read.");
   }
   return text;
 }

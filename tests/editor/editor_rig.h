@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -112,14 +114,15 @@ class ProbePage final : public editor::Page {
   editor::NodeTarget shown;
 };
 
-// A page table of the start pages and one page of a test's own.
+// The program's nodes, with the nodes of `kinds` shown on one page of a test's own.
 template <typename P>
-std::vector<editor::PageRow> StartPagesAnd(const char* panel, std::vector<editor::PageKind> kinds) {
-  return {
-      {"pictGeneral", {editor::PageKind::kGeneral}, [](auto& s, QWidget* p) { return new editor::GeneralPage(s, p); }},
-      {"pictGrey", {editor::PageKind::kGrey}, [](auto& s, QWidget* p) { return new editor::GreyPage(s, p); }},
-      {panel, std::move(kinds), [](auto& s, QWidget* p) { return new P(s, p); }},
-  };
+std::vector<editor::NodeRow> NodesWithPage(const char* panel, std::vector<editor::PageKind> kinds) {
+  std::vector<editor::NodeRow> rows(editor::NodeTable().begin(), editor::NodeTable().end());
+  for (editor::NodeRow& row : rows) {
+    if (std::find(kinds.begin(), kinds.end(), row.kind) == kinds.end()) continue;
+    row.panel = {panel, [](editor::EditorServices& s, QWidget* p) -> editor::Page* { return new P(s, p); }};
+  }
+  return rows;
 }
 
 class EditorRig : public ::testing::Test {
@@ -132,7 +135,7 @@ class EditorRig : public ::testing::Test {
   }
   ~EditorRig() override {
     if (window) {
-      window->Flags().dataChanged = false;  // no closing question while the test ends
+      window->Controller().ForgetChanges();  // no closing question while the test ends
       window->close();
     }
   }
@@ -154,13 +157,13 @@ class EditorRig : public ::testing::Test {
 
   // Builds and shows the window and runs its start-up; false when the program would end.
   bool StartWindow(const std::string& documentPath = {},
-                   std::span<const editor::PageRow> pages = editor::PageTable()) {
+                   std::span<const editor::NodeRow> nodes = editor::NodeTable()) {
     editor::WindowDeps deps{document, host, prompts,
                             [this] {
                               ++portListings;
                               return presentPorts;
                             },
-                            pages};
+                            nodes};
     deps.makeSerialPort = [this] {
       auto port = std::make_unique<MemorySerialPort>(wire, clock);
       port->opensBeforeFailure = opensBeforeFailure;
@@ -186,7 +189,19 @@ class EditorRig : public ::testing::Test {
   }
   QTreeWidget* Tree() const { return Find<QTreeWidget>("tvTreeView"); }
   // The key of the node whose page is shown.
-  std::string SelectedKey() const { return window->SelectedNodeKey(); }
+  std::string SelectedKey() const { return window->Navigation().SelectedNodeKey(); }
+  // The document holds unsaved edits.
+  bool Changed() const { return window->Controller().DataChanged(); }
+  // An edit of the document as a page makes it (by default one that changes nothing).
+  void EditDocument(const std::function<void(SettingsModel&)>& change = [](SettingsModel&) {}) {
+    ASSERT_TRUE(window->Controller().Edit({"Test edit", {}}, change));
+  }
+  // The document with `change` made and saved, as a test's starting point: the tree shows
+  // it and there are no unsaved edits.
+  void SetUpDocument(const std::function<void(SettingsModel&)>& change) {
+    EditDocument(change);
+    window->Controller().ForgetChanges();
+  }
   QTreeWidgetItem* Node(const std::string& key) const {
     QTreeWidgetItemIterator it(Tree());
     for (; *it; ++it) {

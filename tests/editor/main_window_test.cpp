@@ -29,11 +29,11 @@ namespace kol::test {
 namespace {
 
 using editor::FileRequest;
+using editor::NodeRow;
 using editor::PageKind;
-using editor::PageRow;
 
-const std::vector<PageRow>& ProbeTable() {
-  static const std::vector<PageRow> kRows = StartPagesAnd<ProbePage>(
+const std::vector<NodeRow>& ProbeTable() {
+  static const std::vector<NodeRow> kRows = NodesWithPage<ProbePage>(
       "pictProbe", {PageKind::kUsable, PageKind::kCommon, PageKind::kPlanList, PageKind::kPlanChannel});
   return kRows;
 }
@@ -85,13 +85,13 @@ TEST_F(MainWindowTest, TreeFollowsTheModelsCapabilitiesAndTheUsableGroups) {
     EXPECT_EQ(Node("SG")->childCount(), 20);
     EXPECT_EQ(Node("ExpChannel"), nullptr);  // the EXP group is not usable in a new document
   }
-  // A second usable group, a status name and the EXP group appear after a rebuild.
-  document.model.usable.group[kGroup2].usable = true;
-  document.model.usable.group[kGroup2].statusName = "ABC";
-  document.model.usable.group[kExpGroup].usable = true;
-  document.model.individualDirectory[0].enable = true;
-  window->RebuildTree();
-  window->UpdateDirectoryNodeTexts(editor::DirectoryKind::kIndividual);
+  // A second usable group, a status name and the EXP group appear with the edit.
+  EditDocument([](SettingsModel& model) {
+    model.usable.group[kGroup2].usable = true;
+    model.usable.group[kGroup2].statusName = "ABC";
+    model.usable.group[kExpGroup].usable = true;
+    model.individualDirectory[0].enable = true;
+  });
   EXPECT_EQ(TopKeys("Program"), (std::vector<std::string>{"PU", "PI"}));
   EXPECT_EQ(Node("PI")->text(0).toStdString(), "Group2(ABC)");
   EXPECT_EQ(Node("PI 32")->text(0).toStdString(), "CH16[Enable]");
@@ -132,13 +132,13 @@ TEST_F(MainWindowTest, CaptionNamesTheModelAndTheFile) {
 TEST_F(MainWindowTest, PageSwitchKeepsTheDataChangedFlagAndShowsTheNodesPage) {
   ASSERT_TRUE(StartProbeWindow());
   for (bool changed : {false, true}) {
-    window->Flags().dataChanged = changed;
+    if (changed) EditDocument();
     ClickNode("Usable");
-    EXPECT_EQ(window->Flags().dataChanged, changed);
+    EXPECT_EQ(Changed(), changed);
     ClickNode("PU 32");
     EXPECT_EQ(Probe()->shown.kind, PageKind::kPlanChannel);
     EXPECT_EQ(Probe()->shown.index, 32);
-    EXPECT_EQ(window->Flags().dataChanged, changed);
+    EXPECT_EQ(Changed(), changed);
     ClickNode("General");
   }
   EXPECT_FALSE(document.flags.cancelFlag);
@@ -209,7 +209,7 @@ TEST_F(MainWindowTest, ClosingAnswersDecideWhetherTheWindowCloses) {
     FreshDocument();
     std::filesystem::remove(dir.File("closing.dat"));
     ASSERT_TRUE(StartProbeWindow());
-    window->Flags().dataChanged = true;
+    EditDocument();
     prompts.messages.shown.clear();
     prompts.messages.answers.assign(c.answers.begin(), c.answers.end());
     for (const std::string& name : c.savePaths) prompts.savePaths.push_back(dir.File(name));
@@ -218,7 +218,7 @@ TEST_F(MainWindowTest, ClosingAnswersDecideWhetherTheWindowCloses) {
     EXPECT_EQ(prompts.messages.shown[0].text, "KOL data has changed.\r\nDo you want to save changes?");
     EXPECT_EQ(prompts.messages.shown[0].buttons, MessageButtons::kYesNoCancel);
     EXPECT_EQ(std::filesystem::exists(dir.File("closing.dat")), c.saved);
-    if (!c.closes) window->Flags().dataChanged = false;
+    if (!c.closes) window->Controller().ForgetChanges();
   }
 }
 
@@ -268,14 +268,13 @@ TEST_F(MainWindowTest, DroppedSettingsFileIsOpened) {
 TEST_F(MainWindowTest, NewAndOpenAskFirstWhenTheDocumentChanged) {
   ASSERT_TRUE(StartProbeWindow());
   const std::string path = SavedDat("other.dat");
-  document.model.common.resumeTime = 4;  // an edit not yet saved
-  window->Flags().dataChanged = true;
+  EditDocument([](SettingsModel& model) { model.common.resumeTime = 4; });  // not yet saved
 
   prompts.messages.answers = {MessageButton::kCancel};
   Command("mnuFileNew");
   Wait(150);
   EXPECT_EQ(document.model.common.resumeTime, 4);
-  EXPECT_TRUE(window->Flags().dataChanged);
+  EXPECT_TRUE(Changed());
 
   prompts.messages.answers = {MessageButton::kCancel};
   prompts.openPaths.push_back(path);
@@ -287,19 +286,25 @@ TEST_F(MainWindowTest, NewAndOpenAskFirstWhenTheDocumentChanged) {
   Command("mnuFileNew");
   Wait(150);
   EXPECT_NE(document.model.common.resumeTime, 4);
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
   EXPECT_EQ(prompts.messages.shown.size(), 3u);
 }
 
 TEST_F(MainWindowTest, RefusedOpenKeepsTheDocument) {
   ASSERT_TRUE(StartProbeWindow());
   WriteFile("other-model.dat", "[MAIN]\r\nMODELTYPE=7\r\n");
+  WriteFile("too-large.dat", "[MAIN]\r\nMODELTYPE=1\r\n[Common Setup]\r\nResume Time=1\r\n");
+  std::filesystem::resize_file(dir.File("too-large.dat"), 50 << 20);
   document.model.common.resumeTime = 4;
   const SettingsModel before = document.model;
-  prompts.openPaths = {dir.File("other-model.dat"), dir.File("missing.dat")};
+  prompts.openPaths = {dir.File("other-model.dat"), dir.File("missing.dat"), dir.File("too-large.dat")};
   Command("mnuFileOpen");
   Command("mnuFileOpen");
-  EXPECT_EQ(prompts.Texts(), (std::vector<std::string>{"ModelType Error !!", "FileRead Error!!"}));
+  Command("mnuFileOpen");
+  EXPECT_EQ(prompts.Texts(), (std::vector<std::string>{"ModelType Error !!", "FileRead Error!!",
+                                                       "FileRead Error!!"}));
+  EXPECT_EQ(prompts.messages.shown[2].file, dir.File("too-large.dat"));
+  EXPECT_EQ(prompts.messages.shown[2].details, "52428800 bytes: a settings file has at most 1048576");
   EXPECT_EQ(document.model, before);
   EXPECT_TRUE(document.path.empty());
   EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for LZ3300T");
@@ -351,15 +356,15 @@ TEST_F(MainWindowTest, FileMessagesShowThePlainWordsTheFileAndTheReason) {
 
 TEST_F(MainWindowTest, SaveClearsTheChangedFlagAndReusesThePath) {
   ASSERT_TRUE(StartProbeWindow());
-  window->Flags().dataChanged = true;
+  EditDocument();
   prompts.savePaths.push_back(dir.File("first.dat"));
   Command("mnuFileSave");  // no path yet: asks for one
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
   EXPECT_EQ(document.path, dir.File("first.dat"));
-  window->Flags().dataChanged = true;
+  EditDocument();
   Command("mnuFileSave");  // writes where it saved before, without asking
   EXPECT_EQ(prompts.requests.size(), 1u);
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
   // A raw image as the document is never overwritten with settings text.
   document.path = dir.File("radio.hex");
   prompts.savePaths.push_back(dir.File("from-image.dat"));
@@ -441,7 +446,7 @@ TEST_F(MainWindowTest, DocumentNamedOnTheCommandLineOpensAfterStartUp) {
   ASSERT_TRUE(StartProbeWindow(dir.File("start.dat")));
   EXPECT_EQ(document.model.common.resumeTime, 5);
   EXPECT_EQ(document.path, dir.File("start.dat"));
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
 }
 
 TEST_F(MainWindowTest, ToolbarButtonIsInertWhileItsMenuItemIsDisabled) {
@@ -479,12 +484,12 @@ TEST_F(MainWindowTest, DestinationChangeLoadsItsImageOrKeepsTheOldTick) {
     }
     QApplication::processEvents();
   };
-  window->Flags().dataChanged = true;
+  EditDocument();
   prompts.messages.answers = {MessageButton::kNo, MessageButton::kOk};
   choose("INTL");
   EXPECT_EQ(ticked(), "INTL");
   EXPECT_TRUE(document.model.usable.group[kGroup2].usable);
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
   EXPECT_EQ(prompts.Texts().back(), "Do you want to change to INTL?");
 
   WriteFile("CAN_0CE4.ini", "too short");
@@ -529,7 +534,7 @@ TEST_F(MainWindowTest, PortChoicePersistsAndADeviceCanBeTyped) {
   EXPECT_EQ(store.Read("ComPath", "ComNum", ""), "2");
   prompts.texts.push_back(" /dev/pts/7 ");
   Command("mnuOptionsSerialPortOther");
-  EXPECT_EQ(window->Port(), (PortChoice{2, "/dev/pts/7"}));
+  EXPECT_EQ(window->Transfers().Port(), (PortChoice{2, "/dev/pts/7"}));
   EXPECT_EQ(store.Read("ComPath", "ComDevice", ""), "/dev/pts/7");
   QAction* device = window->findChild<QAction*>("mnuOptionsSerialPortDevice_0");
   ASSERT_NE(device, nullptr);

@@ -44,7 +44,7 @@ TEST_F(SettingsPagesTest, UntickingAGroupTakesItsChannelsOutOfTheTreeAndTheExpCh
   ASSERT_NE(Node("ExpChannel"), nullptr);
   if (!Box("chkEXP_1")->isChecked()) Click("chkEXP_1");
   ASSERT_TRUE(Usable().expChGroup[1]);
-  window->Flags().dataChanged = false;
+  window->Controller().ForgetChanges();
 
   Click("chkUsable_1");
   EXPECT_FALSE(Usable().group[kGroup2].usable);
@@ -52,7 +52,7 @@ TEST_F(SettingsPagesTest, UntickingAGroupTakesItsChannelsOutOfTheTreeAndTheExpCh
   EXPECT_EQ(Node("PI 32"), nullptr);
   EXPECT_FALSE(Box("chkEXP_1")->isChecked());
   EXPECT_FALSE(Usable().expChGroup[1]);
-  EXPECT_TRUE(window->Flags().dataChanged);
+  EXPECT_TRUE(Changed());
   EXPECT_EQ(SelectedKey(), "Usable");  // the page stays where it was
   for (const char* name : {"txtUsable_1", "cmbUsablePri_1", "lblUsablePri_1", "lblUsableStatus_1"}) {
     EXPECT_FALSE(Find<QWidget>(name)->isEnabled()) << name;
@@ -86,7 +86,7 @@ TEST_F(SettingsPagesTest, StatusNameIsUpperCasedCutToThreeAndNamesTheGroupEveryw
   EXPECT_EQ(Usable().group[kGroup1].statusName, "AB1");
   EXPECT_EQ(Text("txtUsable_0"), "AB1");
   EXPECT_FALSE(window->Flags().pendingTextEdit);
-  EXPECT_TRUE(window->Flags().dataChanged);
+  EXPECT_TRUE(Changed());
   EXPECT_EQ(Node("PU")->text(0).toStdString(), "Group1(AB1)");
   EXPECT_EQ(Box("chkEXP_0")->text().toStdString(), "Group1[AB1]");
 
@@ -135,7 +135,7 @@ TEST_F(SettingsPagesTest, StoredChannelOutsideTheListSelectsNothingAndIsKept) {
   EXPECT_EQ(List("cmbUsablePri_0")->currentIndex(), -1);
   EXPECT_EQ(Usable().group[kGroup1].priorityCh, disabled);
   EXPECT_EQ(Common().channelNo, disabled);
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
 }
 
 // ---------------------------------------------------------------------------------------
@@ -285,7 +285,7 @@ TEST_P(CodeFieldTest, TakesEmptyOrTheFullLengthRefusesOthersAndRevertsThemWhenLe
   QLineEdit* field = Find<QLineEdit>(c.field);
 
   TypeInto(c.field, c.valid);
-  EXPECT_TRUE(window->ValidateCurrentPage());
+  EXPECT_TRUE(window->Navigation().ValidateCurrentPage());
   EXPECT_EQ(Stored(), c.valid);
 
   TypeInto(c.field, c.shortText);
@@ -297,7 +297,7 @@ TEST_P(CodeFieldTest, TakesEmptyOrTheFullLengthRefusesOthersAndRevertsThemWhenLe
   EXPECT_EQ(prompts.messages.shown[0].explanation, c.hint);
   EXPECT_EQ(prompts.messages.shown[0].icon, MessageIcon::kExclamation);
   EXPECT_EQ(Stored(), c.valid);
-  EXPECT_FALSE(window->ValidateCurrentPage());  // the page cannot be left with it either
+  EXPECT_FALSE(window->Navigation().ValidateCurrentPage());  // the page cannot be left with it either
   QApplication::processEvents();
   EXPECT_TRUE(field->hasFocus());
   EXPECT_EQ(prompts.messages.shown.size(), 2u);
@@ -311,7 +311,7 @@ TEST_P(CodeFieldTest, TakesEmptyOrTheFullLengthRefusesOthersAndRevertsThemWhenLe
 
   ClickNode(c.node);
   Erase(c.field);
-  EXPECT_TRUE(window->ValidateCurrentPage());
+  EXPECT_TRUE(window->Navigation().ValidateCurrentPage());
   EXPECT_EQ(Stored(), "");
 }
 
@@ -331,7 +331,7 @@ TEST_F(SettingsPagesTest, UserMmsiFromTheRadioShowsItsNineDigitsAndStaysUntilEdi
   QTest::mouseClick(Find<QLineEdit>("txtUserMMSI"), Qt::LeftButton);
   ClickNode("General");
   EXPECT_EQ(document.model.dscBasic.userMmsi, "3661234500");
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
 }
 
 TEST_F(SettingsPagesTest, AtisBoxFollowsItsUsableGroup) {
@@ -341,7 +341,7 @@ TEST_F(SettingsPagesTest, AtisBoxFollowsItsUsableGroup) {
   const bool before = document.model.atis.usableGroup[0];
   Click("chkATISChGroup_0");
   EXPECT_EQ(document.model.atis.usableGroup[0], !before);
-  EXPECT_TRUE(window->Flags().dataChanged);
+  EXPECT_TRUE(Changed());
   ClickNode("Usable");
   Click("chkUsable_1");
   ClickNode("ATIS");
@@ -358,10 +358,10 @@ TEST_F(SettingsPagesTest, ShowingPagesKeepsValuesAndTheChangedMark) {
   ASSERT_FALSE(Usable().group[kGroup2].usable);
   const SettingsModel before = document.model;
   for (bool changed : {false, true}) {
-    window->Flags().dataChanged = changed;
+    if (changed) EditDocument();
     for (const char* node : {"Usable", "Common", "DSC", "ATIS", "SM", "SG", "SM 1", "SG 1", "General"}) {
       ClickNode(node);
-      EXPECT_EQ(window->Flags().dataChanged, changed) << node;
+      EXPECT_EQ(Changed(), changed) << node;
     }
   }
   EXPECT_EQ(document.model, before);
@@ -383,7 +383,7 @@ TEST_F(SettingsPagesTest, ListChangesUnderTheUpdateLockStoreNothing) {
     Choose("cmbCommonTXPo", 2);
   }
   EXPECT_EQ(Common(), before);
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
 }
 
 // ---------------------------------------------------------------------------------------
@@ -413,7 +413,7 @@ TEST_F(SettingsPagesTest, ClearingButtonsClearTheRadioThroughTheTransferDialog) 
   Click("cmdFClear");
   EXPECT_EQ(Text("txtFCount"), "3");
   EXPECT_EQ(document.model.dscBasic.userMmsi, "366123450");
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
 
   radio = RadioSimulator({}, radio.Memory());
   prompts.messages.shown.clear();
@@ -423,7 +423,7 @@ TEST_F(SettingsPagesTest, ClearingButtonsClearTheRadioThroughTheTransferDialog) 
   EXPECT_EQ(Text("txtFCount"), "0");
   EXPECT_EQ(Text("txtUserMMSI"), "");
   EXPECT_EQ(document.model.dscBasic.userMmsi, "");
-  EXPECT_TRUE(window->Flags().dataChanged);
+  EXPECT_TRUE(Changed());
 
   ShowTab("tbsDSC_USER", 1);
   for (const char* button : {"cmdFclearLog_0", "cmdFclearLog_1", "cmdFclearLog_2"}) {

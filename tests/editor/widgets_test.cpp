@@ -77,17 +77,8 @@ TEST(KeyFilter, BackspaceAndPastedTextFollowTheSameRules) {
 
 class FakeWindow : public editor::EditorWindow {
  public:
-  void SetStatusHelp(const std::string&) override {}
   bool SelectNode(const std::string&) override { return false; }
-  std::string SelectedNodeKey() const override { return {}; }
-  void SetSelectedNodeText(const std::string&) override {}
-  void ReshowCurrentPage() override {}
-  void RebuildTree() override {}
-  void UpdateGroupNodeTexts() override {}
-  void UpdateDirectoryNodeTexts(editor::DirectoryKind) override {}
-  bool ValidateCurrentPage() override { return true; }
   bool RunTransfer(Operation) override { return false; }
-  void ShowHelp(int) override {}
 };
 
 class HostPage final : public editor::Page {
@@ -140,8 +131,9 @@ class CommitFieldTest : public ::testing::Test {
   FileHost host{prompts, store, log, clock};
   editor::EditorFlags flags;
   FakeWindow fakeWindow;
-  editor::EditorServices services{document, host, prompts, flags, fakeWindow};
   QWidget top;
+  editor::DocumentController controller{document, host, prompts, top};
+  editor::EditorServices services{controller, document, prompts, flags, fakeWindow};
   HostPage* page;
   CommitField* field;
   QLineEdit* neighbour;
@@ -153,11 +145,11 @@ TEST_F(CommitFieldTest, TypingMarksAnEditPendingUnlessTheUpdateLockIsSet) {
     UpdateLockScope lock(document.flags);
     Type("2");
     EXPECT_FALSE(flags.pendingTextEdit);
-    EXPECT_FALSE(flags.dataChanged);
+    EXPECT_FALSE(controller.DataChanged());
   }
   Type("3");
   EXPECT_TRUE(flags.pendingTextEdit);
-  EXPECT_TRUE(flags.dataChanged);
+  EXPECT_TRUE(controller.DataChanged());
   EXPECT_EQ(document.model.dscBasic.userMmsi, "111111111");  // nothing stored while typing
 }
 

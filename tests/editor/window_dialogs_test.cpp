@@ -19,12 +19,12 @@
 namespace kol::test {
 namespace {
 
+using editor::NodeRow;
 using editor::PageKind;
-using editor::PageRow;
 using editor::ReportWindow;
 
-const std::vector<PageRow>& CheckedTable() {
-  static const std::vector<PageRow> kRows = StartPagesAnd<ProbePage>("pictCommon", {PageKind::kCommon});
+const std::vector<NodeRow>& CheckedTable() {
+  static const std::vector<NodeRow> kRows = NodesWithPage<ProbePage>("pictCommon", {PageKind::kCommon});
   return kRows;
 }
 
@@ -195,7 +195,7 @@ TEST_F(WindowDialogsTest, HexViewFollowsTheStoredTickOnlyInDebugMode) {
 TEST_F(WindowDialogsTest, ImageFilesSaveAndOpenWithTheirKeysInDebugMode) {
   ASSERT_TRUE(Start(true));
   document.model.common.resumeTime = 4;
-  window->Flags().dataChanged = true;
+  EditDocument();
   const std::string path = dir.File("radio.hex");
   prompts.savePaths = {path};
   Key(Qt::Key_F3);
@@ -204,7 +204,7 @@ TEST_F(WindowDialogsTest, ImageFilesSaveAndOpenWithTheirKeysInDebugMode) {
   EXPECT_EQ(prompts.requests.back().folder, dir.File("Documents"));
   // The save changes neither the path nor the caption nor the changed mark.
   EXPECT_TRUE(document.path.empty());
-  EXPECT_TRUE(window->Flags().dataChanged);
+  EXPECT_TRUE(Changed());
 
   document.model.common.resumeTime = 2;
   ClickNode("Common");
@@ -216,7 +216,7 @@ TEST_F(WindowDialogsTest, ImageFilesSaveAndOpenWithTheirKeysInDebugMode) {
   EXPECT_EQ(document.model.common.resumeTime, 4);
   EXPECT_EQ(document.path, path);
   EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for LZ3300T - radio.hex");
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
   EXPECT_EQ(SelectedKey(), "General");
 
   // A file of the wrong length leaves everything as it was.

@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
   window.show();
   if (!window.Start(parsed.documentPath)) return 1;
   if (parsed.quitWhenShown) {
-    window.Flags().dataChanged = false;
+    window.Controller().ForgetChanges();
     QTimer::singleShot(0, &app, &QApplication::quit);
   }
   return QApplication::exec();

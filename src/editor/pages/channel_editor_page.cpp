@@ -310,7 +310,6 @@ void ChannelEditorPage::ApplyChannelEnable(bool filling) {
 
   *Flags().enable = enabled;
   ShowFor(shown_);  // the channel as it now stands, with its fixed restrictions
-  services_.window.SetSelectedNodeText(NodeText());
   enable_->setFocus(Qt::OtherFocusReason);
   services_.MarkChanged();
 }
@@ -403,12 +402,6 @@ std::string ChannelEditorPage::TxText() {
   if (const ExpChannelRecord* exp = ExpRecord()) return Frequency4Text(exp->txFreq);
   const ChannelRecord* plan = PlanRecord();
   return plan ? Frequency3GatedText(PlanTableEntry(*plan).frequency, plan->receiveOnly) : std::string();
-}
-
-std::string ChannelEditorPage::NodeText() {
-  if (const ExpChannelRecord* exp = ExpRecord()) return ExpChannelNodeText(shown_.index, *exp);
-  const ChannelRecord* plan = PlanRecord();
-  return plan ? PlanChannelNodeText(*plan) : std::string();
 }
 
 }  // namespace kol::editor

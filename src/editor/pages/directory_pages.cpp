@@ -21,10 +21,6 @@ constexpr int kNameColumnTwips = 2500;
 
 bool Individual(DirectoryKind kind) { return kind == DirectoryKind::kIndividual; }
 
-std::string_view NodePrefix(DirectoryKind kind) {
-  return Individual(kind) ? node_key::kIndividualDirectory : node_key::kGroupDirectory;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------------------
@@ -38,7 +34,7 @@ DirectoryListPage::DirectoryListPage(EditorServices& services, QWidget* parent)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(grid_);
   connect(grid_, &ListGrid::RowActivated, this, [this](int row) {
-    services_.window.SelectNode(LeafKey(NodePrefix(kind_), row + 1));
+    services_.window.SelectNode(LeafKey(DirectoryKey(kind_), row + 1));
   });
 }
 
@@ -163,7 +159,6 @@ void DirectoryEntryPage::Fill() {
                             MessageIcon::kExclamation, MessageButtons::kOk, MessageButton::kOk, {},
                             {}, "This entry can be added once the one before it has a name and an MMSI."});
   }
-  services_.window.UpdateDirectoryNodeTexts(kind_);
 }
 
 bool DirectoryEntryPage::Validate() {

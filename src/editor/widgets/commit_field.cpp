@@ -46,6 +46,7 @@ void CommitField::Refill() {
 bool CommitField::TryCommit() {
   const std::string trimmed(TrimBlanks(text().toStdString()));
   if (!rules_.commit || !rules_.commit(trimmed)) return false;
+  services_.MarkChanged();
   SetPending(false);
   Refill();
   emit Committed();
