@@ -36,12 +36,18 @@ build: deps
 run: build
 	$(RELEASE_DIR)/bin/kolprog
 
-# Pictures of the window (menus, dialogs, pages) under a virtual X server.
+# Pictures of the window (menus, dialogs, pages) under a virtual X server; the pages and
+# dialogs also at the scales 1.5 and 2, in scale-1.5/ and scale-2/.
+SCREENSHOT_SCALES := 1.5 2
 screenshots: build
 	cmake --build $(RELEASE_DIR) -j $(JOBS) --target kolprog_screenshots
 	rm -rf $(SCREENSHOT_DIR)
 	xvfb-run -a -s "-screen 0 1280x900x24" $(RELEASE_DIR)/tools/kolprog_screenshots \
 	  $(SCREENSHOT_DIR) $(RELEASE_DIR)/bin
+	for scale in $(SCREENSHOT_SCALES); do \
+	  xvfb-run -a -s "-screen 0 2400x1700x24" $(RELEASE_DIR)/tools/kolprog_screenshots \
+	    $(SCREENSHOT_DIR)/scale-$$scale $(RELEASE_DIR)/bin --scale $$scale || exit 1; \
+	done
 
 # The Debian package: build/package/kolprog_<version>_amd64.deb, installed with
 # `sudo apt install ./build/package/kolprog_*.deb`.

@@ -46,9 +46,15 @@ DocumentController::DocumentController(Document& document, FileHost& host, Windo
 bool DocumentController::Edit(const EditStep& step, const std::function<void(SettingsModel&)>& change) {
   if (Locked()) return false;
   change(document_.model);
-  dataChanged_ = true;
+  SetDataChanged(true);
   emit Edited(step);
   return true;
+}
+
+void DocumentController::SetDataChanged(bool changed) {
+  if (changed == dataChanged_) return;
+  dataChanged_ = changed;
+  emit DataChangedChanged(changed);
 }
 
 void DocumentController::Reloads(Reload how) {
@@ -63,7 +69,7 @@ StartUpResult DocumentController::Start() {
   StartUpResult started = StartUp(document_, host_);
   host_.pauseMs = pauseMs;
   if (started.offeredModels.empty()) return started;
-  dataChanged_ = false;
+  SetDataChanged(false);
   Reloads(Reload::kStartPage);
   return started;
 }
@@ -125,7 +131,7 @@ void DocumentController::RunNew() {
   emit Reloading();
   host_.Pause();
   ResetDocument(document_, host_, true);
-  dataChanged_ = false;
+  SetDataChanged(false);
   Reloads(Reload::kStartPage);
 }
 
@@ -155,6 +161,8 @@ bool DocumentController::OpenPath(const std::string& path) {
   document_.destination = std::move(read.destination);
   document_.path = path;
   document_.flags.cancelFlag = false;
+  // The file as it is on disk: the edits it replaced were offered a save first.
+  SetDataChanged(false);
   RememberRecentFile(path);
   Reloads(Reload::kSamePage);
   return true;
@@ -178,7 +186,7 @@ bool DocumentController::SaveDocument(bool keepPath) {
   if (WriteSettingsFile(path, document_, host_) && !document_.flags.errorFlag) {
     document_.path = path;
     document_.flags.cancelFlag = false;
-    dataChanged_ = false;
+    SetDataChanged(false);
     emit PathChanged();
     RememberRecentFile(path);
   }
@@ -221,7 +229,7 @@ bool DocumentController::ChangeModel(int modelCode) {
     return false;
   }
   BusyScope busy(&window_);
-  dataChanged_ = false;
+  SetDataChanged(false);
   Reloads(Reload::kStartPage);
   return true;
 }
@@ -231,7 +239,7 @@ bool DocumentController::ChangeDestination(const std::string& name) {
     return false;
   }
   BusyScope busy(&window_);
-  dataChanged_ = false;
+  SetDataChanged(false);
   Reloads(Reload::kStartPage);
   return true;
 }
@@ -250,7 +258,7 @@ void DocumentController::OpenImage() {
     return;
   }
   document_.path = path;
-  dataChanged_ = false;
+  SetDataChanged(false);
   Reloads(Reload::kStartPage);
 }
 
@@ -275,7 +283,7 @@ bool DocumentController::Transfer(Operation operation, const std::function<bool(
   switch (operation) {
     case Operation::kRead:
       document_.path.clear();
-      dataChanged_ = false;
+      SetDataChanged(false);
       Reloads(Reload::kStartPage);
       break;
     case Operation::kProgram:
@@ -284,7 +292,7 @@ bool DocumentController::Transfer(Operation operation, const std::function<bool(
     case Operation::kClearDscLog:
     case Operation::kClearDistressLog:
     case Operation::kClearCallLog:
-      dataChanged_ = true;
+      SetDataChanged(true);
       emit Reloaded(Reload::kShownPage);
       break;
   }

@@ -90,7 +90,7 @@ class DocumentController final : public QObject {
   // the save did not happen. True at once when nothing changed.
   bool AskToSaveChanges();
   // The unsaved edits are let go without a question (a check that the program starts).
-  void ForgetChanges() { dataChanged_ = false; }
+  void ForgetChanges() { SetDataChanged(false); }
 
   // Edit > Model and the Destination menu: false when the document stayed as it was.
   bool ChangeModel(int modelCode);
@@ -119,9 +119,12 @@ class DocumentController final : public QObject {
   void Reloaded(Reload how);
   void PathChanged();
   void RecentFilesChanged();
+  // The document came to hold unsaved edits, or lost them (saved, replaced).
+  void DataChangedChanged(bool changed);
 
  private:
   void RunNew();
+  void SetDataChanged(bool changed);
   bool SaveDocument(bool keepPath);
   void RememberRecentFile(const std::string& path);
   void Reloads(Reload how);

@@ -57,9 +57,7 @@ bool TransferRunner::Run(Operation operation) {
     backup = dialog.BackupPath();
     return dialog.Completed();
   });
-  if (completed && operation == Operation::kRead && !backup.empty()) {
-    emit StatusHelp(QString::fromStdString("Read from Radio complete; the radio's memory is kept in " + backup));
-  }
+  if (completed && operation == Operation::kRead) emit ReadFromRadio(QString::fromStdString(backup));
   return completed;
 }
 

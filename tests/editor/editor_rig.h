@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QTest>
 #include <QTreeWidget>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -40,7 +41,10 @@ inline constexpr char kFullModelList[] = "[model1]\r\nuse=1\r\natis=1\r\nwx=1\r\
 // answered from their own scripts (empty script: cancelled).
 class ScriptedWindowPrompts : public editor::WindowPrompts {
  public:
-  MessageButton Show(const Message& message) override { return messages.Show(message); }
+  MessageButton Show(const Message& message) override {
+    if (onShow) onShow(message);
+    return messages.Show(message);
+  }
   std::string AskOpenPath(const editor::FileRequest& request, bool) override {
     requests.push_back(request);
     return Next(openPaths);
@@ -67,6 +71,7 @@ class ScriptedWindowPrompts : public editor::WindowPrompts {
     printer.setOutputFileName(QString::fromStdString(printerPdf));
     paint(printer);
   }
+  void OpenFolder(const std::string& folder) override { openedFolders.push_back(folder); }
   std::optional<std::string> AskText(const std::string&, const std::string&,
                                      const std::string&) override {
     if (texts.empty()) return std::nullopt;
@@ -82,6 +87,8 @@ class ScriptedWindowPrompts : public editor::WindowPrompts {
   std::deque<std::string> savePaths;
   std::deque<std::string> texts;
   std::vector<editor::FileRequest> requests;
+  std::vector<std::string> openedFolders;
+  std::function<void(const Message&)> onShow;  // runs while a message is up
   bool printerAnswer = false;
   int printerQuestions = 0;
   int previews = 0;
@@ -192,6 +199,8 @@ class EditorRig : public ::testing::Test {
   std::string SelectedKey() const { return window->Navigation().SelectedNodeKey(); }
   // The document holds unsaved edits.
   bool Changed() const { return window->Controller().DataChanged(); }
+  // The caption as the desktop shows it, "*" for unsaved edits included.
+  std::string Caption() const { return window->windowHandle()->title().toStdString(); }
   // An edit of the document as a page makes it (by default one that changes nothing).
   void EditDocument(const std::function<void(SettingsModel&)>& change = [](SettingsModel&) {}) {
     ASSERT_TRUE(window->Controller().Edit({"Test edit", {}}, change));

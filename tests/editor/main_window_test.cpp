@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <QLabel>
 #include <QLineEdit>
+#include <QComboBox>
 #include <QMenu>
 #include <QMessageBox>
 #include <QStackedWidget>
@@ -111,18 +112,52 @@ TEST_F(MainWindowTest, NoOfferedModelEndsTheProgramWithItsMessage) {
 
 TEST_F(MainWindowTest, CaptionNamesTheModelAndTheFile) {
   ASSERT_TRUE(StartProbeWindow());
-  EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for LZ3300T");
+  EXPECT_EQ(Caption(), "KOL Programmer  PC Program for LZ3300T");
   const std::string path = SavedDat("Radio One.DAT");
   prompts.openPaths.push_back(path);
   Command("mnuFileOpen");
-  EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for LZ3300T - radio one.dat");
+  EXPECT_EQ(Caption(), "KOL Programmer  PC Program for LZ3300T - radio one.dat");
   prompts.savePaths.push_back(dir.File("Copy.dat"));
   Command("mnuFileSaveAs");
-  EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for LZ3300T - copy.dat");
+  EXPECT_EQ(Caption(), "KOL Programmer  PC Program for LZ3300T - copy.dat");
   Command("mnuFileNew");
   Wait(150);
-  EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for LZ3300T");
+  EXPECT_EQ(Caption(), "KOL Programmer  PC Program for LZ3300T");
   EXPECT_TRUE(document.path.empty());
+}
+
+// The caption carries "*" while there are unsaved edits: an edit on a page sets it; Save, a
+// new document and an opened file clear it.
+TEST_F(MainWindowTest, CaptionMarksUnsavedEditsUntilTheyAreSavedOrLetGo) {
+  ASSERT_TRUE(StartWindow());
+  const std::string plain = "KOL Programmer  PC Program for LZ3300T";
+  EXPECT_EQ(Caption(), plain);
+  auto editOnThePage = [&] {
+    ClickNode("Common");
+    auto* scan = Find<QComboBox>("cmbCommonScan");
+    scan->setFocus();
+    QTest::keyClick(scan, scan->currentIndex() == 0 ? Qt::Key_Down : Qt::Key_Up);
+  };
+  editOnThePage();
+  EXPECT_EQ(Caption(), plain + "*");
+  EXPECT_TRUE(window->isWindowModified());
+  prompts.savePaths = {dir.File("boat.dat")};
+  Command("mnuFileSave");
+  EXPECT_EQ(Caption(), plain + " - boat.dat");
+
+  editOnThePage();
+  EXPECT_EQ(Caption(), plain + " - boat.dat*");
+  prompts.messages.answers = {MessageButton::kNo};  // do not save: let the edit go
+  Command("mnuFileNew");
+  Wait(150);
+  EXPECT_EQ(Caption(), plain);
+
+  editOnThePage();
+  prompts.messages.answers = {MessageButton::kNo};
+  prompts.openPaths = {dir.File("boat.dat")};
+  Command("mnuFileOpen");
+  EXPECT_EQ(Caption(), plain + " - boat.dat");
+  EXPECT_FALSE(Changed());
 }
 
 // ---------------------------------------------------------------------------------------
@@ -307,7 +342,7 @@ TEST_F(MainWindowTest, RefusedOpenKeepsTheDocument) {
   EXPECT_EQ(prompts.messages.shown[2].details, "52428800 bytes: a settings file has at most 1048576");
   EXPECT_EQ(document.model, before);
   EXPECT_TRUE(document.path.empty());
-  EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for LZ3300T");
+  EXPECT_EQ(Caption(), "KOL Programmer  PC Program for LZ3300T");
 }
 
 // What the user reads in the box: the program's own text first, then what happened in plain
@@ -522,7 +557,7 @@ TEST_F(MainWindowTest, ModelMenuOnlyWithTwoModelsAndAChangeAsksFirst) {
   EXPECT_EQ(document.profile.modelCode, 2);
   EXPECT_TRUE(window->findChild<QAction*>("mnuEditModelType_2")->isChecked());
   EXPECT_EQ(store.Read("Settings", "lastmodel", ""), "2");
-  EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for Unknown model");
+  EXPECT_EQ(Caption(), "KOL Programmer  PC Program for Unknown model");
 }
 
 TEST_F(MainWindowTest, PortChoicePersistsAndADeviceCanBeTyped) {

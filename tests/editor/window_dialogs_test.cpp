@@ -215,7 +215,7 @@ TEST_F(WindowDialogsTest, ImageFilesSaveAndOpenWithTheirKeysInDebugMode) {
             std::vector<std::string>{"KOL data has changed.\r\nDo you want to save changes?"});
   EXPECT_EQ(document.model.common.resumeTime, 4);
   EXPECT_EQ(document.path, path);
-  EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for LZ3300T - radio.hex");
+  EXPECT_EQ(Caption(), "KOL Programmer  PC Program for LZ3300T - radio.hex");
   EXPECT_FALSE(Changed());
   EXPECT_EQ(SelectedKey(), "General");
 

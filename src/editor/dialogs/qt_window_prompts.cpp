@@ -1,12 +1,14 @@
 #include "editor/dialogs/qt_window_prompts.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QUrl>
 
 namespace kol::editor {
 namespace {
@@ -146,6 +148,12 @@ void QtWindowPrompts::PreviewPrint(const std::function<void(QPrinter&)>& paint) 
   QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                    [&paint](QPrinter* target) { paint(*target); });
   dialog.exec();
+}
+
+void QtWindowPrompts::OpenFolder(const std::string& folder) {
+  if (QDesktopServices::openUrl(QUrl::fromLocalFile(ToQt(folder)))) return;
+  Show({"Open Folder", "No program could show the folder.", MessageIcon::kExclamation,
+        MessageButtons::kOk, MessageButton::kOk, {}, folder});
 }
 
 std::optional<std::string> QtWindowPrompts::AskText(const std::string& title,

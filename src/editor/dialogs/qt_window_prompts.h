@@ -23,6 +23,7 @@ class QtWindowPrompts final : public WindowPrompts {
   std::string AskSavePath(const FileRequest& request) override;
   bool AskPrinter(QPrinter& printer) override;
   void PreviewPrint(const std::function<void(QPrinter&)>& paint) override;
+  void OpenFolder(const std::string& folder) override;
   std::optional<std::string> AskText(const std::string& title, const std::string& label,
                                      const std::string& initial) override;
 

@@ -39,6 +39,8 @@ class WindowPrompts : public Prompts {
   // Shows the print preview; `paint` draws the pages on the printer it is given, the
   // preview's own or the one the user prints on from there.
   virtual void PreviewPrint(const std::function<void(QPrinter&)>& paint) = 0;
+  // Shows `folder` in the desktop's file manager.
+  virtual void OpenFolder(const std::string& folder) = 0;
   // A line of text typed by the user (a device path); nothing when cancelled.
   virtual std::optional<std::string> AskText(const std::string& title, const std::string& label,
                                              const std::string& initial) = 0;
