@@ -73,7 +73,7 @@ bool ShowEditorWindow(const QString& settingsFile) {
   window.show();
   const bool started = window.Start();
   QApplication::processEvents();
-  window.Flags().dataChanged = false;
+  window.Controller().ForgetChanges();
   window.close();  // as the user leaves it: the window's place is stored
   return started && prompts.shown == 0;
 }

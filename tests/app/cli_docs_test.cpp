@@ -112,7 +112,7 @@ TEST(CompletionTest, OffersEveryOptionOfEveryCommand) {
 TEST(ManualPageTest, RendersWithoutWarningsAndNamesEveryCommandAndOption) {
   TempDir folder;
   std::ofstream(folder.File("kolprog-cli.1")) << ManualPage();
-  const std::string command = "groff -man -Tascii -ww -P-c -P-b -P-u -P-o " +
+  const std::string command = "groff -man -Tutf8 -ww -P-c -P-b -P-u -P-o " +
                               Quoted(folder.File("kolprog-cli.1")) + " >" +
                               Quoted(folder.File("page")) + " 2>" + Quoted(folder.File("warnings"));
   ASSERT_EQ(std::system(command.c_str()), 0);

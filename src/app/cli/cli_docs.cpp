@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <map>
 #include <set>
 #include <sstream>
@@ -16,16 +17,32 @@ namespace {
 // Manual page
 // ---------------------------------------------------------------------------------------
 
+// A character beyond ASCII (UTF-8 from `at`, which moves past it) as troff's "\[u25B8]".
+std::string RoffCharacter(std::string_view text, std::size_t& at) {
+  const auto lead = static_cast<unsigned char>(text[at]);
+  const int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+  unsigned code = lead & (0x7Fu >> length);
+  for (int i = 1; i < length && at + 1 < text.size(); ++i) {
+    code = (code << 6) | (static_cast<unsigned char>(text[++at]) & 0x3Fu);
+  }
+  char escaped[16];
+  std::snprintf(escaped, sizeof escaped, "\\[u%04X]", code);
+  return escaped;
+}
+
 // Text for a filled troff paragraph: backslashes escaped, a line never taken for a request,
-// `quoted` words in bold.
+// `quoted` words in bold, characters beyond ASCII by their code.
 std::string Roff(std::string_view text) {
   std::string out;
   bool lineStart = true;
   bool bold = false;
-  for (char c : text) {
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const char c = text[at];
     if (lineStart && (c == '.' || c == '\'')) out += "\\&";
     lineStart = c == '\n';
-    if (c == '\\') {
+    if (static_cast<unsigned char>(c) >= 0x80) {
+      out += RoffCharacter(text, at);
+    } else if (c == '\\') {
       out += "\\e";
     } else if (c == '`') {
       out += bold ? "\\fR" : "\\fB";
