@@ -367,8 +367,8 @@ TEST_F(MainWindowTest, FileMessagesShowThePlainWordsTheFileAndTheReason) {
        "This file is not a settings file for the LZ3300T.\n'" + dir.File("other-model.dat") + "'"},
       {"FileRead Error!!", "The settings file could not be read.\n'" + dir.File("missing.dat") +
                                "' (No such file or directory)"},
-      {"bad file!!", "This file is not a memory image of the radio: an image holds exactly 8192 "
-                     "bytes.\n'" + dir.File("short.hex") + "'"},
+      {"bad file!!", "This file is not a memory image of the radio.\n'" + dir.File("short.hex") +
+                         "' (4 bytes: an image file has exactly 8192)"},
       {"FileSave Error!!", "The settings could not be saved in this file.\n'" +
                                dir.File("gone/radio.dat") + "' (No such file or directory)"},
   };
