@@ -113,7 +113,7 @@ void ChannelEditorPage::BuildControls() {
 
   auto frequencyRules = [this](const char* caption, double ExpChannelRecord::*frequency,
                                std::string (ChannelEditorPage::*shown)()) {
-    return CommitField::Rules{
+    CommitField::Rules rules{
         caption,
         [this, frequency](const std::string& text) {
           ExpChannelRecord* channel = ExpRecord();
@@ -123,6 +123,8 @@ void ChannelEditorPage::BuildControls() {
           return true;
         },
         [this, shown] { return (this->*shown)(); }};
+    rules.hint = ExpFrequencyHint();
+    return rules;
   };
   // A refused frequency is reported under the same words the field's key help shows.
   rx_->SetRules(frequencyRules(key_help::kRxFrequency, &ExpChannelRecord::rxFreq, &ChannelEditorPage::RxText));
@@ -343,7 +345,9 @@ bool ChannelEditorPage::Validate() {
   if (focused == rx_ && !rx_->Validate()) return false;
   if (focused == tx_ && !tx_->Validate()) return false;
   if (enable_->isChecked() && (rx_->text().contains("---") || number_->text().isEmpty())) {
-    services_.prompts.Show({services_.document.profile.WindowTitle(), kPageError, MessageIcon::kExclamation});
+    services_.prompts.Show({services_.document.profile.WindowTitle(), kPageError,
+                            MessageIcon::kExclamation, MessageButtons::kOk, MessageButton::kOk, {},
+                            {}, "An enabled channel needs its number and a receive frequency."});
     return false;
   }
   return true;

@@ -156,7 +156,8 @@ void DirectoryEntryPage::Fill() {
   }
   if (state == EntryState::kFirstFree && !mayAdd) {
     services_.prompts.Show({individual ? "Individual Directory" : "Group Directory", "Data Error!!",
-                            MessageIcon::kExclamation});
+                            MessageIcon::kExclamation, MessageButtons::kOk, MessageButton::kOk, {},
+                            {}, "This entry can be added once the one before it has a name and an MMSI."});
   }
 }
 
@@ -181,7 +182,7 @@ void DirectoryEntryPage::OnDelete() {
   if (services_.Locked() || !isVisible()) return;
   const MessageButton answer =
       services_.prompts.Show({services_.document.profile.WindowTitle(), "Are you sure ?",
-                              MessageIcon::kCritical, MessageButtons::kYesNo, MessageButton::kYes});
+                              MessageIcon::kQuestion, MessageButtons::kYesNo, MessageButton::kYes});
   if (answer == MessageButton::kYes) {
     DeleteShownEntry();
   } else {

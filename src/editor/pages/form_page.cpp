@@ -55,13 +55,17 @@ CommitField* FormPage::NewCodeField(QWidget* parent, const QString& name, const 
   field->setMaxLength(length);
   InstallKeyFilter(*field, KeyFilter::kDigits);
   SetKeyHelp(*field, keyHelp);
-  field->SetRules({caption,
-                   [&stored, length](const std::string& trimmed) {
-                     if (!HasRequiredLength(trimmed, static_cast<std::size_t>(length))) return false;
-                     stored = trimmed;
-                     return true;
-                   },
-                   [&stored] { return stored; }});
+  CommitField::Rules rules{caption,
+                           [&stored, length](const std::string& trimmed) {
+                             if (!HasRequiredLength(trimmed, static_cast<std::size_t>(length))) {
+                               return false;
+                             }
+                             stored = trimmed;
+                             return true;
+                           },
+                           [&stored] { return stored; }};
+  rules.hint = "Type exactly " + std::to_string(length) + " digits, or leave the field empty.";
+  field->SetRules(std::move(rules));
   return field;
 }
 
