@@ -1,12 +1,15 @@
 #include "editor/window_icon.h"
 
+#include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 
 #include <algorithm>
+#include <functional>
 #include <map>
+#include <utility>
 
 namespace kol::editor {
 namespace {
@@ -49,32 +52,101 @@ QPixmap IconPixmap(int size) {
   return pixmap;
 }
 
-// Draws the icon at the size asked for, when it is asked for: a window shows at once, and
-// only the sizes the desktop uses are ever drawn.
-class DrawnIconEngine final : public QIconEngine {
+// An icon whose pictures are made when a size of it is first asked for (in device pixels):
+// `make` gives the icon that serves that size, and it is kept for the next time.
+class LazyIconEngine final : public QIconEngine {
  public:
+  using Maker = std::function<QIcon(QSize size)>;
+  LazyIconEngine(QString key, Maker make, QList<QSize> sizes)
+      : key_(std::move(key)), make_(std::move(make)), sizes_(std::move(sizes)) {}
+
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
-    painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : qApp->devicePixelRatio();
+    QPixmap picture = pixmap(rect.size() * ratio, mode, state);
+    picture.setDevicePixelRatio(ratio);
+    painter->drawPixmap(rect, picture);
   }
-  QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
-    const int side = std::max(1, std::min(size.width(), size.height()));
-    auto found = drawn_.find(side);
-    if (found == drawn_.end()) found = drawn_.emplace(side, IconPixmap(side)).first;
-    return found->second;
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return For(size).pixmap(size, mode, state);
   }
-  // The sizes a window manager takes for a window's icon.
-  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-    return {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64)};
+  QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return For(size).actualSize(size, mode, state);
   }
-  QIconEngine* clone() const override { return new DrawnIconEngine; }
-  QString key() const override { return "kolprog"; }
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return sizes_; }
+  QIconEngine* clone() const override { return new LazyIconEngine(*this); }
+  QString key() const override { return key_; }
 
  private:
-  std::map<int, QPixmap> drawn_;
+  const QIcon& For(const QSize& size) {
+    const QSize asked = size.expandedTo(QSize(1, 1));
+    auto found = made_.find(std::pair(asked.width(), asked.height()));
+    if (found == made_.end()) found = made_.emplace(std::pair(asked.width(), asked.height()), make_(asked)).first;
+    return found->second;
+  }
+
+  QString key_;
+  Maker make_;
+  QList<QSize> sizes_;
+  std::map<std::pair<int, int>, QIcon> made_;
 };
+
+// The style's pictures of the toolbar's icons: the icon theme's, when the desktop has one
+// that holds the icon, else Qt's own images, one file per size.
+struct StylePicture {
+  QStyle::StandardPixmap which;
+  const char* themeName;
+  const char* file;  // Qt's image "<file>-<side>.png"
+};
+
+constexpr StylePicture kStylePictures[] = {
+    {QStyle::SP_FileIcon, "text-x-generic", "file"},
+    {QStyle::SP_DialogOpenButton, "folder-open", "standardbutton-open"},
+    {QStyle::SP_DialogSaveButton, "document-save", "standardbutton-save"},
+    {QStyle::SP_FileDialogDetailedView, "view-list-details", "viewdetailed"},
+    {QStyle::SP_ArrowUp, "go-up", "up"},
+    {QStyle::SP_ArrowDown, "go-down", "down"},
+};
+constexpr int kStyleImageSides[] = {16, 32, 128};
+
+// The side of the image Qt scales to `size`: the smallest that covers it, else the largest.
+int ImageSideFor(const QSize& size) {
+  const int area = size.width() * size.height();
+  for (int side : kStyleImageSides) {
+    if (side * side >= area) return side;
+  }
+  return kStyleImageSides[std::size(kStyleImageSides) - 1];
+}
+
+QIcon StylePictureFor(const StylePicture& picture, const QSize& size) {
+  if (QGuiApplication::desktopSettingsAware() && !QIcon::themeName().isEmpty()) {
+    QIcon themed = QIcon::fromTheme(picture.themeName);
+    if (!themed.isNull()) return themed;
+  }
+  const int side = ImageSideFor(size);
+  QIcon image;
+  image.addFile(QString(":/qt-project.org/styles/commonstyle/images/%1-%2.png").arg(picture.file).arg(side),
+                QSize(side, side));
+  // A Qt without these images: the style's icon as it comes.
+  return image.isNull() ? QApplication::style()->standardIcon(picture.which) : image;
+}
 
 }  // namespace
 
-QIcon ApplicationIcon() { return QIcon(new DrawnIconEngine); }
+QIcon ApplicationIcon() {
+  // The sizes a window manager takes for a window's icon.
+  return QIcon(new LazyIconEngine(
+      "kolprog", [](QSize size) { return QIcon(IconPixmap(std::min(size.width(), size.height()))); },
+      {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64)}));
+}
+
+QIcon StyleIcon(QStyle::StandardPixmap which) {
+  const auto* picture = std::find_if(std::begin(kStylePictures), std::end(kStylePictures),
+                                     [which](const StylePicture& row) { return row.which == which; });
+  if (picture == std::end(kStylePictures)) return QApplication::style()->standardIcon(which);
+  QList<QSize> sizes;
+  for (int side : kStyleImageSides) sizes.append(QSize(side, side));
+  return QIcon(new LazyIconEngine(
+      picture->themeName, [picture](QSize size) { return StylePictureFor(*picture, size); }, sizes));
+}
 
 }  // namespace kol::editor

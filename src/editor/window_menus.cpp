@@ -14,6 +14,7 @@
 #include "editor/document_controller.h"
 #include "editor/report_commands.h"
 #include "editor/transfer_runner.h"
+#include "editor/window_icon.h"
 #include "files/destinations.h"
 #include "files/text_lines.h"
 #include "model/formatters.h"
@@ -147,7 +148,7 @@ void WindowMenus::BuildToolBar() {
   for (const ToolButtonRow& row : kToolButtons) {
     QAction* menuItem = actions_.at(row.action);
     // A button runs its menu item only while that item is enabled, and looks it.
-    auto* button = new QAction(frame_.style()->standardIcon(row.icon), row.tooltip, toolBar);
+    auto* button = new QAction(StyleIcon(row.icon), row.tooltip, toolBar);
     button->setToolTip(row.tooltip);
     button->setIconText(QString(row.tooltip).remove("..."));
     button->setEnabled(menuItem->isEnabled());
