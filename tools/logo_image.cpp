@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "editor/window_icon.h"
@@ -42,8 +43,7 @@ QImage DrawLogo() {
   return image;
 }
 
-// GIF with 9-bit literal codes only: no compression, but any decoder reads it and the
-// writer stays a few lines long.
+// Writes codes of a growing width, lowest bit first, as GIF packs them.
 class BitWriter {
  public:
   void Put(int code, int bits) {
@@ -68,8 +68,58 @@ class BitWriter {
   int used_ = 0;
 };
 
+// The image's pixels as GIF's LZW codes. The logo is mostly white: runs become long codes,
+// so the file is small and the program decodes it quickly when the start page shows it.
+std::vector<std::uint8_t> LzwCodes(const QImage& image) {
+  constexpr int kClear = 256, kEnd = 257, kFirstFree = 258, kTableSize = 4096, kFirstWidth = 9;
+  BitWriter bits;
+  std::unordered_map<int, int> table;  // (code << 8 | pixel) -> code of the longer string
+  int width = kFirstWidth;
+  int nextFree = kFirstFree;
+  // After each code, the width grows once the next free code no longer fits, as decoders expect.
+  auto put = [&](int code) {
+    bits.Put(code, width);
+    if (nextFree > (1 << width) - 1 && width < 12) ++width;
+  };
+  put(kClear);
+  int prefix = -1;
+  for (int y = 0; y < image.height(); ++y) {
+    const uchar* line = image.constScanLine(y);
+    for (int x = 0; x < image.width(); ++x) {
+      const int pixel = line[x];
+      if (prefix < 0) {
+        prefix = pixel;
+        continue;
+      }
+      const int key = prefix << 8 | pixel;
+      if (const auto found = table.find(key); found != table.end()) {
+        prefix = found->second;
+        continue;
+      }
+      put(prefix);
+      prefix = pixel;
+      if (nextFree < kTableSize) {
+        table.emplace(key, nextFree++);
+      } else {
+        put(kClear);
+        table.clear();
+        nextFree = kFirstFree;
+        width = kFirstWidth;
+      }
+    }
+  }
+  put(prefix);
+  put(kEnd);
+  return bits.Finish();
+}
+
+// The logo in a GIF's 256 colours.
+QImage Indexed(const QImage& source) {
+  return source.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+}
+
 std::vector<std::uint8_t> EncodeGif(const QImage& source) {
-  const QImage image = source.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+  const QImage image = Indexed(source);
   std::vector<std::uint8_t> out = {'G', 'I', 'F', '8', '9', 'a'};
   auto word = [&out](int value) {
     out.push_back(static_cast<std::uint8_t>(value & 0xFF));
@@ -90,24 +140,8 @@ std::vector<std::uint8_t> EncodeGif(const QImage& source) {
   word(image.width());
   word(image.height());
   out.push_back(0);
-  constexpr int kMinCodeSize = 8, kClear = 256, kEnd = 257, kCodeBits = 9;
-  constexpr int kLiteralsPerClear = 250;  // before the decoder's table would need 10 bits
-  out.push_back(kMinCodeSize);
-  BitWriter bits;
-  int sinceClear = kLiteralsPerClear;
-  for (int y = 0; y < image.height(); ++y) {
-    const uchar* line = image.constScanLine(y);
-    for (int x = 0; x < image.width(); ++x) {
-      if (sinceClear == kLiteralsPerClear) {
-        bits.Put(kClear, kCodeBits);
-        sinceClear = 0;
-      }
-      bits.Put(line[x], kCodeBits);
-      ++sinceClear;
-    }
-  }
-  bits.Put(kEnd, kCodeBits);
-  const std::vector<std::uint8_t> data = bits.Finish();
+  out.push_back(8);  // the smallest code width: one byte per pixel
+  const std::vector<std::uint8_t> data = LzwCodes(image);
   for (std::size_t at = 0; at < data.size(); at += 255) {
     const std::size_t size = std::min<std::size_t>(255, data.size() - at);
     out.push_back(static_cast<std::uint8_t>(size));
@@ -126,7 +160,14 @@ int main(int argc, char** argv) {
     return 2;
   }
   QGuiApplication app(argc, argv);
-  const std::vector<std::uint8_t> gif = EncodeGif(DrawLogo());
+  const QImage logo = DrawLogo();
+  const std::vector<std::uint8_t> gif = EncodeGif(logo);
+  // The file must show what was drawn: read it back as the program will.
+  const QImage written = QImage::fromData(gif.data(), static_cast<int>(gif.size()), "GIF");
+  if (written.convertToFormat(QImage::Format_RGB32) != Indexed(logo).convertToFormat(QImage::Format_RGB32)) {
+    std::fprintf(stderr, "kol_logo_image: the GIF written does not read back as the logo\n");
+    return 1;
+  }
   const std::string path = std::string(argv[1]) + "/ZN Logo.gif";
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   file.write(reinterpret_cast<const char*>(gif.data()), static_cast<std::streamsize>(gif.size()));

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPixmap>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "files/data_folders.h"
@@ -25,9 +26,16 @@ GeneralPage::GeneralPage(EditorServices& services, QWidget* parent)
   layout->addWidget(logo_);
 }
 
-void GeneralPage::ShowFor(const NodeTarget&) {
-  if (loaded_) return;
-  loaded_ = true;
+void GeneralPage::paintEvent(QPaintEvent* event) {
+  Page::paintEvent(event);
+  if (logoAsked_) return;
+  logoAsked_ = true;
+  // Reading the picture takes longer than drawing the rest of the window: it comes once
+  // the window is on the screen.
+  QTimer::singleShot(0, this, &GeneralPage::LoadLogo);
+}
+
+void GeneralPage::LoadLogo() {
   const std::string path = DataFilePath(services_.document.profile.programFolder, kLogoFile);
   logo_->setPixmap(QPixmap(QString::fromStdString(path)));
 }

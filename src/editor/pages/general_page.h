@@ -1,5 +1,5 @@
-// The start page: the program's logo, loaded from "ZN Logo.gif" beside the program the
-// first time the page is shown.
+// The start page: the program's logo, loaded from "ZN Logo.gif" beside the program once the
+// page has first been drawn, so that the window shows without waiting for the picture.
 #pragma once
 
 #include "editor/page.h"
@@ -12,11 +12,16 @@ class GeneralPage final : public Page {
   Q_OBJECT
  public:
   GeneralPage(EditorServices& services, QWidget* parent);
-  void ShowFor(const NodeTarget& target) override;
+  void ShowFor(const NodeTarget&) override {}
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 
  private:
+  void LoadLogo();
+
   QLabel* logo_;
-  bool loaded_ = false;
+  bool logoAsked_ = false;
 };
 
 // The empty grey page of the "Program" and "DSC" roots.
