@@ -4,6 +4,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
+#include <QImage>
 #include <QMimeData>
 #include <QScreen>
 #include <QUrl>
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QToolButton>
 
 #include <filesystem>
@@ -21,6 +23,7 @@
 #include "editor/dialogs/qt_window_prompts.h"
 #include "editor/pages/general_page.h"
 #include "editor/widgets/key_help.h"
+#include "editor/window_icon.h"
 #include "editor_rig.h"
 #include "files/dat_file.h"
 #include "files/app_settings.h"
@@ -108,6 +111,20 @@ TEST_F(MainWindowTest, NoOfferedModelEndsTheProgramWithItsMessage) {
   ASSERT_EQ(prompts.messages.shown.size(), 1u);
   EXPECT_EQ(prompts.messages.shown[0].text, "Unknown model!!");
   EXPECT_EQ(prompts.messages.shown[0].icon, MessageIcon::kCritical);
+}
+
+TEST_F(MainWindowTest, StartPageShowsTheLogoOnceTheWindowIsDrawn) {
+  std::filesystem::copy_file(std::filesystem::path(KOL_BIN_DIR) / "ZN Logo.gif", dir.File("ZN Logo.gif"));
+  editor::WindowDeps deps{document, host, prompts, [] { return std::vector<PortInfo>{}; }};
+  window = std::make_unique<editor::MainWindow>(std::move(deps));
+  window->resize(1024, 700);
+  window->show();
+  ASSERT_TRUE(window->Start());
+  auto* logo = Find<QLabel>("pictLogo");
+  // Not read before the window has been drawn: reading it would hold the window back.
+  EXPECT_TRUE(logo->pixmap().isNull());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  QTRY_COMPARE_WITH_TIMEOUT(logo->pixmap().size(), QSize(520, 220), 2000);
 }
 
 TEST_F(MainWindowTest, CaptionNamesTheModelAndTheFile) {
@@ -498,6 +515,53 @@ TEST_F(MainWindowTest, ToolbarButtonIsInertWhileItsMenuItemIsDisabled) {
   QTest::mouseClick(button, Qt::LeftButton);
   Wait(150);
   EXPECT_NE(document.model.common.resumeTime, 4);
+}
+
+// The toolbar's pictures are made only for the size shown, and are the style's own at every
+// size, scale and state, from Qt's images or, where the desktop has one, from its icon theme.
+TEST(ToolbarIcons, AreTheStylesOwnAtEverySizeScaleAndState) {
+  const QStyle::StandardPixmap kIcons[] = {QStyle::SP_FileIcon,        QStyle::SP_DialogOpenButton,
+                                           QStyle::SP_DialogSaveButton, QStyle::SP_FileDialogDetailedView,
+                                           QStyle::SP_ArrowUp,          QStyle::SP_ArrowDown};
+  auto expectTheStyles = [&kIcons](const char* where) {
+    for (QStyle::StandardPixmap which : kIcons) {
+      const QIcon ours = editor::StyleIcon(which);
+      const QIcon styles = QApplication::style()->standardIcon(which);
+      for (int side : {16, 24, 32, 40, 128, 160}) {
+        for (qreal ratio : {1.0, 1.5, 2.0}) {
+          for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
+            EXPECT_EQ(ours.pixmap(QSize(side, side), ratio, mode).toImage(),
+                      styles.pixmap(QSize(side, side), ratio, mode).toImage())
+                << where << ": icon " << which << ", " << side << " px at " << ratio << ", mode " << mode;
+          }
+        }
+      }
+    }
+  };
+  expectTheStyles("Qt's images");
+
+  // A desktop icon theme that has every icon of the toolbar, each a square of its own colour.
+  TempDir themes;
+  const std::string theme = themes.File("test-theme");
+  std::filesystem::create_directories(theme + "/32x32/actions");
+  WriteFileAtomically(theme + "/index.theme",
+                      "[Icon Theme]\nName=test-theme\nDirectories=32x32/actions\n\n"
+                      "[32x32/actions]\nSize=32\nType=Fixed\n");
+  const char* kNames[] = {"text-x-generic", "folder-open", "document-save", "view-list-details", "go-up", "go-down"};
+  for (std::size_t i = 0; i < std::size(kNames); ++i) {
+    QImage square(32, 32, QImage::Format_ARGB32);
+    square.fill(QColor::fromHsv(static_cast<int>(i) * 50, 200, 200));
+    ASSERT_TRUE(square.save(QString::fromStdString(theme + "/32x32/actions/" + kNames[i] + ".png")));
+  }
+  const QStringList searchPaths = QIcon::themeSearchPaths();
+  const QString themeName = QIcon::themeName();
+  QIcon::setThemeSearchPaths({QString::fromStdString(themes.path().string())});
+  QIcon::setThemeName("test-theme");
+  EXPECT_EQ(editor::StyleIcon(QStyle::SP_DialogSaveButton).pixmap(32).toImage().pixel(16, 16),
+            QColor::fromHsv(100, 200, 200).rgb());
+  expectTheStyles("an icon theme");
+  QIcon::setThemeName(themeName);
+  QIcon::setThemeSearchPaths(searchPaths);
 }
 
 // ---------------------------------------------------------------------------------------
