@@ -49,6 +49,10 @@ bool DocumentController::Edit(const EditStep& step, const std::function<void(Set
   return true;
 }
 
+void DocumentController::Typed() {
+  if (!Locked()) dataChanged_ = true;
+}
+
 void DocumentController::Reloads(Reload how) {
   emit PathChanged();
   emit Reloaded(how);

@@ -66,6 +66,9 @@ class DocumentController final : public QObject {
   // and the window told. Under the update lock (a page being filled, a long operation)
   // nothing happens: false.
   bool Edit(const EditStep& step, const std::function<void(SettingsModel&)>& change);
+  // Text was typed into a field and is not committed yet: the document counts as changed
+  // (the closing question asks), though nothing is written until the field commits.
+  void Typed();
 
   // The program's start-up: the model list, the model, a new document with the
   // destination's defaults. No model offered: "Unknown model!!" has been shown.
