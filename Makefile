@@ -53,12 +53,15 @@ bench: deps
 	@for b in $(BENCH_DIR)/bin/*_bench; do echo "== $$b"; $$b; done
 
 # `make fuzz` builds the fuzz targets of tests/fuzz with clang and libFuzzer and runs each
-# for FUZZ_SECONDS, one after the other. New inputs go to $(FUZZ_DIR)/corpus/<target>,
-# inputs that fail to $(FUZZ_DIR)/findings/<target>; the saved corpus in the tree is only
-# read (copy an input there to keep it as a test).
+# for FUZZ_SECONDS, one after the other, from the saved corpus and the target's seeds. New
+# inputs go to $(FUZZ_DIR)/corpus/<target>, inputs that fail to $(FUZZ_DIR)/findings/<target>;
+# the saved corpus in the tree is only read (copy an input there to keep it as a test).
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := dat_file image link_receive
-FUZZ_FLAGS_dat_file := -dict=tests/fuzz/dat_file.dict -max_len=4096
+# A whole settings file is about 100 KB: the settings-file target starts from whole files
+# (written by dat_file_seeds) and takes inputs well above their size.
+FUZZ_FLAGS_dat_file := -dict=tests/fuzz/dat_file.dict -max_len=262144
+FUZZ_SEEDS_dat_file := $(FUZZ_DIR)/seeds/dat_file
 FUZZ_FLAGS_image := -max_len=8200
 FUZZ_FLAGS_link_receive := -dict=tests/fuzz/link_receive.dict -max_len=1024
 
@@ -66,7 +69,7 @@ define FUZZ_RUN
 	mkdir -p $(FUZZ_DIR)/corpus/$(1) $(FUZZ_DIR)/findings/$(1)
 	$(FUZZ_DIR)/bin/fuzz_$(1) -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	  -artifact_prefix=$(FUZZ_DIR)/findings/$(1)/ $(FUZZ_FLAGS_$(1)) \
-	  $(FUZZ_DIR)/corpus/$(1) tests/fuzz/corpus/$(1)
+	  $(FUZZ_DIR)/corpus/$(1) tests/fuzz/corpus/$(1) $(FUZZ_SEEDS_$(1))
 
 endef
 
@@ -74,7 +77,8 @@ fuzz: DEB_PACKAGES += clang libclang-rt-14-dev
 fuzz: deps
 	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_CXX_COMPILER=clang++ -DKOL_FUZZ=ON -DKOL_BUILD_TESTS=OFF
-	cmake --build $(FUZZ_DIR) -j $(JOBS) $(addprefix --target fuzz_,$(FUZZ_TARGETS))
+	cmake --build $(FUZZ_DIR) -j $(JOBS) $(addprefix --target fuzz_,$(FUZZ_TARGETS)) --target dat_file_seeds
+	$(FUZZ_DIR)/bin/dat_file_seeds $(FUZZ_SEEDS_dat_file)
 	$(foreach target,$(FUZZ_TARGETS),$(call FUZZ_RUN,$(target)))
 
 clean:

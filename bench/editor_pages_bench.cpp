@@ -86,13 +86,9 @@ BENCHMARK(BM_WalkTreeWithDown)->Unit(benchmark::kMillisecond)->UseRealTime()->It
 }  // namespace
 
 int main(int argc, char** argv) {
-  kol::bench::Application();
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  auto rig = std::make_unique<Rig>();
-  if (!rig->started) return 1;
-  theRig = rig.get();
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  kol::bench::BenchApplication app(argc, argv);
+  Rig rig;
+  if (!rig.started) return 1;
+  theRig = &rig;
+  return kol::bench::RunBenchmarks(argc, argv);
 }

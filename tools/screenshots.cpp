@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -180,6 +181,26 @@ void MidRead(MainWindow& window, const std::function<void()>& shoot) {
   });
 }
 
+// The transfer dialog while the radio does not answer the link set-up: the picture is taken
+// at its third attempt, then the set-up is cancelled.
+void WaitingForTheRadio(MainWindow& window, const std::function<void()>& shoot) {
+  Radio().FallSilent();
+  WithModal(window, "mnuTransferRead", "frmRadio", [&shoot](QWidget& dialog) {
+    auto* result = dialog.findChild<QLabel*>("lblResult");
+    bool shot = false;
+    QTimer watch;  // runs whenever the link lets events run
+    watch.setInterval(0);
+    QObject::connect(&watch, &QTimer::timeout, &dialog, [&] {
+      if (shot || !result->text().contains("attempt 3")) return;
+      shot = true;
+      shoot();
+      Press(dialog, "cmdCancel");
+    });
+    watch.start();
+    Press(dialog, "cmdOK");
+  });
+}
+
 void FailedSetUp(MainWindow& window, const std::function<void()>& shoot) {
   Radio().FallSilent();
   WithModal(window, "mnuTransferRead", "frmRadio", [&shoot](QWidget& dialog) {
@@ -279,6 +300,7 @@ const std::vector<Shot>& Shots() {
          WithModal(w, "mnuTransferRead", "frmRadio", shoot);
        }},
       {"transfer_busy", [](MainWindow& w, const auto& shoot) { MidRead(w, shoot); }},
+      {"transfer_waiting", [](MainWindow& w, const auto& shoot) { WaitingForTheRadio(w, shoot); }},
       {"transfer_failed_setup", [](MainWindow& w, const auto& shoot) { FailedSetUp(w, shoot); }},
       {"transfer_program_idle",
        [](MainWindow& w, const auto& shoot) { WithModal(w, "mnuTransferProgram", "frmRadio", shoot); }},

@@ -6,6 +6,7 @@
 #include "editor/document_controller.h"
 #include "editor/navigator.h"
 #include "editor/page.h"
+#include "editor/setting_places.h"
 #include "files/programming_check.h"
 
 namespace kol::editor {
@@ -70,7 +71,8 @@ bool TransferRunner::ConfirmProgramming() {
   // Each finding by the page that shows it, as the tree names it.
   std::vector<std::string> lines;
   for (const CheckFinding& finding : findings) {
-    const std::string node = navigator_.NodeText(finding.place.node);
+    const std::optional<SettingPlace> place = PlaceOfSetting(finding.place.section, finding.place.key);
+    const std::string node = place ? navigator_.NodeText(place->node) : std::string();
     const std::string where = node.empty() ? "[" + finding.place.section + "]" : node;
     std::string line = where + ", " + finding.place.key + ": " + finding.message;
     // Values come from a single-byte settings file.
@@ -102,12 +104,9 @@ bool TransferRunner::ConfirmProgramming() {
        lines.size() > kShownFindings ? all : std::string()});
   if (answer == MessageButton::kYes || answer == MessageButton::kOk) return true;
   // Where the first finding can be put right.
-  const CheckPlace& place = findings.front().place;
-  Page* page = navigator_.SelectNode(place.node) ? navigator_.CurrentPage() : nullptr;
-  if (page && !place.control.empty()) {
-    if (auto* control = page->findChild<QWidget*>(QString::fromStdString(place.control))) {
-      control->setFocus(Qt::OtherFocusReason);
-    }
+  const CheckPlace& first = findings.front().place;
+  if (const std::optional<SettingPlace> place = PlaceOfSetting(first.section, first.key)) {
+    navigator_.ShowSetting(*place);
   }
   return false;
 }

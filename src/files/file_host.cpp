@@ -7,10 +7,11 @@
 namespace kol {
 
 void ReportFileFailure(std::string_view procedure, int errorNumber, std::string text,
-                       Document& document, FileHost& host, std::string file) {
+                       Document& document, FileHost& host, std::string file, std::string reason) {
   host.log.Write(procedure, SystemErrorText(errorNumber));
+  if (reason.empty() && errorNumber != 0) reason = std::strerror(errorNumber);
   host.Tell(document.profile.WindowTitle(), std::move(text), MessageIcon::kExclamation,
-            errorNumber != 0 ? std::strerror(errorNumber) : std::string(), std::move(file));
+            std::move(reason), std::move(file));
   document.flags.cancelFlag = true;
 }
 

@@ -32,10 +32,12 @@ struct FileHost {
 };
 
 // A file that could not be read or written: the error-log line for `procedure`, the
-// program's message (`text`, under the window title, with the system's reason as its
-// details, about `file`) and the cancel flag.
+// program's message (`text`, under the window title, with the reason as its details, about
+// `file`) and the cancel flag. The reason is the system's description of `errorNumber`
+// unless `reason` says more.
 void ReportFileFailure(std::string_view procedure, int errorNumber, std::string text,
-                       Document& document, FileHost& host, std::string file = {});
+                       Document& document, FileHost& host, std::string file = {},
+                       std::string reason = {});
 
 // Holds the update lock for its lifetime and then puts back what it was, so that nested
 // operations (a reset inside an open) leave the outer one's lock in place.

@@ -13,7 +13,10 @@ void ReportRefusal(const ImageFileResult& result, const std::string& path, Docum
   document.flags.errorFlag = true;
   switch (result.status) {
     case ImageFileStatus::kBadLength:
-      host.Tell(document.profile.WindowTitle(), "bad file!!", MessageIcon::kCritical, {}, path);
+      host.Tell(document.profile.WindowTitle(), "bad file!!", MessageIcon::kCritical,
+                std::to_string(result.size) + " bytes: an image file has exactly " +
+                    std::to_string(document.profile.imageUpperBound + 1),
+                path);
       return;
     case ImageFileStatus::kWrongModel:
       host.Tell(kReadFromRadioTitle, "ModelType Error !!", MessageIcon::kCritical, {}, path);

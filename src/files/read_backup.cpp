@@ -3,6 +3,7 @@
 #include <time.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -41,13 +42,23 @@ std::string BackupFileName(const std::string& timeStamp, std::span<const std::ui
   return timeStamp + (mmsi.empty() ? "" : "_" + mmsi) + ".hex";
 }
 
-KeptBackup KeepReadBackup(const std::string& userDataFolder, std::span<const std::uint8_t> bytes) {
+KeptBackup KeepReadBackup(const std::string& userDataFolder, std::span<const std::uint8_t> bytes,
+                          const std::string& timeStamp) {
+  // More radios than this do not finish in one millisecond.
+  constexpr int kMostNamesTried = 1000;
   const std::filesystem::path folder = std::filesystem::path(userDataFolder) / "backups";
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
-  KeptBackup kept{(folder / BackupFileName(BackupTimeStamp(), bytes)).string(), {}};
+  const std::string name = BackupFileName(timeStamp, bytes);
+  const std::string stem = name.substr(0, name.size() - std::string_view(".hex").size());
   const std::string_view data(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  WriteFileAtomically(kept.path, data, &kept.error);
+  KeptBackup kept;
+  for (int n = 1; n <= kMostNamesTried; ++n) {
+    kept.path = (folder / (n == 1 ? name : stem + "." + std::to_string(n) + ".hex")).string();
+    int error = 0;
+    kept.error.clear();
+    if (WriteNewFileAtomically(kept.path, data, &kept.error, &error) || error != EEXIST) break;
+  }
   return kept;
 }
 

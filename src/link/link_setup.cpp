@@ -37,6 +37,9 @@ bool Link::LinkSetup() {
   Flags().cancelFlag = false;
   portFailure_.reset();
   writesSent_ = 0;
+  synchronised_ = false;
+  silentSinceMs_.reset();
+  silenceShown_ = 0;
   // Every later step needs an open port, so a port that cannot be opened ends the set-up.
   if (!PortInit()) {
     Critical("port inicialize error!!");
@@ -67,7 +70,8 @@ bool Link::LinkSetup() {
     return false;
   }
   services_.clock.SleepMs(kReopenPauseMs);
-  return SyncLink();
+  synchronised_ = SyncLink();
+  return synchronised_;
 }
 
 bool Link::SyncLink() {
@@ -83,6 +87,7 @@ bool Link::SyncLink() {
       if (unanswered) {
         const int passesLeft = kPasses - pass;
         services_.host.ShowLinkWait(sent, sent - 1 + counter + passesLeft * context_.retryCount);
+        waitShown_ = true;
       }
       Status("sending '#CMDSY'...(" + std::to_string(pass) + ")");
       SendLine("#CMDSY");

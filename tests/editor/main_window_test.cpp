@@ -290,12 +290,18 @@ TEST_F(MainWindowTest, NewAndOpenAskFirstWhenTheDocumentChanged) {
 TEST_F(MainWindowTest, RefusedOpenKeepsTheDocument) {
   ASSERT_TRUE(StartProbeWindow());
   WriteFile("other-model.dat", "[MAIN]\r\nMODELTYPE=7\r\n");
+  WriteFile("too-large.dat", "[MAIN]\r\nMODELTYPE=1\r\n[Common Setup]\r\nResume Time=1\r\n");
+  std::filesystem::resize_file(dir.File("too-large.dat"), 50 << 20);
   document.model.common.resumeTime = 4;
   const SettingsModel before = document.model;
-  prompts.openPaths = {dir.File("other-model.dat"), dir.File("missing.dat")};
+  prompts.openPaths = {dir.File("other-model.dat"), dir.File("missing.dat"), dir.File("too-large.dat")};
   Command("mnuFileOpen");
   Command("mnuFileOpen");
-  EXPECT_EQ(prompts.Texts(), (std::vector<std::string>{"ModelType Error !!", "FileRead Error!!"}));
+  Command("mnuFileOpen");
+  EXPECT_EQ(prompts.Texts(), (std::vector<std::string>{"ModelType Error !!", "FileRead Error!!",
+                                                       "FileRead Error!!"}));
+  EXPECT_EQ(prompts.messages.shown[2].file, dir.File("too-large.dat"));
+  EXPECT_EQ(prompts.messages.shown[2].details, "52428800 bytes: a settings file has at most 1048576");
   EXPECT_EQ(document.model, before);
   EXPECT_TRUE(document.path.empty());
   EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for LZ3300T");

@@ -66,6 +66,14 @@ std::vector<std::uint8_t> RadioMemory() {
   return {image.Bytes().begin(), image.Bytes().end()};
 }
 
+// What the result line says when nothing answers on the default port.
+constexpr char kNoAnswer[] =
+    "No answer from the radio on /dev/ttyS0. Check:\n"
+    "\u2022 the KOL cable between the PC's serial port and the radio\n"
+    "\u2022 that the radio shows PC CONTROL (step 2 above)\n"
+    "\u2022 the port chosen under Options > SerialPort\n"
+    "Then press OK to try again. The document is unchanged.";
+
 class TransferDialogTest : public EditorRig {
  protected:
   void SetUp() override {
@@ -111,6 +119,22 @@ class TransferDialogTest : public EditorRig {
   std::string PressOk(TransferDialog& dialog) {
     Click(dialog, "cmdOK");
     return dialog.ResultText().toStdString();
+  }
+  // Presses OK and returns every text the result line showed meanwhile, in order, each
+  // once, the final one last.
+  static std::vector<std::string> ResultLinesOfPressingOk(TransferDialog& dialog) {
+    std::vector<std::string> lines;
+    const auto sample = [&] {
+      const std::string text = dialog.ResultText().toStdString();
+      if (lines.empty() || lines.back() != text) lines.push_back(text);
+    };
+    QTimer sampler;  // runs whenever the link lets events run
+    sampler.setInterval(0);
+    QObject::connect(&sampler, &QTimer::timeout, sample);
+    sampler.start();
+    Click(dialog, "cmdOK");
+    sample();
+    return lines;
   }
   StandInDscPage* DscPage() { return window->findChild<StandInDscPage*>("pictDSC"); }
   int Requests(const std::string& head) const {
@@ -227,10 +251,7 @@ TEST_F(TransferDialogTest, FailedStartShowsNoMessageButSaysWhatToCheck) {
   EXPECT_FALSE(window->RunTransfer(Operation::kRead));
   EXPECT_TRUE(prompts.Texts().empty());
   EXPECT_FALSE(monitorShown);  // the link's own progress texts are for debug mode
-  EXPECT_EQ(result,
-            "No answer from the radio on /dev/ttyS0. Check the cable, that the radio shows PC "
-            "CONTROL and the port under Options > SerialPort, then press OK to try again. The "
-            "document is unchanged.");
+  EXPECT_EQ(result, kNoAnswer);
 
   // A port that cannot be opened says why.
   opensBeforeFailure = 0;
@@ -242,6 +263,56 @@ TEST_F(TransferDialogTest, FailedStartShowsNoMessageButSaysWhatToCheck) {
   EXPECT_EQ(result,
             "Could not open the serial port /dev/ttyUSB7: No such file or directory. Check the "
             "port under Options > SerialPort. Nothing was written to the radio.");
+}
+
+// While the radio does not answer the result line says so: during the link set-up each
+// attempt from the second on, once the link is up how long ago the last answer came; an
+// answer puts back what the line said before.
+TEST_F(TransferDialogTest, ResultLineSaysWhileTheRadioDoesNotAnswer) {
+  const auto attempts = [](int from, int to) {
+    std::vector<std::string> lines;
+    for (int n = from; n <= to; ++n) {
+      lines.push_back("Waiting for the radio (attempt " + std::to_string(n) + " of 6)\u2026");
+    }
+    return lines;
+  };
+  const auto silence = [](int from, int to) {
+    std::vector<std::string> lines;
+    for (int n = from; n <= to; ++n) {
+      lines.push_back("Waiting for the radio: its last answer came " + std::to_string(n) +
+                      " s ago\u2026");
+    }
+    return lines;
+  };
+  struct Case {
+    const char* name;
+    SimulatorOptions radio;
+    std::vector<std::string> waits;
+    bool answeredAgain;
+    std::string outcome;  // the final line begins so
+  };
+  const Case cases[] = {
+      {"never answers",
+       {.probeEcho = false, .preambleReply = PreambleReply::kSilent, .syncAnswerEvery = 1000},
+       attempts(2, 6), false, kNoAnswer},
+      // Three attempts of ten seconds each, then the block and the read fail.
+      {"falls silent", {.silentFromBlock = 3 + 40}, silence(3, 30), false,
+       "Stopped: Communication Error!! The document is unchanged."},
+      {"one request lost", {.faults = {{RequestKind::kBlock, 3 + 40, RadioFault::kNoReply}}},
+       silence(3, 10), true, "Read from Radio: complete."},
+  };
+  for (const Case& c : cases) {
+    UseRadio(c.radio);
+    std::vector<std::string> lines;
+    WhenOpen([&](TransferDialog& dialog) { lines = ResultLinesOfPressingOk(dialog); });
+    window->RunTransfer(Operation::kRead);
+    std::vector<std::string> expected = {""};
+    expected.insert(expected.end(), c.waits.begin(), c.waits.end());
+    if (c.answeredAgain) expected.push_back("");
+    ASSERT_EQ(lines.size(), expected.size() + 1) << c.name;
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.end() - 1), expected) << c.name;
+    EXPECT_EQ(lines.back().rfind(c.outcome, 0), 0u) << c.name << ": " << lines.back();
+  }
 }
 
 TEST_F(TransferDialogTest, ProgrammingIsReadBackAndAFailedClearChangesNothingInTheWindow) {

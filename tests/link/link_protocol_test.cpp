@@ -117,6 +117,8 @@ TEST(SyncLinkTest, RadioAnsweringEverySecondSyncSucceeds) {
   EXPECT_EQ(rig.CountHead("#CMDSY"), 4);
   // Once a request went unanswered, each one after it says how many may still come.
   EXPECT_EQ(rig.host.linkWaits, (Texts{"2/6", "3/5", "4/5"}));
+  // Each wait ends when the radio answers.
+  EXPECT_EQ(rig.host.silences, (std::vector<int>{0, 0}));
 }
 
 TEST(SyncLinkTest, FailedPasses) {

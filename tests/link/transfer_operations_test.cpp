@@ -194,6 +194,33 @@ TEST(ReadRadioTest, FillsTheBufferAndLeavesTheDocument) {
   }
 }
 
+// Once the link is up, a radio that stops answering is told from the third second of
+// silence on, each second, across the retries of the request; an answer ends it.
+TEST(ReadOperationTest, SilenceOfTheRadioIsToldEachSecond) {
+  struct Case {
+    const char* name;
+    SimulatorOptions radio;
+    int lastSecond;  // told before the read ended or the radio answered
+    bool answeredAgain;
+  };
+  const Case cases[] = {
+      // Three attempts of ten seconds: the block fails after half a minute.
+      {"cable pulled", {.silentFromBlock = 3 + 40}, 30, false},
+      // One attempt goes unanswered, its retry is answered.
+      {"one request lost", {.faults = {{RequestKind::kBlock, 3 + 40, RadioFault::kNoReply}}}, 10,
+       true},
+  };
+  for (const Case& c : cases) {
+    LinkRig rig(c.radio, Pattern());
+    rig.operations.Start();
+    std::vector<int> expected;
+    for (int second = 3; second <= c.lastSecond; ++second) expected.push_back(second);
+    if (c.answeredAgain) expected.push_back(0);
+    EXPECT_EQ(rig.host.silences, expected) << c.name;
+    EXPECT_EQ(rig.context.completed, c.answeredAgain) << c.name;
+  }
+}
+
 // A document whose image holds the pattern and whose model was decoded from it.
 void LoadPattern(LinkRig& rig) {
   const std::vector<std::uint8_t> pattern = Pattern();

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -15,13 +14,6 @@
 
 namespace kol::cli {
 namespace {
-
-std::optional<int> PortNumber(const std::string& text) {
-  int number = 0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), number);
-  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return number;
-}
 
 // Makes and removes a file in `folder`, as saving into it will: 0, or why it failed.
 int ProbeFolder(const std::filesystem::path& folder) {
@@ -151,25 +143,23 @@ void CliLinkHost::EndLine() {
   waitLineOpen_ = false;
 }
 
-LinkRun::LinkRun(Session& session, const Invocation& invocation) : session_(session) {
+LinkRun::LinkRun(Session& session, const Invocation& invocation,
+                 const std::optional<std::string>& portText)
+    : session_(session) {
   Io& io = session.io;
   const PortChoice stored = ReadPortChoice(session.store);
   context_.portNumber = static_cast<std::int16_t>(stored.number);
   context_.devicePath = stored.devicePath;
-  if (const std::optional<std::string> port = invocation.Value("port")) {
-    const std::optional<int> number = PortNumber(*port);
-    if (port->empty() || (number && (*number < kLowestPortNumber || *number > kHighestPortNumber))) {
+  if (const std::optional<std::string> port = portText ? portText : invocation.Value("port")) {
+    const std::optional<PortChoice> choice = PortChoiceFromText(*port);
+    if (!choice) {
       io.err << "kolprog-cli: --port takes 1-4 or a device path, not '" << *port << "'\n";
       usable_ = false;
       refusalExit_ = kExitUsage;
       return;
     }
-    if (number) {
-      context_.portNumber = static_cast<std::int16_t>(*number);
-      context_.devicePath.clear();
-    } else {
-      context_.devicePath = *port;
-    }
+    context_.portNumber = static_cast<std::int16_t>(choice->number);
+    context_.devicePath = choice->devicePath;
   }
   SerialPort* port = io.link != nullptr ? &io.link->port : &qtPort_;
   Clock& clock = io.link != nullptr ? io.link->clock : session.clock;

@@ -89,10 +89,11 @@ class CliLinkHost final : public LinkHost {
 // One command's conversation with the radio.
 class LinkRun {
  public:
-  // Reads --port and --trace; talks through the session's link platform, else the
-  // system's serial port and clock. After a usage or file message Usable() is false and
-  // RefusalExit() is the exit code.
-  LinkRun(Session& session, const Invocation& invocation);
+  // Reads --port (or takes `port` instead) and --trace; talks through the session's link
+  // platform, else the system's serial port and clock. After a usage or file message
+  // Usable() is false and RefusalExit() is the exit code.
+  LinkRun(Session& session, const Invocation& invocation,
+          const std::optional<std::string>& port = std::nullopt);
   bool Usable() const { return usable_; }
   int RefusalExit() const { return refusalExit_; }
 

@@ -188,6 +188,29 @@ void TransferDialog::ShowProgress(int percent) {
   timeLeft_->setText(ToQt(progress_.TimeLeft()));
 }
 
+void TransferDialog::ShowLinkWait(int attempt, int attempts) {
+  ShowWaiting(QString("Waiting for the radio (attempt %1 of %2)\u2026").arg(attempt).arg(attempts));
+}
+
+void TransferDialog::ShowRadioSilence(int seconds) {
+  if (seconds == 0) {
+    EndWaiting();
+    return;
+  }
+  ShowWaiting(QString("Waiting for the radio: its last answer came %1 s ago\u2026").arg(seconds));
+}
+
+void TransferDialog::ShowWaiting(const QString& text) {
+  if (!beforeWaiting_) beforeWaiting_ = result_->text();
+  SetResult(text, false);
+}
+
+void TransferDialog::EndWaiting() {
+  if (!beforeWaiting_) return;
+  SetResult(*beforeWaiting_, false);
+  beforeWaiting_.reset();
+}
+
 void TransferDialog::BeginReadBack() {
   SetResult("Programmed. Reading the radio back to verify it...", false);
   progress_.EnterPhase(kReadBackPhase);
@@ -204,6 +227,7 @@ void TransferDialog::CancelPressed() {
   }
   cancelRequested_ = true;
   document_.flags.cancelFlag = true;
+  beforeWaiting_.reset();
   SetResult("Cancelling...", false);
 }
 
@@ -247,6 +271,7 @@ void TransferDialog::SetResult(const QString& text, bool failed) {
 void TransferDialog::Start() {
   SetRunning(true);
   cancelRequested_ = false;
+  beforeWaiting_.reset();
   SetResult("", false);
   lastError_.clear();
   backupPath_.clear();
@@ -261,6 +286,7 @@ void TransferDialog::Start() {
 
 bool TransferDialog::RunOperation() {
   const bool closes = operations_.Start();
+  beforeWaiting_.reset();  // the outcome replaces any wait
   if (request_.operation == Operation::kProgram) {
     ShowProgramResult();
   } else if (!context_.completed) {
@@ -325,9 +351,13 @@ std::string TransferDialog::CauseText() {
   if (failure) return "The serial port " + device + " failed: " + failure->error.description + ".";
   if (flags.cancelFlag) return "Cancelled.";
   if (!operations_.LinkUp()) {
+    if (!lastError_.empty()) return "Stopped: " + lastError_;
     return "No answer from the radio on " + device +
-           ". Check the cable, that the radio shows PC CONTROL and the port under Options > "
-           "SerialPort, then press OK to try again.";
+           ". Check:\n"
+           "\u2022 the KOL cable between the PC's serial port and the radio\n"
+           "\u2022 that the radio shows PC CONTROL (step 2 above)\n"
+           "\u2022 the port chosen under Options > SerialPort\n"
+           "Then press OK to try again.";
   }
   if (flags.errorFlag) {
     return "Stopped: " + (lastError_.empty() ? std::string("the radio did not answer as expected.")
