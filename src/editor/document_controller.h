@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "editor/dialogs/window_prompts.h"
+#include "editor/setting_places.h"
 #include "files/file_host.h"
 #include "files/startup.h"
 #include "link/transfer_context.h"
@@ -22,18 +23,11 @@ class QWidget;
 
 namespace kol::editor {
 
-// Where an edit shows: the node whose page holds the control, and the control.
-struct EditPlace {
-  std::string node;     // node key: "E 7"
-  std::string control;  // objectName: "txtCRF"
-
-  bool operator==(const EditPlace&) const = default;
-};
-
-// One change to the document as the user made it, named as a menu would name it.
+// One change to the document as the user made it, named as a menu would name it, and
+// where the window shows it (the navigator's ShowSetting goes there).
 struct EditStep {
   std::string name;  // "Rx Frequency of EXP 7"
-  EditPlace place;
+  SettingPlace place;
 
   bool operator==(const EditStep&) const = default;
 };
