@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <utility>
 
-#include "editor/widgets/busy_scope.h"
+#include "editor/busy_scope.h"
 #include "files/app_settings.h"
 #include "files/dat_file.h"
 #include "files/destinations.h"

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "editor/dialogs/window_prompts.h"
-#include "editor/setting_places.h"
+#include "editor/window_place.h"
 #include "files/file_host.h"
 #include "files/startup.h"
 #include "link/transfer_context.h"
