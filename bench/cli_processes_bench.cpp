@@ -3,9 +3,6 @@
 // with the same per-user settings. Reports the wall time of each way and the speed-up,
 // which stays near 1 when the commands wait for each other (on the settings file's lock).
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -15,39 +12,16 @@
 #include <thread>
 #include <vector>
 
-extern char** environ;
+#include "cli_process.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 constexpr int kFiles = 200;
-const std::string kCli = std::string(KOL_BIN_DIR) + "/kolprog-cli";
 
-// Runs kolprog-cli with `args`, its output thrown away; returns its exit status.
 int RunCli(const std::vector<std::string>& args, const std::vector<std::string>& environment) {
-  std::vector<std::string> argv = {kCli};
-  argv.insert(argv.end(), args.begin(), args.end());
-  std::vector<char*> argvPointers;
-  for (std::string& arg : argv) argvPointers.push_back(arg.data());
-  argvPointers.push_back(nullptr);
-  std::vector<std::string> env = environment;
-  for (char** e = environ; *e != nullptr; ++e) env.emplace_back(*e);
-  std::vector<char*> envPointers;
-  for (std::string& e : env) envPointers.push_back(e.data());
-  envPointers.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-  pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, kCli.c_str(), &actions, nullptr, argvPointers.data(),
-                                  envPointers.data());
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) return -1;
-  int status = 0;
-  waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return kol::bench::RunKolprogCli(args, environment).exitCode;
 }
 
 // 200 settings files and one per-user folder that every run shares.

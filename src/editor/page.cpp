@@ -58,7 +58,8 @@ void Page::BindText(CommitField& field, std::string caption, TextRules rules) {
                     if (after) after(trimmed);
                     return true;
                   },
-                  [this, shown] { return shown(Model()); }, rules.onRefusal, rules.commitOnEnter});
+                  [this, shown] { return shown(Model()); }, rules.onRefusal, rules.commitOnEnter,
+                  std::move(rules.hint)});
   fillers_.push_back([&field] { field.Refill(); });
 }
 

@@ -97,6 +97,7 @@ class Page : public QWidget {
     std::function<std::string(const SettingsModel&)> shown;
     CommitField::OnRefusal onRefusal = CommitField::OnRefusal::kMessageOrRevert;
     bool commitOnEnter = false;
+    std::string hint = {};  // what the field takes, in plain words beside the refusal
     std::function<void(const std::string& trimmed)> after = {};
   };
   void BindText(CommitField& field, std::string caption, TextRules rules);

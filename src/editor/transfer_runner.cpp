@@ -58,9 +58,7 @@ bool TransferRunner::Run(Operation operation) {
     backup = dialog.BackupPath();
     return dialog.Completed();
   });
-  if (completed && operation == Operation::kRead && !backup.empty()) {
-    emit StatusHelp(QString::fromStdString("Read from Radio complete; the radio's memory is kept in " + backup));
-  }
+  if (completed && operation == Operation::kRead) emit ReadFromRadio(QString::fromStdString(backup));
   return completed;
 }
 
@@ -98,7 +96,7 @@ bool TransferRunner::ConfirmProgramming() {
              : "Please check before programming:\n\n" + shown + "\nProgram the radio?";
   const MessageButton answer = deps_.prompts.Show(
       {document.profile.WindowTitle(), text,
-       errors ? MessageIcon::kExclamation : MessageIcon::kInformation,
+       errors ? MessageIcon::kExclamation : MessageIcon::kQuestion,
        errors ? MessageButtons::kYesNo : MessageButtons::kOkCancel,
        errors ? MessageButton::kNo : MessageButton::kOk,
        lines.size() > kShownFindings ? all : std::string()});

@@ -10,9 +10,7 @@
 #include <string_view>
 
 #include "files/atomic_file.h"
-#include "model/field_limits.h"
-#include "model/image_map.h"
-#include "model/radio_image.h"
+#include "model/radio_identity.h"
 
 namespace kol {
 
@@ -31,14 +29,7 @@ std::string BackupTimeStamp() {
 }
 
 std::string BackupFileName(const std::string& timeStamp, std::span<const std::uint8_t> bytes) {
-  // An MMSI has nine digits; the radio keeps a pad digit after them.
-  constexpr auto kMmsiDigits = static_cast<std::size_t>(field_limits::kUserMmsiTyped);
-  std::string mmsi;
-  RadioImage image;
-  if (bytes.size() == image.Size()) {
-    std::copy(bytes.begin(), bytes.end(), image.Bytes().begin());
-    mmsi = image.ReadBcd10(image_map::kUserMmsi).substr(0, kMmsiDigits);
-  }
+  const std::string mmsi = IdentityOf(bytes).userMmsi;
   return timeStamp + (mmsi.empty() ? "" : "_" + mmsi) + ".hex";
 }
 

@@ -59,6 +59,8 @@ std::optional<double> ExpFrequencyOnRaster(double mhz, FrequencyRefusal* why = n
 // (`why`, when given, then says why). Only 137-174 MHz on the 25 kHz raster is taken; an
 // empty text stores 0 (no frequency).
 std::optional<double> ExpFrequencyFromText(std::string_view text, FrequencyRefusal* why = nullptr);
+// What ExpFrequencyFromText takes, in plain words for the user.
+std::string ExpFrequencyHint();
 
 // An enabled EXP channel needs a receive frequency and a channel number: the editor keeps
 // the user on the channel until it has both.

@@ -347,6 +347,9 @@ TEST_F(ChannelPagesTest, ExpReceiveFrequencyIsCheckedWhenTheFocusMovesOn) {
       ASSERT_EQ(prompts.messages.shown.size(), 1u);
       EXPECT_EQ(prompts.messages.shown[0].title, "Rx frequency");
       EXPECT_EQ(prompts.messages.shown[0].text, "Data Error!!");
+      EXPECT_EQ(prompts.messages.shown[0].explanation,
+                "Type a frequency from 137 to 174 MHz in steps of 25 kHz (156.025, for example), "
+                "or leave the field empty.");
       EXPECT_TRUE(Field("txtCRF")->hasFocus());
     }
   }
@@ -431,6 +434,8 @@ TEST_F(ChannelPagesTest, EnabledExpChannelNeedsAReceiveFrequencyAndANumberBefore
   EXPECT_EQ(SelectedKey(), "E 1");
   EXPECT_EQ(prompts.Texts(), std::vector<std::string>{kPageError});
   EXPECT_EQ(prompts.messages.shown[0].title, "PC Program for LZ3300T");
+  EXPECT_EQ(prompts.messages.shown[0].explanation,
+            "An enabled channel needs its number and a receive frequency.");
 
   TypeOver(Field("txtCRF"), "156.050");
   TypeOver(Field("txtCN_0"), "");

@@ -42,8 +42,7 @@ int LoadSide(Session& session, const Invocation& invocation, const std::string& 
     if (!link.Run(Operation::kRead, "Reading the radio")) {
       return link.FailureExit() == kExitCancelled ? int{kExitCancelled} : int{kTrouble};
     }
-    const std::string backup = KeepBackup(session, link.ReceivedImage());
-    if (!backup.empty()) session.io.err << "Backup of the radio's memory: " << backup << '\n';
+    KeepBackup(session.userDataFolder, link.ReceivedImage(), session.io.err);
     return kSame;
   }
   const DocumentFormat& format = *FormatOf(side);

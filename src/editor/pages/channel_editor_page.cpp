@@ -183,7 +183,8 @@ void ChannelEditorPage::Bind() {
               [this, rx](SettingsModel& m, const std::string& text) {
                 (rx ? ExpRecord(m).rxFreq : ExpRecord(m).txFreq) = *ExpFrequencyFromText(text);
               },
-              [this, rx](const SettingsModel& m) { return rx ? RxText(m) : TxText(m); }});
+              [this, rx](const SettingsModel& m) { return rx ? RxText(m) : TxText(m); },
+              CommitField::OnRefusal::kMessageOrRevert, false, ExpFrequencyHint()});
   }
 
   // The cascade CH Enable -> Tx Enable -> Low Power Only: a click on any of them stores the
@@ -276,7 +277,9 @@ bool ChannelEditorPage::Validate() {
   if (focused == rx_ && !rx_->Validate()) return false;
   if (focused == tx_ && !tx_->Validate()) return false;
   if (enable_->isChecked() && (rx_->text().contains("---") || number_->text().isEmpty())) {
-    services_.prompts.Show({services_.Doc().profile.WindowTitle(), kPageError, MessageIcon::kExclamation});
+    services_.prompts.Show({services_.Doc().profile.WindowTitle(), kPageError,
+                            MessageIcon::kExclamation, MessageButtons::kOk, MessageButton::kOk, {},
+                            {}, "An enabled channel needs its number and a receive frequency."});
     return false;
   }
   return true;

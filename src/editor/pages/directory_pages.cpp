@@ -92,7 +92,7 @@ DirectoryEntryPage::DirectoryEntryPage(EditorServices& services, QWidget* parent
               if (stored.empty()) DeleteDirectoryEntry(DirectoryEntries(m, Kind()), Number());
             },
             [this](const SettingsModel& m) { return TypedMmsi(Kind(), Entry(m).mmsi); },
-            CommitField::OnRefusal::kKeepSilently, false,
+            CommitField::OnRefusal::kKeepSilently, false, {},
             [this](const std::string& trimmed) {
               if (trimmed.empty()) Show(Shown());  // the entry that moved into its place
             }});
@@ -138,7 +138,8 @@ void DirectoryEntryPage::ShowFor(const NodeTarget&) {
   const std::span<const DirectoryEntry> entries = DirectoryEntries(Model(), Kind());
   if (StateOfEntry(entries, Number()) == EntryState::kFirstFree && !MayAdd(entries, Number())) {
     services_.prompts.Show({individual ? "Individual Directory" : "Group Directory", "Data Error!!",
-                            MessageIcon::kExclamation});
+                            MessageIcon::kExclamation, MessageButtons::kOk, MessageButton::kOk, {},
+                            {}, "This entry can be added once the one before it has a name and an MMSI."});
   }
 }
 
@@ -177,7 +178,7 @@ void DirectoryEntryPage::OnDelete() {
   if (services_.Locked() || !isVisible()) return;
   const MessageButton answer =
       services_.prompts.Show({services_.Doc().profile.WindowTitle(), "Are you sure ?",
-                              MessageIcon::kCritical, MessageButtons::kYesNo, MessageButton::kYes});
+                              MessageIcon::kQuestion, MessageButtons::kYesNo, MessageButton::kYes});
   const bool deleted = answer == MessageButton::kYes &&
                        Change("Delete", *delete_, [this](SettingsModel& m) {
                          DeleteDirectoryEntry(DirectoryEntries(m, Kind()), Number());

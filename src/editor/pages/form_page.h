@@ -39,9 +39,13 @@ class FormPage : public Page {
                             const char* refusalTitle, const char* keyHelp, int length, At at) {
     CommitField* field = NewDigitsField(parent, name, keyHelp, length);
     BindText(*field, std::move(caption),
-             {refusalTitle, [length](const std::string& trimmed) { return HasRequiredLength(trimmed, static_cast<std::size_t>(length)); },
+             {refusalTitle,
+              [length](const std::string& trimmed) {
+                return HasRequiredLength(trimmed, static_cast<std::size_t>(length));
+              },
               [at](SettingsModel& m, const std::string& trimmed) { at(m) = trimmed; },
-              [at](const SettingsModel& m) { return at(m); }});
+              [at](const SettingsModel& m) { return at(m); }, CommitField::OnRefusal::kMessageOrRevert, false,
+              "Type exactly " + std::to_string(length) + " digits, or leave the field empty."});
     return field;
   }
 

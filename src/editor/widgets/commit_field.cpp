@@ -56,7 +56,8 @@ bool CommitField::Validate() {
   if (!pending_) return true;
   if (TryCommit()) return true;
   if (rules_.onRefusal == OnRefusal::kKeepSilently) return true;
-  services_.prompts.Show({rules_.caption, "Data Error!!", MessageIcon::kExclamation});
+  services_.prompts.Show({rules_.caption, "Data Error!!", MessageIcon::kExclamation,
+                          MessageButtons::kOk, MessageButton::kOk, {}, {}, rules_.hint});
   // The message box took the focus; give it back once it has gone.
   QTimer::singleShot(0, this, [this] {
     setFocus(Qt::OtherFocusReason);
