@@ -36,7 +36,7 @@ void GeneralPage::paintEvent(QPaintEvent* event) {
 }
 
 void GeneralPage::LoadLogo() {
-  const std::string path = DataFilePath(services_.document.profile.programFolder, kLogoFile);
+  const std::string path = DataFilePath(services_.Doc().profile.programFolder, kLogoFile);
   logo_->setPixmap(QPixmap(QString::fromStdString(path)));
 }
 

@@ -12,7 +12,6 @@ class GeneralPage final : public Page {
   Q_OBJECT
  public:
   GeneralPage(EditorServices& services, QWidget* parent);
-  void ShowFor(const NodeTarget&) override {}
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -29,7 +28,6 @@ class GreyPage final : public Page {
   Q_OBJECT
  public:
   GreyPage(EditorServices& services, QWidget* parent);
-  void ShowFor(const NodeTarget&) override {}
 };
 
 }  // namespace kol::editor
