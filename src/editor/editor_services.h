@@ -13,11 +13,10 @@
 
 namespace kol::editor {
 
-// The main window's own state. The data-changed flag survives page switches; the pending
-// flag says that a validated text field holds typed text not yet committed or reverted.
+// The main window's own state. The data-changed flag survives page switches. (Whether a
+// text field holds typed text not yet committed is the field's own state.)
 struct EditorFlags {
   bool dataChanged = false;
-  bool pendingTextEdit = false;
 };
 
 // The main window as pages and dialogs see it.
@@ -26,6 +25,9 @@ class EditorWindow {
   virtual ~EditorWindow() = default;
   // The first panel of the status bar.
   virtual void SetStatusHelp(const std::string& text) = 0;
+  // A note over the status bar that stays for a while, whatever gets the focus next ("User
+  // MMSI not changed: it needs 9 digits").
+  virtual void ShowStatusNote(const std::string& text) = 0;
   // Selects the first node with `key` and handles it as a click (page check, then its page).
   // False when there is no such node or the current page could not be left.
   virtual bool SelectNode(const std::string& key) = 0;

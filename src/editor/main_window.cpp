@@ -230,6 +230,11 @@ void MainWindow::BuildCentre() {
 
 void MainWindow::SetStatusHelp(const std::string& text) { statusHelp_->setText(ToQt(text)); }
 
+void MainWindow::ShowStatusNote(const std::string& text) {
+  constexpr int kNoteMs = 10000;  // long enough to read, gone before it misleads
+  statusBar()->showMessage(ToQt(text), kNoteMs);
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   // Key help: whatever control of this window takes the focus shows its own.
   if (event->type() == QEvent::FocusIn && watched->isWidgetType()) {

@@ -65,6 +65,7 @@ class MainWindow : public QMainWindow, public EditorWindow {
 
   // EditorWindow
   void SetStatusHelp(const std::string& text) override;
+  void ShowStatusNote(const std::string& text) override;
   bool SelectNode(const std::string& key) override;
   std::string SelectedNodeKey() const override;
   void SetSelectedNodeText(const std::string& text) override;

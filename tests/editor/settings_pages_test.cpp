@@ -7,9 +7,11 @@
 #include <QLineEdit>
 #include <QTabBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 
+#include "editor/widgets/commit_field.h"
 #include "editor/widgets/rule_line.h"
 #include "editor_rig.h"
 #include "model/image_map.h"
@@ -81,11 +83,11 @@ TEST_F(SettingsPagesTest, StatusNameIsUpperCasedCutToThreeAndNamesTheGroupEveryw
   ClickNode("Usable");
   TypeInto("txtUsable_0", "ab12");
   EXPECT_EQ(Usable().group[kGroup1].statusName, "");  // not before the commit
-  EXPECT_TRUE(window->Flags().pendingTextEdit);
+  EXPECT_TRUE(Find<editor::CommitField>("txtUsable_0")->EditPending());
   QTest::keyClick(Find<QLineEdit>("txtUsable_0"), Qt::Key_Return);
   EXPECT_EQ(Usable().group[kGroup1].statusName, "AB1");
   EXPECT_EQ(Text("txtUsable_0"), "AB1");
-  EXPECT_FALSE(window->Flags().pendingTextEdit);
+  EXPECT_FALSE(Find<editor::CommitField>("txtUsable_0")->EditPending());
   EXPECT_TRUE(window->Flags().dataChanged);
   EXPECT_EQ(Node("PU")->text(0).toStdString(), "Group1(AB1)");
   EXPECT_EQ(Box("chkEXP_0")->text().toStdString(), "Group1[AB1]");
@@ -265,6 +267,9 @@ struct CodeFieldCase {
   const char* node;
   const char* field;
   const char* caption;
+  const char* name;
+  const char* digits;
+  const char* refusal;  // what the message adds to "Data Error!!"
   const char* valid;
   const char* shortText;
 };
@@ -292,7 +297,7 @@ TEST_P(CodeFieldTest, TakesEmptyOrTheFullLengthRefusesOthersAndRevertsThemWhenLe
   QApplication::processEvents();            // the focus comes back after the message
   ASSERT_EQ(prompts.messages.shown.size(), 1u);
   EXPECT_EQ(prompts.messages.shown[0].title, c.caption);
-  EXPECT_EQ(prompts.messages.shown[0].text, "Data Error!!");
+  EXPECT_EQ(prompts.messages.shown[0].text, "Data Error!!\r\n" + std::string(c.refusal) + ".");
   EXPECT_EQ(prompts.messages.shown[0].icon, MessageIcon::kExclamation);
   EXPECT_EQ(Stored(), c.valid);
   EXPECT_FALSE(window->ValidateCurrentPage());  // the page cannot be left with it either
@@ -300,12 +305,15 @@ TEST_P(CodeFieldTest, TakesEmptyOrTheFullLengthRefusesOthersAndRevertsThemWhenLe
   EXPECT_TRUE(field->hasFocus());
   EXPECT_EQ(prompts.messages.shown.size(), 2u);
 
-  // Clicking another node moves the focus out of the page: the text goes back quietly.
+  // Clicking another node moves the focus out of the page: the text goes back, and the
+  // status bar says so.
   ClickNode("General");
   EXPECT_EQ(SelectedKey(), "General");
   EXPECT_EQ(prompts.messages.shown.size(), 2u);
   EXPECT_EQ(Stored(), c.valid);
   EXPECT_EQ(field->text().toStdString(), c.valid);
+  EXPECT_EQ(window->statusBar()->currentMessage().toStdString(),
+            std::string(c.name) + " not changed: it needs " + c.digits);
 
   ClickNode(c.node);
   Erase(c.field);
@@ -315,8 +323,10 @@ TEST_P(CodeFieldTest, TakesEmptyOrTheFullLengthRefusesOthersAndRevertsThemWhenLe
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, CodeFieldTest,
-    ::testing::Values(CodeFieldCase{"DSC", "txtUserMMSI", "User MMSI", "211234567", "21123456"},
-                      CodeFieldCase{"ATIS", "txtATIScode", "ATISNo", "9211234567", "92112345"}),
+    ::testing::Values(CodeFieldCase{"DSC", "txtUserMMSI", "User MMSI", "User MMSI", "9 digits",
+                                    "User MMSI needs 9 digits", "211234567", "21123456"},
+                      CodeFieldCase{"ATIS", "txtATIScode", "ATISNo", "ATIS code", "10 digits",
+                                    "ATIS code needs 10 digits", "9211234567", "92112345"}),
     [](const auto& info) { return std::string(info.param.field); });
 
 // A read from the radio leaves its pad digit after the nine of the user MMSI.

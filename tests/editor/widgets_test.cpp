@@ -78,6 +78,7 @@ TEST(KeyFilter, BackspaceAndPastedTextFollowTheSameRules) {
 class FakeWindow : public editor::EditorWindow {
  public:
   void SetStatusHelp(const std::string&) override {}
+  void ShowStatusNote(const std::string& text) override { notes.push_back(text); }
   bool SelectNode(const std::string&) override { return false; }
   std::string SelectedNodeKey() const override { return {}; }
   void SetSelectedNodeText(const std::string&) override {}
@@ -88,7 +89,11 @@ class FakeWindow : public editor::EditorWindow {
   bool ValidateCurrentPage() override { return true; }
   bool RunTransfer(Operation) override { return false; }
   void ShowHelp(int) override {}
+
+  std::vector<std::string> notes;
 };
+
+constexpr char kRefusal[] = "Data Error!!\r\nUser MMSI needs 9 digits.";
 
 class HostPage final : public editor::Page {
  public:
@@ -112,13 +117,15 @@ class CommitFieldTest : public ::testing::Test {
     layout->addWidget(page);
     layout->addWidget(outside);
     editor::InstallKeyFilter(*field, KeyFilter::kDigits);
-    field->SetRules({"User MMSI",
-                     [this](const std::string& text) {
-                       if (!text.empty() && text.size() != 9) return false;
-                       document.model.dscBasic.userMmsi = text;
-                       return true;
-                     },
-                     [this] { return document.model.dscBasic.userMmsi; }});
+    field->SetRules({.caption = "User MMSI",
+                     .expected = "9 digits",
+                     .commit =
+                         [this](const std::string& text) {
+                           if (!text.empty() && text.size() != 9) return false;
+                           document.model.dscBasic.userMmsi = text;
+                           return true;
+                         },
+                     .storedText = [this] { return document.model.dscBasic.userMmsi; }});
     document.model.dscBasic.userMmsi = "111111111";
     field->Refill();
     top.show();
@@ -152,11 +159,11 @@ TEST_F(CommitFieldTest, TypingMarksAnEditPendingUnlessTheUpdateLockIsSet) {
   {
     UpdateLockScope lock(document.flags);
     Type("2");
-    EXPECT_FALSE(flags.pendingTextEdit);
+    EXPECT_FALSE(field->EditPending());
     EXPECT_FALSE(flags.dataChanged);
   }
   Type("3");
-  EXPECT_TRUE(flags.pendingTextEdit);
+  EXPECT_TRUE(field->EditPending());
   EXPECT_TRUE(flags.dataChanged);
   EXPECT_EQ(document.model.dscBasic.userMmsi, "111111111");  // nothing stored while typing
 }
@@ -183,11 +190,11 @@ TEST_F(CommitFieldTest, ValidationStoresAPassingTextAndRefusesAWrongOneWithTheCa
     }
     EXPECT_EQ(field->Validate(), c.passes);
     EXPECT_EQ(document.model.dscBasic.userMmsi, c.stored);
-    EXPECT_EQ(flags.pendingTextEdit, !c.passes);
+    EXPECT_EQ(field->EditPending(), !c.passes);
     if (!c.passes) {
       ASSERT_EQ(prompts.messages.shown.size(), 1u);
       EXPECT_EQ(prompts.messages.shown[0].title, "User MMSI");
-      EXPECT_EQ(prompts.messages.shown[0].text, "Data Error!!");
+      EXPECT_EQ(prompts.messages.shown[0].text, kRefusal);
       EXPECT_EQ(prompts.messages.shown[0].icon, MessageIcon::kExclamation);
       field->Refill();
     }
@@ -198,7 +205,7 @@ TEST_F(CommitFieldTest, MovingToAControlOfThePageValidatesAndKeepsTheFocus) {
   Type("1234");
   QTest::keyClick(field, Qt::Key_Tab);
   QApplication::processEvents();
-  EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Data Error!!"});
+  EXPECT_EQ(prompts.Texts(), std::vector<std::string>{kRefusal});
   EXPECT_TRUE(field->hasFocus());
   EXPECT_EQ(field->text().toStdString(), "1234");
   EXPECT_EQ(document.model.dscBasic.userMmsi, "111111111");
@@ -208,51 +215,63 @@ TEST_F(CommitFieldTest, TabbingOutOfThePageAlsoValidates) {
   Type("1234");
   QTest::keyClick(field, Qt::Key_Backtab);  // before the field comes the control outside
   QApplication::processEvents();
-  EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Data Error!!"});
+  EXPECT_EQ(prompts.Texts(), std::vector<std::string>{kRefusal});
   EXPECT_TRUE(field->hasFocus());
 }
 
-TEST_F(CommitFieldTest, LeavingThePageRevertsARefusedTextSilently) {
+// The value the field showed when the editing began comes back, even when what the field
+// would show now is another (the page went on to another record meanwhile), and the status
+// bar says why.
+TEST_F(CommitFieldTest, LeavingThePagePutsBackTheValueShownWhenTheEditBeganAndSaysSo) {
   Type("1234");
+  document.model.dscBasic.userMmsi = "999999999";
   outside->setFocus();
   QApplication::processEvents();
   EXPECT_TRUE(prompts.Texts().empty());
   EXPECT_EQ(field->text().toStdString(), "111111111");
-  EXPECT_FALSE(flags.pendingTextEdit);
+  EXPECT_FALSE(field->EditPending());
+  EXPECT_EQ(fakeWindow.notes, std::vector<std::string>{"User MMSI not changed: it needs 9 digits"});
   Type("222333444");
   outside->setFocus();
   EXPECT_EQ(document.model.dscBasic.userMmsi, "222333444");
+  EXPECT_EQ(fakeWindow.notes.size(), 1u);
 }
 
-TEST_F(CommitFieldTest, EnterCommitsWhereTheFieldSaysSo) {
-  auto rules = CommitField::Rules{"", [this](const std::string& text) {
-                                    document.model.usable.group[0].statusName = text.substr(0, 3);
-                                    return true;
-                                  },
-                                  [this] { return document.model.usable.group[0].statusName; },
-                                  CommitField::OnRefusal::kMessageOrRevert, true};
-  field->SetRules(rules);
+TEST_F(CommitFieldTest, EnterCommitsATakenTextAndKeepsARefusedOneWithItsMessage) {
   int commits = 0;
   QObject::connect(field, &CommitField::Committed, [&commits] { ++commits; });
   Type("98765");
   QTest::keyClick(field, Qt::Key_Return);
-  EXPECT_EQ(document.model.usable.group[0].statusName, "987");
-  EXPECT_EQ(field->text().toStdString(), "987");
+  QApplication::processEvents();
+  EXPECT_EQ(prompts.Texts(), std::vector<std::string>{kRefusal});
+  EXPECT_EQ(field->text().toStdString(), "98765");
+  EXPECT_TRUE(field->EditPending());
+  EXPECT_TRUE(field->hasFocus());
+  EXPECT_EQ(commits, 0);
+  EXPECT_EQ(field->selectedText().toStdString(), "98765");  // to be typed over
+  QTest::keyClicks(field, "987654321");
+  QTest::keyClick(field, Qt::Key_Enter);
+  EXPECT_EQ(document.model.dscBasic.userMmsi, "987654321");
+  EXPECT_FALSE(field->EditPending());
   EXPECT_EQ(commits, 1);
+  EXPECT_EQ(prompts.Texts().size(), 1u);
 }
 
-TEST_F(CommitFieldTest, SilentFieldKeepsARefusedTextAndItsPendingEdit) {
-  auto rules = CommitField::Rules{"", [](const std::string& text) { return text.size() == 9; },
-                                  [] { return std::string("123456789"); },
-                                  CommitField::OnRefusal::kKeepSilently};
-  field->SetRules(rules);
+TEST_F(CommitFieldTest, SilentFieldKeepsARefusedTextAndItsPendingEditAndSaysWhatItTakes) {
+  field->SetRules({.name = "MMSI",
+                   .expected = "9 digits",
+                   .commit = [](const std::string& text) { return text.size() == 9; },
+                   .storedText = [] { return std::string("123456789"); },
+                   .onRefusal = CommitField::OnRefusal::kKeepSilently});
   Type("12345");
   EXPECT_TRUE(field->Validate());  // never keeps the user on the page
+  QTest::keyClick(field, Qt::Key_Return);
   outside->setFocus();
   QApplication::processEvents();
   EXPECT_TRUE(prompts.Texts().empty());
   EXPECT_EQ(field->text().toStdString(), "12345");
-  EXPECT_TRUE(flags.pendingTextEdit);
+  EXPECT_TRUE(field->EditPending());
+  EXPECT_EQ(fakeWindow.notes, std::vector<std::string>(3, "MMSI not changed: it needs 9 digits"));
 }
 
 // ---------------------------------------------------------------------------------------

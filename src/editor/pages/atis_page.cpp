@@ -24,7 +24,7 @@ AtisPage::AtisPage(EditorServices& services, QWidget* parent) : FormPage(service
   }
   Body()->addWidget(frame);
 
-  code_ = NewCodeField(this, "txtATIScode", "ATISNo", key_help::kAtisCode, field_limits::kAtisCode,
+  code_ = NewCodeField(this, "txtATIScode", "ATISNo", "ATIS code", key_help::kAtisCode, field_limits::kAtisCode,
                        atis.atisCode);
   auto* row = new QHBoxLayout;
   QLabel* label = NewLabel(this, "lblATIScode", "ATIS Code");

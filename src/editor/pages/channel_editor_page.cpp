@@ -114,15 +114,17 @@ void ChannelEditorPage::BuildControls() {
   auto frequencyRules = [this](const char* caption, double ExpChannelRecord::*frequency,
                                std::string (ChannelEditorPage::*shown)()) {
     return CommitField::Rules{
-        caption,
-        [this, frequency](const std::string& text) {
-          ExpChannelRecord* channel = ExpRecord();
-          const std::optional<double> mhz = ExpFrequencyFromText(text);
-          if (!channel || !mhz) return false;
-          channel->*frequency = *mhz;
-          return true;
-        },
-        [this, shown] { return (this->*shown)(); }};
+        .caption = caption,
+        .expected = kExpFrequencyRule,
+        .commit =
+            [this, frequency](const std::string& text) {
+              ExpChannelRecord* channel = ExpRecord();
+              const std::optional<double> mhz = ExpFrequencyFromText(text);
+              if (!channel || !mhz) return false;
+              channel->*frequency = *mhz;
+              return true;
+            },
+        .storedText = [this, shown] { return (this->*shown)(); }};
   };
   // A refused frequency is reported under the same words the field's key help shows.
   rx_->SetRules(frequencyRules(key_help::kRxFrequency, &ExpChannelRecord::rxFreq, &ChannelEditorPage::RxText));

@@ -74,13 +74,13 @@ DirectoryEntryPage::DirectoryEntryPage(EditorServices& services, QWidget* parent
   name_->setMaxLength(field_limits::kStationName);
   InstallKeyFilter(*name_, KeyFilter::kStationName);
   SetKeyHelp(*name_, key_help::kStationName);
-  name_->SetRules({"",
-                   [this](const std::string& trimmed) {
-                     // A blank name leaves the stored one; a name is kept as typed.
-                     if (!trimmed.empty()) Entry().tagName = name_->text().toStdString();
-                     return true;
-                   },
-                   [this] { return Entry().tagName; }});
+  name_->SetRules({.commit =
+                       [this](const std::string& trimmed) {
+                         // A blank name leaves the stored one; a name is kept as typed.
+                         if (!trimmed.empty()) Entry().tagName = name_->text().toStdString();
+                         return true;
+                       },
+                   .storedText = [this] { return Entry().tagName; }});
 
   mmsiLabel_->setObjectName("lblMmsi");
   mmsiLabel_->setBuddy(mmsi_);
@@ -88,17 +88,18 @@ DirectoryEntryPage::DirectoryEntryPage(EditorServices& services, QWidget* parent
   mmsi_->setObjectName("txtGMMSI");
   InstallKeyFilter(*mmsi_, KeyFilter::kDigits);
   SetKeyHelp(*mmsi_, key_help::kMmsi);
-  mmsi_->SetRules({"",
-                   [this](const std::string& trimmed) {
-                     const std::optional<std::string> stored = StoredMmsi(kind_, trimmed);
-                     if (!stored) return false;
-                     Entry().mmsi = *stored;
-                     // An entry without an MMSI is no entry: the ones after it move up.
-                     if (stored->empty()) DeleteShownEntry();
-                     return true;
-                   },
-                   [this] { return TypedMmsi(kind_, Entry().mmsi); },
-                   CommitField::OnRefusal::kKeepSilently});
+  mmsi_->SetRules({.name = "MMSI",
+                   .commit =
+                       [this](const std::string& trimmed) {
+                         const std::optional<std::string> stored = StoredMmsi(kind_, trimmed);
+                         if (!stored) return false;
+                         Entry().mmsi = *stored;
+                         // An entry without an MMSI is no entry: the ones after it move up.
+                         if (stored->empty()) DeleteShownEntry();
+                         return true;
+                       },
+                   .storedText = [this] { return TypedMmsi(kind_, Entry().mmsi); },
+                   .onRefusal = CommitField::OnRefusal::kKeepSilently});
 
   for (QPushButton* button : {add_, delete_}) {
     button->setCheckable(true);
@@ -143,6 +144,7 @@ void DirectoryEntryPage::Fill() {
   const bool individual = Individual(kind_);
   nameLabel_->setText(individual ? "Station Name" : "Group Name");
   mmsi_->setMaxLength(TypedMmsiDigits(kind_));
+  mmsi_->SetExpected(std::to_string(TypedMmsiDigits(kind_)) + " digits");
   groupMark_->setVisible(!individual);
   name_->Refill();
   mmsi_->Refill();

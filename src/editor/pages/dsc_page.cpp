@@ -122,7 +122,7 @@ QWidget* DscPage::BuildUserMmsiRow(QWidget* tab) {
   auto* row = new QWidget(tab);
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
-  userMmsi_ = NewCodeField(row, "txtUserMMSI", "User MMSI", key_help::kMmsi,
+  userMmsi_ = NewCodeField(row, "txtUserMMSI", "User MMSI", "User MMSI", key_help::kMmsi,
                           field_limits::kUserMmsiTyped, services_.document.model.dscBasic.userMmsi);
   QLabel* label = NewLabel(row, "lblUserMMSI", "UserMMSI");
   label->setBuddy(userMmsi_);

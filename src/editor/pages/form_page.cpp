@@ -49,19 +49,23 @@ QLabel* FormPage::NewLabel(QWidget* parent, const QString& name, const QString& 
 }
 
 CommitField* FormPage::NewCodeField(QWidget* parent, const QString& name, const char* caption,
-                                   const char* keyHelp, int length, std::string& stored) {
+                                   const char* plainName, const char* keyHelp, int length,
+                                   std::string& stored) {
   auto* field = new CommitField(services_, parent);
   field->setObjectName(name);
   field->setMaxLength(length);
   InstallKeyFilter(*field, KeyFilter::kDigits);
   SetKeyHelp(*field, keyHelp);
-  field->SetRules({caption,
-                   [&stored, length](const std::string& trimmed) {
-                     if (!HasRequiredLength(trimmed, static_cast<std::size_t>(length))) return false;
-                     stored = trimmed;
-                     return true;
-                   },
-                   [&stored] { return stored; }});
+  field->SetRules({.caption = caption,
+                   .name = plainName,
+                   .expected = std::to_string(length) + " digits",
+                   .commit =
+                       [&stored, length](const std::string& trimmed) {
+                         if (!HasRequiredLength(trimmed, static_cast<std::size_t>(length))) return false;
+                         stored = trimmed;
+                         return true;
+                       },
+                   .storedText = [&stored] { return stored; }});
   return field;
 }
 

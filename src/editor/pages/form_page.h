@@ -40,9 +40,10 @@ class FormPage : public Page {
   QCheckBox* NewBox(QWidget* parent, const QString& name, const QString& caption);
   static QLabel* NewLabel(QWidget* parent, const QString& name, const QString& caption);
   // A digits-only field that stores `stored` only empty or exactly `length` digits long;
-  // another length is refused under `caption`.
+  // another length is refused under `caption`, and the field called `plainName` in words.
   CommitField* NewCodeField(QWidget* parent, const QString& name, const char* caption,
-                            const char* keyHelp, int length, std::string& stored);
+                            const char* plainName, const char* keyHelp, int length,
+                            std::string& stored);
 
   // A list whose selection shows `shownIndex()` (-1: none) and whose user's pick runs
   // `store(index)`.

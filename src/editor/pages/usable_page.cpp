@@ -45,13 +45,12 @@ void UsablePage::BuildRow(QGridLayout& grid, int row) {
   InstallKeyFilter(name, KeyFilter::kStatusName);
   SetKeyHelp(name, key_help::kStatusName);
   name.setMaximumWidth(name.fontMetrics().horizontalAdvance(QString(8, 'W')));
-  name.SetRules({"",
-                 [&group](const std::string& trimmed) {
-                   group.statusName = CommittedStatusName(trimmed);
-                   return true;  // a status name is never refused, only cut
-                 },
-                 [&group] { return group.statusName; }, CommitField::OnRefusal::kMessageOrRevert,
-                 true});
+  name.SetRules({.commit =
+                     [&group](const std::string& trimmed) {
+                       group.statusName = CommittedStatusName(trimmed);
+                       return true;  // a status name is never refused, only cut
+                     },
+                 .storedText = [&group] { return group.statusName; }});
   connect(&name, &CommitField::Committed, this, [this] {
     services_.window.UpdateGroupNodeTexts();
     UpdateExpCaptions();
