@@ -416,6 +416,7 @@ TEST_F(SettingsPagesTest, ClearingButtonsClearTheRadioThroughTheTransferDialog) 
   // A radio that does not answer keeps its count, and the page says so.
   radio = RadioSimulator({.silentFromBlock = 1}, radio.Memory());
   pressOkWhenOpen();
+  prompts.messages.answers = {MessageButton::kYes};
   Click("cmdFClear");
   EXPECT_EQ(Text("txtFCount"), "3");
   EXPECT_EQ(document.model.dscBasic.userMmsi, "366123450");
@@ -424,6 +425,7 @@ TEST_F(SettingsPagesTest, ClearingButtonsClearTheRadioThroughTheTransferDialog) 
   radio = RadioSimulator({}, radio.Memory());
   prompts.messages.shown.clear();
   pressOkWhenOpen();
+  prompts.messages.answers = {MessageButton::kYes};
   Click("cmdFClear");
   EXPECT_EQ(radio.Memory()[image_map::kUserMmsiPresent], 0);
   EXPECT_EQ(Text("txtFCount"), "0");
@@ -434,13 +436,44 @@ TEST_F(SettingsPagesTest, ClearingButtonsClearTheRadioThroughTheTransferDialog) 
   ShowTab("tbsDSC_USER", 1);
   for (const char* button : {"cmdFclearLog_0", "cmdFclearLog_1", "cmdFclearLog_2"}) {
     pressOkWhenOpen();
+    prompts.messages.answers = {MessageButton::kYes};
     Click(button);
   }
   std::vector<std::string> titles;
-  for (const Message& message : prompts.messages.shown) titles.push_back(message.title + ": " + message.text);
+  for (const Message& message : prompts.messages.shown) {
+    if (message.buttons == MessageButtons::kOk) titles.push_back(message.title + ": " + message.text);
+  }
   EXPECT_EQ(titles, (std::vector<std::string>{
                         "Clear MMSI Data: Complete!!", "Clear Distress Log Data: Complete!!",
                         "Clear DSC Log Data: Complete!!", "Clear Call Log Data: Complete!!"}));
+}
+
+// Clearing erases what the program cannot put back: each button asks first, naming what
+// goes, and No (the default) opens nothing.
+TEST_F(SettingsPagesTest, ClearingButtonsAskFirstAndNoOpensNothing) {
+  struct Case {
+    int tab;
+    const char* button;
+    const char* what;
+  };
+  const Case cases[] = {{0, "cmdFClear", "the user MMSI"},
+                        {1, "cmdFclearLog_0", "the distress log"},
+                        {1, "cmdFclearLog_1", "the DSC log"},
+                        {1, "cmdFclearLog_2", "the call log"}};
+  ClickNode("DSC");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.button);
+    ShowTab("tbsDSC_USER", c.tab);
+    prompts.messages.shown.clear();
+    Click(c.button);  // the scripted answer is the default button
+    ASSERT_EQ(prompts.messages.shown.size(), 1u);
+    const Message& asked = prompts.messages.shown[0];
+    EXPECT_EQ(asked.text.rfind(std::string("Clear ") + c.what + " in the radio?", 0), 0u) << asked.text;
+    EXPECT_EQ(asked.buttons, MessageButtons::kYesNo);
+    EXPECT_EQ(asked.defaultButton, MessageButton::kNo);
+  }
+  EXPECT_EQ(lastPort, nullptr);  // no transfer dialog, no port
+  EXPECT_FALSE(window->Flags().dataChanged);
 }
 
 }  // namespace
