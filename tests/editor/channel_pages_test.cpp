@@ -350,7 +350,7 @@ TEST_F(ChannelPagesTest, ExpReceiveFrequencyIsCheckedWhenTheFocusMovesOn) {
       ASSERT_EQ(prompts.messages.shown.size(), 1u);
       EXPECT_EQ(prompts.messages.shown[0].title, "Rx frequency");
       EXPECT_EQ(prompts.messages.shown[0].text,
-                "Data Error!!\r\nRx frequency needs 137.000-174.000 MHz in 25 kHz steps.");
+                "Data Error!!\nRx frequency needs 137.000-174.000 MHz in 25 kHz steps.");
       EXPECT_TRUE(Field("txtCRF")->hasFocus());
     }
   }

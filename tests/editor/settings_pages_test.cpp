@@ -297,7 +297,7 @@ TEST_P(CodeFieldTest, TakesEmptyOrTheFullLengthRefusesOthersAndRevertsThemWhenLe
   QApplication::processEvents();            // the focus comes back after the message
   ASSERT_EQ(prompts.messages.shown.size(), 1u);
   EXPECT_EQ(prompts.messages.shown[0].title, c.caption);
-  EXPECT_EQ(prompts.messages.shown[0].text, "Data Error!!\r\n" + std::string(c.refusal) + ".");
+  EXPECT_EQ(prompts.messages.shown[0].text, "Data Error!!\n" + std::string(c.refusal) + ".");
   EXPECT_EQ(prompts.messages.shown[0].icon, MessageIcon::kExclamation);
   EXPECT_EQ(Stored(), c.valid);
   EXPECT_FALSE(window->ValidateCurrentPage());  // the page cannot be left with it either

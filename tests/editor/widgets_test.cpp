@@ -93,7 +93,7 @@ class FakeWindow : public editor::EditorWindow {
   std::vector<std::string> notes;
 };
 
-constexpr char kRefusal[] = "Data Error!!\r\nUser MMSI needs 9 digits.";
+constexpr char kRefusal[] = "Data Error!!\nUser MMSI needs 9 digits.";
 
 class HostPage final : public editor::Page {
  public:

@@ -61,7 +61,7 @@ bool CommitField::Validate() {
     return true;
   }
   services_.prompts.Show({rules_.caption,
-                          std::string(kRefused) + "\r\n" + Name() + " needs " + rules_.expected + ".",
+                          std::string(kRefused) + "\n" + Name() + " needs " + rules_.expected + ".",
                           MessageIcon::kExclamation});
   // The message box took the focus; give it back once it has gone.
   QTimer::singleShot(0, this, [this] {
