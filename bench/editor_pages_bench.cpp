@@ -20,8 +20,9 @@ namespace {
 // every kind of channel node.
 struct Rig : kol::bench::WindowRig {
   Rig() {
-    for (kol::UsableGroup& group : document.model.usable.group) group.usable = true;
-    window->RebuildTree();
+    window->Controller().Edit({"Every group usable", {}}, [](kol::SettingsModel& model) {
+      for (kol::UsableGroup& group : model.usable.group) group.usable = true;
+    });
     QApplication::processEvents();
   }
   kol::editor::MainWindow& Window() { return *window; }
@@ -64,7 +65,7 @@ void BM_WalkTreeWithDown(benchmark::State& state) {
   for (auto _ : state) {
     rig.Show("PU 0");
     tree->setFocus();
-    for (int guard = 0; rig.Window().SelectedNodeKey() != "E 40"; ++guard) {
+    for (int guard = 0; rig.Window().Navigation().SelectedNodeKey() != "E 40"; ++guard) {
       if (guard > 2000) {
         state.SkipWithError("the walk never reached the last channel node");
         return;
@@ -85,13 +86,9 @@ BENCHMARK(BM_WalkTreeWithDown)->Unit(benchmark::kMillisecond)->UseRealTime()->It
 }  // namespace
 
 int main(int argc, char** argv) {
-  kol::bench::Application();
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  auto rig = std::make_unique<Rig>();
-  if (!rig->started) return 1;
-  theRig = rig.get();
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  kol::bench::BenchApplication app(argc, argv);
+  Rig rig;
+  if (!rig.started) return 1;
+  theRig = &rig;
+  return kol::bench::RunBenchmarks(argc, argv);
 }

@@ -1,7 +1,8 @@
 // The editor window: the whole program from process start until its window is shown (and
-// its peak resident memory by then), a page switch in a running window, the hex view, and
-// what the transfer dialog costs around a read (the simulated radio answers at once, on a
-// virtual clock, so the time is the window's own work: events pumped at every poll).
+// its peak resident memory by then), a page switch in a running window, Open of a settings
+// file again and again (with what each costs the heap), the hex view, and what the
+// transfer dialog costs around a read (the simulated radio answers at once, on a virtual
+// clock, so the time is the window's own work: events pumped at every poll).
 #include <benchmark/benchmark.h>
 
 #include <QAction>
@@ -16,6 +17,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
@@ -23,6 +25,8 @@
 #include <string>
 #include <vector>
 
+#include "files/dat_file.h"
+#include "heap_counter.h"
 #include "link/memory_serial_port.h"
 #include "link/radio_simulator.h"
 #include "link/simulated_wire.h"
@@ -80,6 +84,32 @@ void BM_PageSwitch(benchmark::State& state) {
 }
 BENCHMARK(BM_PageSwitch)->Unit(benchmark::kMillisecond);
 
+// File ▸ Open of a settings file, again and again as in a long session: the allocations of
+// each Open, and how much the heap has grown per Open once the first ones are behind it.
+void BM_OpenInALongSession(benchmark::State& state) {
+  kol::bench::WindowRig rig;
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / ("kolprog-open-bench-" + std::to_string(::getpid()) + ".dat");
+  if (!rig.started || !kol::WriteSettingsFile(path.string(), rig.document, rig.host)) {
+    state.SkipWithError("the window did not start");
+    return;
+  }
+  constexpr int kWarmUp = 20;
+  for (int i = 0; i < kWarmUp; ++i) rig.window->OpenPath(path.string());
+  QApplication::processEvents();
+  const kol::bench::HeapState before = kol::bench::HeapState::Now();
+  for (auto _ : state) {
+    if (!rig.window->OpenPath(path.string())) state.SkipWithError("the file did not open");
+    QApplication::processEvents();
+  }
+  const kol::bench::HeapState after = kol::bench::HeapState::Now();
+  const auto opens = static_cast<double>(state.iterations());
+  state.counters["allocations_per_open"] = static_cast<double>(after.allocations - before.allocations) / opens;
+  state.counters["heap_growth_B_per_open"] = static_cast<double>(after.heldBytes - before.heldBytes) / opens;
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_OpenInALongSession)->Unit(benchmark::kMillisecond)->Iterations(300);
+
 // A started window in debug mode on a simulated radio.
 struct DialogRig {
   static std::vector<std::uint8_t> Memory() {
@@ -134,4 +164,7 @@ BENCHMARK(BM_ReadThroughTheDialog)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  kol::bench::BenchApplication app(argc, argv);
+  return kol::bench::RunBenchmarks(argc, argv);
+}

@@ -3,6 +3,8 @@
 // that only the window's own work is measured.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <QApplication>
 
 #include <cstdint>
@@ -21,15 +23,28 @@
 
 namespace kol::bench {
 
-// The one application object of a benchmark program; offscreen unless a platform is chosen.
-inline QApplication& Application() {
-  static int argc = 1;
-  static char name[] = "bench";
-  static char* argv[] = {name, nullptr};
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  static QApplication app(argc, argv);
-  return app;
+// Runs the benchmarks the command line asks for; 1 for an option it does not know.
+inline int RunBenchmarks(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
 }
+
+// The application object of a program that shows windows, offscreen unless a platform is
+// chosen. It belongs in main: one that outlives main is destroyed after Qt's own globals
+// and crashes the program at exit.
+class BenchApplication {
+ public:
+  BenchApplication(int& argc, char** argv) : app_((Offscreen(), argc), argv) {}
+
+ private:
+  static void Offscreen() {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  }
+  QApplication app_;
+};
 
 // Answers every message with its default button and counts them: a message that comes up
 // while pages are shown spoils the measurement.
@@ -43,6 +58,7 @@ class EnterPrompts final : public editor::WindowPrompts {
   std::string AskSavePath(const editor::FileRequest&) override { return {}; }
   bool AskPrinter(QPrinter&) override { return false; }
   void PreviewPrint(const std::function<void(QPrinter&)>&) override {}
+  void OpenFolder(const std::string&) override {}
   std::optional<std::string> AskText(const std::string&, const std::string&, const std::string&) override {
     return std::nullopt;
   }
@@ -83,7 +99,6 @@ class VirtualClock final : public Clock {
 struct WindowRig {
   explicit WindowRig(bool debugMode = false,
                      std::function<std::unique_ptr<SerialPort>()> makeSerialPort = {}) {
-    Application();
     document.profile.programFolder = KOL_BIN_DIR;
     document.flags.debugMode = debugMode;
     editor::WindowDeps deps{document, host, prompts, {}};
@@ -93,7 +108,7 @@ struct WindowRig {
     window->show();
     started = window->Start();
   }
-  ~WindowRig() { window->Flags().dataChanged = false; }
+  ~WindowRig() { window->Controller().ForgetChanges(); }
 
   // Selects a node as a click does and lets the window lay out and paint it.
   void Show(const std::string& key) {

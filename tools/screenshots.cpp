@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -98,10 +99,12 @@ void Shoot(const QString& folder, const QString& name, const QWidget& window) {
 }
 
 // A picture: `take` sets the window up, calls `shoot` while it shows what it should, and
-// puts the window back.
+// puts the window back. The pages and dialogs a user works in are also taken at the larger
+// scales (`--scale`), where frames and lists must still be drawn whole.
 struct Shot {
   const char* name;
   std::function<void(MainWindow&, const std::function<void()>& shoot)> take;
+  bool everyScale = false;
 };
 
 void WithMenu(MainWindow& window, const char* name, const std::function<void()>& shoot) {
@@ -137,19 +140,26 @@ void WithNode(MainWindow& window, const char* key, const std::function<void()>& 
   shoot();
 }
 
+// Settings the pictures show, made as an edit and then taken as the document's own, so
+// that no question about unsaved edits comes up in later pictures.
+void SetUp(MainWindow& window, const char* name, const std::function<void(kol::SettingsModel&)>& change) {
+  window.Controller().Edit({name, {}}, change);
+  window.Controller().ForgetChanges();
+}
+
 // A few EXP channels in use, so that the EXP list and editor show what they are for.
 void UseExpChannels(MainWindow& window) {
-  kol::Document& document = window.Services().document;
-  document.model.usable.group[kol::kExpGroup].usable = true;
-  const kol::ExpChannelRecord channels[] = {
-      {.enable = true, .scanMemory = true, .txEnable = true, .chDisplayL = "1", .chDisplayR = "P",
-       .rxFreq = 156.3, .txFreq = 156.3},
-      {.enable = true, .lowPower = true, .txEnable = true, .chDisplayL = "12", .chDisplayR = "",
-       .rxFreq = 161.825, .txFreq = 157.225},
-      {.enable = true, .chDisplayL = "3", .chDisplayR = "L", .rxFreq = 162.0},
-  };
-  for (std::size_t i = 0; i < std::size(channels); ++i) document.model.exp[i] = channels[i];
-  window.RebuildTree();
+  SetUp(window, "EXP channels", [](kol::SettingsModel& model) {
+    model.usable.group[kol::kExpGroup].usable = true;
+    const kol::ExpChannelRecord channels[] = {
+        {.enable = true, .scanMemory = true, .txEnable = true, .chDisplayL = "1", .chDisplayR = "P",
+         .rxFreq = 156.3, .txFreq = 156.3},
+        {.enable = true, .lowPower = true, .txEnable = true, .chDisplayL = "12", .chDisplayR = "",
+         .rxFreq = 161.825, .txFreq = 157.225},
+        {.enable = true, .chDisplayL = "3", .chDisplayR = "L", .rxFreq = 162.0},
+    };
+    for (std::size_t i = 0; i < std::size(channels); ++i) model.exp[i] = channels[i];
+  });
 }
 
 void WithModal(MainWindow& window, const char* action, const char* dialog,
@@ -176,6 +186,26 @@ void MidRead(MainWindow& window, const std::function<void()>& shoot) {
   });
 }
 
+// The transfer dialog while the radio does not answer the link set-up: the picture is taken
+// at its third attempt, then the set-up is cancelled.
+void WaitingForTheRadio(MainWindow& window, const std::function<void()>& shoot) {
+  Radio().FallSilent();
+  WithModal(window, "mnuTransferRead", "frmRadio", [&shoot](QWidget& dialog) {
+    auto* result = dialog.findChild<QLabel*>("lblResult");
+    bool shot = false;
+    QTimer watch;  // runs whenever the link lets events run
+    watch.setInterval(0);
+    QObject::connect(&watch, &QTimer::timeout, &dialog, [&] {
+      if (shot || !result->text().contains("attempt 3")) return;
+      shot = true;
+      shoot();
+      Press(dialog, "cmdCancel");
+    });
+    watch.start();
+    Press(dialog, "cmdOK");
+  });
+}
+
 void FailedSetUp(MainWindow& window, const std::function<void()>& shoot) {
   Radio().FallSilent();
   WithModal(window, "mnuTransferRead", "frmRadio", [&shoot](QWidget& dialog) {
@@ -186,13 +216,13 @@ void FailedSetUp(MainWindow& window, const std::function<void()>& shoot) {
 
 // The hex view shows in debug mode only; the picture switches it on for a moment.
 void HexView(MainWindow& window, const std::function<void()>& shoot) {
-  kol::Document& document = window.Services().document;
-  document.flags.debugMode = true;
+  kol::AppFlags& flags = window.Controller().Flags();
+  flags.debugMode = true;
   QAction* hexdump = window.findChild<QAction*>("mnuOptionsHexdump");
   hexdump->trigger();
   shoot();
   hexdump->trigger();
-  document.flags.debugMode = false;
+  flags.debugMode = false;
 }
 
 // A page whose showing brings up a message box: the picture is taken while it is open.
@@ -245,26 +275,24 @@ void ClearingQuestion(MainWindow& window, const std::function<void()>& shoot) {
 // Status names, a second channel group, three stations and two groups; the third station
 // has no name yet.
 void SampleSettings(MainWindow& window) {
-  kol::SettingsModel& model = window.Services().document.model;
-  auto& stations = model.individualDirectory;
-  stations[0] = {true, "HARBOUR", "2111234560", {}};
-  stations[1] = {true, "SEA HAWK", "2115550010", {}};
-  stations[2] = {true, "", "2310000010", {}};
-  auto& groups = model.groupDirectory;
-  groups[0] = {true, "FLEET", "0211000010", {}};
-  groups[1] = {true, "CLUB", "0211000020", {}};
-  model.usable.group[kol::kGroup2].usable = true;
-  model.usable.group[kol::kGroup1].statusName = "USA";
-  model.usable.group[kol::kExpGroup].usable = true;
-  window.RebuildTree();
-  window.UpdateDirectoryNodeTexts(kol::DirectoryKind::kIndividual);
-  window.UpdateDirectoryNodeTexts(kol::DirectoryKind::kGroup);
+  SetUp(window, "Sample settings", [](kol::SettingsModel& model) {
+    auto& stations = model.individualDirectory;
+    stations[0] = {true, "HARBOUR", "2111234560", {}};
+    stations[1] = {true, "SEA HAWK", "2115550010", {}};
+    stations[2] = {true, "", "2310000010", {}};
+    auto& groups = model.groupDirectory;
+    groups[0] = {true, "FLEET", "0211000010", {}};
+    groups[1] = {true, "CLUB", "0211000020", {}};
+    model.usable.group[kol::kGroup2].usable = true;
+    model.usable.group[kol::kGroup1].statusName = "USA";
+    model.usable.group[kol::kExpGroup].usable = true;
+  });
 }
 
 const std::vector<Shot>& Shots() {
   static const std::vector<Shot> kShots = {
-      {"main_general", [](MainWindow&, const auto& shoot) { shoot(); }},
-      {"menu_file", [](MainWindow& w, const auto& shoot) { WithMenu(w, "mnuFile", shoot); }},
+      {"main_general", [](MainWindow&, const auto& shoot) { shoot(); }, true},
+      {"menu_file", [](MainWindow& w, const auto& shoot) { WithMenu(w, "mnuFile", shoot); }, true},
       {"menu_transfer", [](MainWindow& w, const auto& shoot) { WithMenu(w, "mnuTransfer", shoot); }},
       {"menu_destination",
        [](MainWindow& w, const auto& shoot) { WithMenu(w, "mnuDestination", shoot); }},
@@ -287,9 +315,9 @@ const std::vector<Shot>& Shots() {
          shoot();
          if (QWidget* help = w.findChild<QWidget*>("frmHelp")) help->close();
        }},
-      {"plan_list", [](MainWindow& w, const auto& shoot) { WithNode(w, "PU", shoot); }},
-      {"weather_page", [](MainWindow& w, const auto& shoot) { WithNode(w, "PW", shoot); }},
-      {"plan_channel", [](MainWindow& w, const auto& shoot) { WithNode(w, "PU 40", shoot); }},
+      {"plan_list", [](MainWindow& w, const auto& shoot) { WithNode(w, "PU", shoot); }, true},
+      {"weather_page", [](MainWindow& w, const auto& shoot) { WithNode(w, "PW", shoot); }, true},
+      {"plan_channel", [](MainWindow& w, const auto& shoot) { WithNode(w, "PU 40", shoot); }, true},
       {"plan_channel_receive_only",
        [](MainWindow& w, const auto& shoot) { WithNode(w, "PU 140", shoot); }},
       {"plan_channel_disabled", [](MainWindow& w, const auto& shoot) { WithNode(w, "PU 0", shoot); }},
@@ -297,21 +325,22 @@ const std::vector<Shot>& Shots() {
        [](MainWindow& w, const auto& shoot) {
          UseExpChannels(w);
          WithNode(w, "ExpChannel", shoot);
-       }},
-      {"exp_channel", [](MainWindow& w, const auto& shoot) { WithNode(w, "E 2", shoot); }},
+       }, true},
+      {"exp_channel", [](MainWindow& w, const auto& shoot) { WithNode(w, "E 2", shoot); }, true},
       {"about_box",
-       [](MainWindow& w, const auto& shoot) { WithModal(w, "mnuHelpAbout", "frmAbout", shoot); }},
+       [](MainWindow& w, const auto& shoot) { WithModal(w, "mnuHelpAbout", "frmAbout", shoot); }, true},
       {"transfer_idle",
        [](MainWindow& w, const auto& shoot) {
          w.SelectNode("General");  // the dialogs stand over the start page
          WithModal(w, "mnuTransferRead", "frmRadio", shoot);
-       }},
+       }, true},
       {"transfer_busy", [](MainWindow& w, const auto& shoot) { MidRead(w, shoot); }},
-      {"transfer_failed_setup", [](MainWindow& w, const auto& shoot) { FailedSetUp(w, shoot); }},
+      {"transfer_waiting", [](MainWindow& w, const auto& shoot) { WaitingForTheRadio(w, shoot); }},
+      {"transfer_failed_setup", [](MainWindow& w, const auto& shoot) { FailedSetUp(w, shoot); }, true},
       {"transfer_program_idle",
        [](MainWindow& w, const auto& shoot) { WithModal(w, "mnuTransferProgram", "frmRadio", shoot); }},
       {"report_window",
-       [](MainWindow& w, const auto& shoot) { WithModal(w, "mnuFilePrintToFile", "frmPrn", shoot); }},
+       [](MainWindow& w, const auto& shoot) { WithModal(w, "mnuFilePrintToFile", "frmPrn", shoot); }, true},
       {"hex_view", [](MainWindow& w, const auto& shoot) { HexView(w, shoot); }},
       {"print_preview",
        [](MainWindow& w, const auto& shoot) {
@@ -321,33 +350,38 @@ const std::vector<Shot>& Shots() {
        [](MainWindow& w, const auto& shoot) {
          SampleSettings(w);
          WithNode(w, "Usable", shoot);
-       }},
-      {"page_common", [](MainWindow& w, const auto& shoot) { WithNode(w, "Common", shoot); }},
-      {"page_dsc_basic", [](MainWindow& w, const auto& shoot) { WithDscTab(w, 0, shoot); }},
-      {"page_dsc_advanced", [](MainWindow& w, const auto& shoot) { WithDscTab(w, 1, shoot); }},
-      {"page_dsc_display", [](MainWindow& w, const auto& shoot) { WithDscTab(w, 2, shoot); }},
+       }, true},
+      {"page_common", [](MainWindow& w, const auto& shoot) { WithNode(w, "Common", shoot); }, true},
+      {"page_dsc_basic", [](MainWindow& w, const auto& shoot) { WithDscTab(w, 0, shoot); }, true},
+      {"page_dsc_advanced", [](MainWindow& w, const auto& shoot) { WithDscTab(w, 1, shoot); }, true},
+      {"page_dsc_display", [](MainWindow& w, const auto& shoot) { WithDscTab(w, 2, shoot); }, true},
       {"page_dsc_mmsi_not_changed", [](MainWindow& w, const auto& shoot) { RefusedAndLeft(w, shoot); }},
       {"page_dsc_clear_question", [](MainWindow& w, const auto& shoot) { ClearingQuestion(w, shoot); }},
-      {"page_atis", [](MainWindow& w, const auto& shoot) { WithNode(w, "ATIS", shoot); }},
-      {"directory_list_individual", [](MainWindow& w, const auto& shoot) { WithNode(w, "SM", shoot); }},
+      {"page_atis", [](MainWindow& w, const auto& shoot) { WithNode(w, "ATIS", shoot); }, true},
+      {"directory_list_individual", [](MainWindow& w, const auto& shoot) { WithNode(w, "SM", shoot); }, true},
       {"directory_list_group", [](MainWindow& w, const auto& shoot) { WithNode(w, "SG", shoot); }},
-      {"directory_entry_in_use", [](MainWindow& w, const auto& shoot) { WithNode(w, "SM 2", shoot); }},
+      {"directory_entry_in_use", [](MainWindow& w, const auto& shoot) { WithNode(w, "SM 2", shoot); }, true},
       {"directory_entry_group_in_use",
-       [](MainWindow& w, const auto& shoot) { WithNode(w, "SG 2", shoot); }},
+       [](MainWindow& w, const auto& shoot) { WithNode(w, "SG 2", shoot); }, true},
       {"directory_entry_first_free", [](MainWindow& w, const auto& shoot) { WithNode(w, "SG 3", shoot); }},
       {"directory_entry_beyond", [](MainWindow& w, const auto& shoot) { WithNode(w, "SM 6", shoot); }},
       {"directory_entry_first_free_incomplete",
-       [](MainWindow& w, const auto& shoot) { WithNodeMessage(w, "SM 4", shoot); }},
-  };
+       [](MainWindow& w, const auto& shoot) { WithNodeMessage(w, "SM 4", shoot); }, true},  };
   return kShots;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  // --scale S: the window drawn S times larger, as on a screen set to that scale.
+  const bool scaled = argc > 4 && std::string(argv[argc - 2]) == "--scale";
+  if (scaled) {
+    qputenv("QT_SCALE_FACTOR", argv[argc - 1]);
+    argc -= 2;
+  }
   QApplication app(argc, argv);
   if (argc < 2) {
-    std::fprintf(stderr, "usage: kolprog_screenshots FOLDER [PROGRAM_DIR]\n");
+    std::fprintf(stderr, "usage: kolprog_screenshots FOLDER [PROGRAM_DIR [--scale S]]\n");
     return 2;
   }
   const QString folder = argv[1];
@@ -372,9 +406,10 @@ int main(int argc, char** argv) {
   window.show();
   if (!window.Start()) return 1;
   for (const Shot& shot : Shots()) {
+    if (scaled && !shot.everyScale) continue;
     shot.take(window, [&] { Shoot(folder, shot.name, window); });
     Settle();
   }
-  window.Flags().dataChanged = false;
+  window.Controller().ForgetChanges();
   return 0;
 }

@@ -1,75 +1,80 @@
 #include "editor/main_window.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEvent>
-#include <QFocusEvent>
-#include <QHeaderView>
+#include <QGuiApplication>
 #include <QLabel>
-#include <QMenuBar>
-#include <QScrollBar>
+#include <QMimeData>
+#include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
-#include <QStyle>
-#include <QToolBar>
-#include <QToolButton>
+#include <QTime>
 #include <QTreeWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 
-#include "editor/page_table.h"
+#include <filesystem>
+
+#include "editor/dialogs/about_dialog.h"
+#include "editor/dialogs/help_window.h"
+#include "editor/dialogs/hex_view.h"
 #include "editor/widgets/key_help.h"
-#include "editor/window_icon.h"
-#include "files/qt_settings_store.h"
+#include "editor/widgets/read_banner.h"
+#include "editor/window_menus.h"
+#include "files/app_settings.h"
+#include "files/data_folders.h"
+#include "model/field_limits.h"
 
 namespace kol::editor {
 namespace {
 
-constexpr int kKeyRole = Qt::UserRole;  // a tree item's node key
+constexpr int kContentsContext = 1001;
+constexpr int kTwipsPerInch = 1440;
 
 QString ToQt(const std::string& text) { return QString::fromStdString(text); }
 
-std::string KeyOf(const QTreeWidgetItem* item) {
-  return item ? item->data(0, kKeyRole).toString().toStdString() : std::string();
+// The one local settings file a drag carries, or empty.
+QString DroppedDatFile(const QMimeData* data) {
+  if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
+  const QUrl url = data->urls().first();
+  if (!url.isLocalFile() || !url.toLocalFile().endsWith(".dat", Qt::CaseInsensitive)) return {};
+  return url.toLocalFile();
 }
-
-struct ToolButtonRow {
-  const char* key;
-  const char* tooltip;
-  const char* action;  // the menu item the button runs
-  QStyle::StandardPixmap icon;
-  bool shown;
-};
-
-// Program2 and Read2 duplicate Program and Read; the window shows one of each.
-constexpr ToolButtonRow kToolButtons[] = {
-    {"New", "New", "mnuFileNew", QStyle::SP_FileIcon, true},
-    {"Open", "Open...", "mnuFileOpen", QStyle::SP_DialogOpenButton, true},
-    {"Save", "Save", "mnuFileSave", QStyle::SP_DialogSaveButton, true},
-    {"Print", "Print", "mnuFilePrint", QStyle::SP_FileDialogDetailedView, true},
-    {"Program", "Program to Radio", "mnuTransferProgram", QStyle::SP_ArrowUp, true},
-    {"Program2", "Program to Radio", "mnuTransferProgram", QStyle::SP_ArrowUp, false},
-    {"Read", "Read from Radio", "mnuTransferRead", QStyle::SP_ArrowDown, true},
-    {"Read2", "Read from Radio", "mnuTransferRead", QStyle::SP_ArrowDown, false},
-};
 
 }  // namespace
 
 MainWindow::MainWindow(WindowDeps deps, QWidget* parent)
     : QMainWindow(parent),
       deps_(std::move(deps)),
-      services_{deps_.document, deps_.host, deps_.prompts, flags_, *this} {
+      controller_(deps_.document, deps_.host, deps_.prompts, *this, deps_.documentsFolder),
+      services_{controller_, deps_.document, deps_.prompts, *this},
+      navigator_(controller_, services_, deps_.nodes, this),
+      transfers_(deps_, controller_, navigator_,
+                 [this](int context, const std::string& title) { OpenHelp(context, title); }, *this),
+      report_(controller_, deps_.host, deps_.prompts, *this) {
   setObjectName("frmMain");
-  setWindowIcon(ApplicationIcon());
   setAcceptDrops(true);
+  controller_.SetPageCheck([this] { return navigator_.ValidateCurrentPage(); });
   BuildCentre();
-  BuildHexView();
-  BuildMenus();
-  BuildToolBar();
+  menus_ = new WindowMenus(*this, deps_, controller_, transfers_, report_,
+                           {[this] { close(); }, [this](bool shown) { ShowHexView(shown); },
+                            [this] { ShowContextHelp(); }, [this] { ShowAbout(); }});
   BuildStatusBar();
-  newTimer_.setSingleShot(true);
-  connect(&newTimer_, &QTimer::timeout, this, &MainWindow::RunNew);
+  connect(&controller_, &DocumentController::PathChanged, this, &MainWindow::UpdateCaption);
+  // The caption's "*" while the document holds unsaved edits.
+  connect(&controller_, &DocumentController::DataChangedChanged, this, &QWidget::setWindowModified);
+  // The read's banner stays until another document replaces the one read.
+  connect(&controller_, &DocumentController::Reloaded, readBanner_, [this](Reload how) {
+    if (how != Reload::kShownPage) readBanner_->hide();
+  });
+  connect(&transfers_, &TransferRunner::ReadFromRadio, this, &MainWindow::ShowReadBanner);
+  connect(readBanner_, &ReadBanner::OpenFolder, this,
+          [this](const QString& folder) { deps_.prompts.OpenFolder(folder.toStdString()); });
   qApp->installEventFilter(this);
   resize(960, 680);
   UpdateCaption();
@@ -77,105 +82,43 @@ MainWindow::MainWindow(WindowDeps deps, QWidget* parent)
 
 MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
 
+bool MainWindow::Start(const std::string& documentPath) {
+  const StartUpResult started = controller_.Start();
+  if (started.offeredModels.empty()) return false;  // "Unknown model!!" has been shown
+  menus_->BuildModelMenu(started.offeredModels);
+  transfers_.ReadStoredOptions();
+  menus_->ShowStoredOptions();
+  ApplyStoredHexView();
+  RestoreGeometryFromStore();
+  if (!documentPath.empty()) controller_.OpenPath(documentPath);
+  return true;
+}
+
 // ---------------------------------------------------------------------------------------
 // Frame
 // ---------------------------------------------------------------------------------------
 
-QAction* MainWindow::AddAction(QMenu* menu, const char* name, const QString& caption,
-                               const QKeySequence& shortcut, std::function<void()> run) {
-  auto* action = new QAction(caption, this);
-  action->setObjectName(name);
-  if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-  connect(action, &QAction::triggered, this, [run = std::move(run)] { run(); });
-  if (menu) menu->addAction(action);
-  actions_[name] = action;
-  return action;
-}
+void MainWindow::BuildCentre() {
+  auto* pageArea = new QWidget(this);
+  pageArea->setObjectName("pictPageArea");
+  auto* pageAreaLayout = new QVBoxLayout(pageArea);  // the bars and the hex view above the pages
+  pageAreaLayout->setContentsMargins(0, 0, 0, 0);
+  readBanner_ = new ReadBanner(pageArea);
+  pageAreaLayout->addWidget(readBanner_);
+  hexView_ = new HexView(pageArea);
+  hexView_->hide();
+  pageAreaLayout->addWidget(hexView_);
+  pageAreaLayout->addWidget(navigator_.Stack());
 
-void MainWindow::BuildMenus() {
-  QMenu* file = menuBar()->addMenu("&File");
-  file->setObjectName("mnuFile");
-  AddAction(file, "mnuFileNew", "&New", QKeySequence::New, [this] { New(); });
-  AddAction(file, "mnuFileOpen", "&Open", QKeySequence::Open, [this] { Open(); });
-  recentMenu_ = file->addMenu("Open &Recent");
-  recentMenu_->setObjectName("mnuFileRecent");
-  file->addSeparator();
-  AddAction(file, "mnuFileSave", "&Save", QKeySequence::Save, [this] { Save(); });
-  AddAction(file, "mnuFileSaveAs", "Save &As...", QKeySequence("Ctrl+Shift+S"), [this] { SaveAs(); });
-  file->addSeparator();
-  AddAction(file, "mnuFilePrint", "&Print", QKeySequence::Print, [this] { PrintReport(); });
-  AddAction(file, "mnuFilePrintPreview", "Print Pre&view...", {}, [this] { PreviewReport(); });
-  AddAction(file, "mnuFilePrintToFile", "P&rint to File", {}, [this] { ShowReportWindow(); });
-  AddAction(file, "mnuFileExportPdf", "Export P&DF...", {}, [this] { ExportPdf(); });
-  file->addSeparator();
-  AddAction(file, "mnuFileExit", "E&xit", QKeySequence::Quit, [this] { close(); });
-
-  editMenu_ = menuBar()->addMenu("&Edit");
-  editMenu_->setObjectName("mnuEdit");
-  modelMenu_ = editMenu_->addMenu("&Model");
-  modelMenu_->setObjectName("mnuEditModel");
-  modelGroup_ = new QActionGroup(this);
-
-  QMenu* transfer = menuBar()->addMenu("&Transfer");
-  transfer->setObjectName("mnuTransfer");
-  AddAction(transfer, "mnuTransferProgram", "&Program to Radio", {},
-            [this] { RunTransfer(Operation::kProgram); });
-  AddAction(transfer, "mnuTransferRead", "&Read from Radio", {},
-            [this] { RunTransfer(Operation::kRead); });
-
-  destinationMenu_ = menuBar()->addMenu("&Destination");
-  destinationMenu_->setObjectName("mnuDestination");
-  destinationGroup_ = new QActionGroup(this);
-
-  QMenu* options = menuBar()->addMenu("&Options");
-  options->setObjectName("mnuOptions");
-  portMenu_ = options->addMenu("&SerialPort");
-  portMenu_->setObjectName("mnuOptionsSerialPort");
-  portGroup_ = new QActionGroup(this);
-  connect(portMenu_, &QMenu::aboutToShow, this, &MainWindow::RebuildPortMenu);
-  QAction* verify = AddAction(options, "mnuOptionsVerify", "&Verify after Programming", {},
-                              [this] { ToggleVerify(); });
-  verify->setCheckable(true);
-  verify->setChecked(true);
-  QAction* hexdump = AddAction(options, "mnuOptionsHexdump", "Hexdump", {}, [this] { ToggleHexView(); });
-  hexdump->setCheckable(true);
-  hexdump->setVisible(false);
-  // The image files of debug mode have keys of their own and no menu item.
-  addAction(AddAction(nullptr, "keyOpenImage", "Open Image", QKeySequence(Qt::CTRL | Qt::Key_F2),
-                      [this] { OpenImageFile(); }));
-  addAction(AddAction(nullptr, "keySaveImage", "Save Image", QKeySequence(Qt::CTRL | Qt::Key_F3),
-                      [this] { SaveImageFileAs(); }));
-
-  QMenu* help = menuBar()->addMenu("&Help");
-  help->setObjectName("mnuHelp");
-  AddAction(help, "mnuHelpContents", "&Contents", QKeySequence::HelpContents,
-            [this] { ShowContextHelp(); });
-  help->addSeparator();
-  AddAction(help, "mnuHelpAbout", "&About KOL Version", {}, [this] { ShowAbout(); });
-}
-
-void MainWindow::BuildToolBar() {
-  toolBar_ = addToolBar("Toolbar");
-  toolBar_->setObjectName("tbToolBar");
-  toolBar_->setMovable(false);
-  toolBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  for (const ToolButtonRow& row : kToolButtons) {
-    QAction* menuItem = actions_.at(row.action);
-    // A button runs its menu item only while that item is enabled, and looks it.
-    auto* button = new QAction(style()->standardIcon(row.icon), row.tooltip, toolBar_);
-    button->setToolTip(row.tooltip);
-    button->setIconText(QString(row.tooltip).remove("..."));
-    button->setEnabled(menuItem->isEnabled());
-    connect(menuItem, &QAction::changed, button, [button, menuItem] { button->setEnabled(menuItem->isEnabled()); });
-    connect(button, &QAction::triggered, menuItem, [menuItem] {
-      if (menuItem->isEnabled()) menuItem->trigger();
-    });
-    toolBar_->addAction(button);
-    QWidget* widget = toolBar_->widgetForAction(button);
-    widget->setObjectName(row.key);
-    button->setVisible(row.shown);
-    if (QString(row.key) == "Save" || QString(row.key) == "Print") toolBar_->addSeparator();
-  }
+  auto* splitter = new QSplitter(Qt::Horizontal, this);
+  splitter->setObjectName("imgSplitter");
+  splitter->setChildrenCollapsible(false);
+  splitter->addWidget(navigator_.Tree());
+  splitter->addWidget(pageArea);
+  splitter->setStretchFactor(0, 0);
+  splitter->setStretchFactor(1, 1);
+  splitter->setSizes({240, 720});
+  setCentralWidget(splitter);
 }
 
 void MainWindow::BuildStatusBar() {
@@ -189,50 +132,17 @@ void MainWindow::BuildStatusBar() {
   statusFile_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   bar->addWidget(statusHelp_, 3);
   bar->addWidget(statusFile_, 2);
+  connect(&navigator_, &Navigator::StatusHelp, statusHelp_, &QLabel::setText);
 }
-
-void MainWindow::BuildCentre() {
-  tree_ = new QTreeWidget(this);
-  tree_->setObjectName("tvTreeView");
-  tree_->setHeaderHidden(true);
-  tree_->setColumnCount(1);
-  tree_->setUniformRowHeights(true);
-  tree_->setMinimumWidth(180);
-  tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  tree_->header()->setStretchLastSection(false);
-  SetKeyHelp(*tree_, key_help::kTree);
-  connect(tree_, &QTreeWidget::currentItemChanged, this,
-          [this](QTreeWidgetItem* item) { OnCurrentItemChanged(item); });
-  connect(tree_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
-    const std::string key = KeyOf(item);
-    if (key == node_key::kIndividualDirectory) UpdateDirectoryNodeTexts(DirectoryKind::kIndividual);
-    if (key == node_key::kGroupDirectory) UpdateDirectoryNodeTexts(DirectoryKind::kGroup);
-  });
-
-  auto* pageArea = new QWidget(this);
-  pageArea->setObjectName("pictPageArea");
-  pageAreaLayout_ = new QVBoxLayout(pageArea);
-  pageAreaLayout_->setContentsMargins(0, 0, 0, 0);
-  stack_ = new QStackedWidget(pageArea);
-  stack_->setObjectName("pageStack");
-  pageAreaLayout_->addWidget(stack_);
-
-  splitter_ = new QSplitter(Qt::Horizontal, this);
-  splitter_->setObjectName("imgSplitter");
-  splitter_->setChildrenCollapsible(false);
-  splitter_->addWidget(tree_);
-  splitter_->addWidget(pageArea);
-  splitter_->setStretchFactor(0, 0);
-  splitter_->setStretchFactor(1, 1);
-  splitter_->setSizes({240, 720});
-  setCentralWidget(splitter_);
-}
-
-void MainWindow::SetStatusHelp(const std::string& text) { statusHelp_->setText(ToQt(text)); }
 
 void MainWindow::ShowStatusNote(const std::string& text) {
   constexpr int kNoteMs = 10000;  // long enough to read, gone before it misleads
   statusBar()->showMessage(ToQt(text), kNoteMs);
+}
+
+void MainWindow::UpdateCaption() {
+  setWindowTitle(controller_.CaptionText() + "[*]");
+  statusFile_->setText(ToQt(controller_.Doc().path));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -250,167 +160,122 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   // A page switch made while minimised is shown once the window is back.
-  if (event->type() == QEvent::WindowStateChange && !isMinimized() && tree_ &&
-      tree_->currentItem() && tree_->currentItem() != currentItem_) {
-    OnCurrentItemChanged(tree_->currentItem());
-  }
+  if (event->type() == QEvent::WindowStateChange && !isMinimized()) navigator_.ShowPendingNode();
 }
 
 // ---------------------------------------------------------------------------------------
-// Tree and pages
+// Closing, dropped files, the window's place
 // ---------------------------------------------------------------------------------------
 
-void MainWindow::FillTree() {
-  QSet<QString> expanded;
-  for (auto it = itemsByKey_.cbegin(); it != itemsByKey_.cend(); ++it) {
-    if (it.value()->isExpanded()) expanded.insert(it.key());
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!controller_.AskToSaveChanges()) {
+    event->ignore();
+    return;
   }
-  const std::string shownKey = KeyOf(currentItem_);
-  const QSignalBlocker quiet(tree_);
-  tree_->setUpdatesEnabled(false);
-  tree_->clear();
-  itemsByKey_.clear();
-  currentItem_ = nullptr;
-  std::function<void(const TreeNode&, QTreeWidgetItem*)> add = [&](const TreeNode& node,
-                                                                   QTreeWidgetItem* parent) {
-    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree_);
-    const QString key = ToQt(node.key);
-    item->setText(0, ToQt(node.text));
-    item->setData(0, kKeyRole, key);
-    if (!itemsByKey_.contains(key)) itemsByKey_.insert(key, item);
-    for (const TreeNode& child : node.children) add(child, item);
-    if (expanded.contains(key) || (!parent && expanded.isEmpty())) item->setExpanded(true);
-  };
-  for (const TreeNode& root : BuildTreeNodes(deps_.document)) add(root, nullptr);
-  // The page that is shown keeps its node selected when the node still exists.
-  if (QTreeWidgetItem* shown = ItemForKey(shownKey)) {
-    tree_->setCurrentItem(shown);
-    currentItem_ = shown;
+  // Every other window of the program closes first, the most recent first.
+  const QWidgetList windows = QApplication::topLevelWidgets();
+  for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
+    if (*it != this && (*it)->isVisible()) (*it)->close();
   }
-  tree_->setUpdatesEnabled(true);
+  if (!isMinimized()) SaveGeometryToStore();
+  event->accept();
 }
 
-QTreeWidgetItem* MainWindow::ItemForKey(const std::string& key) const {
-  return key.empty() ? nullptr : itemsByKey_.value(ToQt(key), nullptr);
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedDatFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
-void MainWindow::RebuildTree() {
-  FillTree();
-  UpdateGroupNodeTexts();
+void MainWindow::dropEvent(QDropEvent* event) {
+  const QString path = DroppedDatFile(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  controller_.OpenFile(path.toStdString());
 }
 
-void MainWindow::UpdateGroupNodeTexts() {
-  for (std::string_view key : {node_key::kPlanGroups[0], node_key::kPlanGroups[1],
-                               node_key::kPlanGroups[2], node_key::kExpChannel}) {
-    if (QTreeWidgetItem* item = ItemForKey(std::string(key))) {
-      item->setText(0, ToQt(GroupNodeText(item->text(0).toStdString(),
-                                          GroupNodeStatusName(deps_.document, key))));
+// In twips, as the store keeps it.
+void MainWindow::SaveGeometryToStore() {
+  const double dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
+  auto twips = [dpi](int pixels) { return static_cast<int>(pixels * kTwipsPerInch / dpi + 0.5); };
+  const QRect frame = frameGeometry();
+  SaveMainGeometry(deps_.host.store, {twips(frame.x()), twips(frame.y()), twips(frame.width()),
+                                      twips(frame.height())});
+}
+
+void MainWindow::RestoreGeometryFromStore() {
+  const std::optional<WindowGeometry> stored = ReadMainGeometry(deps_.host.store);
+  if (!stored) return;
+  const double dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
+  auto pixels = [dpi](int twips) { return static_cast<int>(twips * dpi / kTwipsPerInch + 0.5); };
+  const QRect wanted(pixels(stored->left), pixels(stored->top), pixels(stored->width),
+                     pixels(stored->height));
+  // Only a place that lies wholly on one of today's screens: a screen may have gone.
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    if (screen->availableGeometry().contains(wanted)) {
+      move(wanted.topLeft());
+      resize(wanted.size() - (frameGeometry().size() - size()));
+      return;
     }
   }
 }
 
-void MainWindow::UpdateDirectoryNodeTexts(DirectoryKind kind) {
-  const bool individual = kind == DirectoryKind::kIndividual;
-  QTreeWidgetItem* directory = ItemForKey(
-      std::string(individual ? node_key::kIndividualDirectory : node_key::kGroupDirectory));
-  if (!directory) return;
-  const SettingsModel& model = deps_.document.model;
-  for (int i = 0; i < directory->childCount(); ++i) {
-    const bool enabled =
-        individual ? model.individualDirectory[static_cast<std::size_t>(i)].enable
-                   : (i < kGroupDirectorySize && model.groupDirectory[static_cast<std::size_t>(i)].enable);
-    QTreeWidgetItem* child = directory->child(i);
-    child->setText(0, ToQt(EnableSuffixedText(child->text(0).toStdString(), enabled)));
-  }
+void MainWindow::ShowReadBanner(const QString& backup) {
+  const std::string& mmsi = controller_.Doc().model.dscBasic.userMmsi;
+  readBanner_->ShowRead(ToQt(mmsi.substr(0, field_limits::kUserMmsiTyped)),
+                        QTime::currentTime().toString("HH:mm"), backup);
 }
 
-void MainWindow::RefreshAfterLoad() {
-  RebuildTree();
-  UpdateDirectoryNodeTexts(DirectoryKind::kIndividual);
+// ---------------------------------------------------------------------------------------
+// Hex view
+// ---------------------------------------------------------------------------------------
+
+void MainWindow::ApplyStoredHexView() {
+  QAction* hexdump = menus_->Action("mnuOptionsHexdump");
+  const bool debug = controller_.Doc().flags.debugMode;
+  hexdump->setVisible(debug);
+  hexdump->setChecked(ReadFlagSetting(deps_.host.store, kHexVisibleSetting).value_or(false));
+  // Outside debug mode there is no way to switch the view off, so it never shows there.
+  ShowHexView(debug && hexdump->isChecked());
 }
 
-std::string MainWindow::SelectedNodeKey() const { return KeyOf(tree_->currentItem()); }
-
-void MainWindow::SetSelectedNodeText(const std::string& text) {
-  if (QTreeWidgetItem* item = tree_->currentItem()) item->setText(0, ToQt(text));
+void MainWindow::ShowHexView(bool shown) {
+  hexView_->setVisible(shown);
+  hexView_->Fill(controller_.Doc().image);
 }
 
-bool MainWindow::SelectNode(const std::string& key) {
-  QTreeWidgetItem* item = ItemForKey(key);
-  if (!item) return false;
-  if (tree_->currentItem() == item) {
-    OnCurrentItemChanged(item);  // a node click on the shown node does nothing more
-  } else {
-    tree_->setCurrentItem(item);  // runs the node click
-  }
-  return currentItem_ == item;
+// ---------------------------------------------------------------------------------------
+// Help and About
+// ---------------------------------------------------------------------------------------
+
+void MainWindow::ShowContextHelp() {
+  const QWidget* focused = QApplication::focusWidget();
+  const int context = focused ? HelpContextOf(*focused) : 0;
+  ShowHelp(context > 0 ? context : kContentsContext);
 }
 
-void MainWindow::OnCurrentItemChanged(QTreeWidgetItem* item) {
-  SetStatusHelp(key_help::kTree);
-  if (!item || item == currentItem_ || isMinimized()) return;
-  if (currentItem_ && !ValidateCurrentPage()) {
-    // The page that is still shown keeps its node selected.
-    const QSignalBlocker quiet(tree_);
-    tree_->setCurrentItem(currentItem_);
+void MainWindow::ShowHelp(int context) { OpenHelp(context, controller_.Doc().profile.WindowTitle()); }
+
+void MainWindow::OpenHelp(int context, const std::string& title) {
+  const ModelProfile& profile = controller_.Doc().profile;
+  const std::string path = DataFilePath(profile.programFolder, HelpFileName(profile.atis));
+  if (!std::filesystem::is_regular_file(path)) {
+    deps_.prompts.Show({title,
+                        "Unable to display Help Contents. There is no Help associated with this "
+                        "project.",
+                        MessageIcon::kInformation});
     return;
   }
-  currentItem_ = item;
-  ShowNodePage(item);
+  // A modal dialog (the transfer dialog) blocks every other window of the program but its
+  // own children: the help asked for from there opens as one of them.
+  QWidget* owner = QApplication::activeModalWidget();
+  if (owner == nullptr) owner = this;
+  if (helpWindow_ && helpWindow_->parentWidget() != owner) delete helpWindow_;
+  if (!helpWindow_) helpWindow_ = new HelpWindow(owner);
+  helpWindow_->Open(ToQt(path), context);
 }
 
-Page* MainWindow::PageFor(PageKind kind) {
-  if (const auto found = pages_.find(kind); found != pages_.end()) return found->second;
-  for (const PageRow& row : deps_.pages) {
-    if (std::find(row.kinds.begin(), row.kinds.end(), kind) == row.kinds.end()) continue;
-    Page* page = row.make(services_, stack_);
-    page->setObjectName(row.panel);
-    stack_->addWidget(page);
-    for (PageKind shared : row.kinds) pages_[shared] = page;
-    return page;
-  }
-  return kind == PageKind::kGrey ? nullptr : PageFor(PageKind::kGrey);
-}
-
-void MainWindow::ShowNodePage(QTreeWidgetItem* item) {
-  if (!item || isMinimized()) return;
-  // A page's fill only shows the document: the data-changed flag stays as it is.
-  AppFlags& appFlags = deps_.document.flags;
-  appFlags.cancelFlag = true;
-  const NodeTarget target = ResolveNode(KeyOf(item), KeyOf(item->parent()));
-  if (Page* page = PageFor(target.kind)) {
-    stack_->setCurrentWidget(page);
-    currentPage_ = page;
-    page->ShowFor(target);
-  }
-  SetStatusHelp(key_help::kTree);
-  appFlags.cancelFlag = false;
-}
-
-void MainWindow::ReshowCurrentPage() {
-  UpdateLockScope lock(deps_.document.flags);
-  ShowNodePage(tree_->currentItem());
-}
-
-bool MainWindow::ValidateCurrentPage() { return !currentPage_ || currentPage_->Validate(); }
-
-void MainWindow::ShowNodeUnchecked(const std::string& key) {
-  QTreeWidgetItem* item = ItemForKey(key);
-  if (!item) return;
-  {
-    const QSignalBlocker quiet(tree_);
-    tree_->setCurrentItem(item);
-  }
-  currentItem_ = item;
-  ShowNodePage(item);
-}
-
-void MainWindow::AfterNewDocument() {
-  RebuildDestinationMenu();
-  RefreshAfterLoad();
-  // The old page showed a document that is gone: nothing on it is left to check.
-  ShowNodeUnchecked(std::string(node_key::kGeneral));
-  UpdateCaption();
+void MainWindow::ShowAbout() {
+  AboutDialog about(controller_.Doc().profile.WindowTitle(), deps_.prompts, deps_.listPorts, this);
+  about.exec();
 }
 
 }  // namespace kol::editor

@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "editor/editor_services.h"
-#include "editor/navigation.h"
+#include "editor/node_table.h"
 
 namespace kol::editor {
 
@@ -14,7 +14,8 @@ class Page : public QWidget {
  public:
   Page(EditorServices& services, QWidget* parent) : QWidget(parent), services_(services) {}
 
-  // Fills the page from the document for `target`; runs every time its node is selected.
+  // Fills the page from the document for `target`; runs every time its node is selected,
+  // under the update lock, so nothing the controls fire meanwhile counts as an edit.
   virtual void ShowFor(const NodeTarget& target) = 0;
   // The check before the page is left: false keeps the user on the page (the page has
   // shown its message and put the focus where the fault is).

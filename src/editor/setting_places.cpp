@@ -3,7 +3,7 @@
 #include <charconv>
 #include <vector>
 
-#include "editor/navigation.h"
+#include "editor/node_table.h"
 
 namespace kol::editor {
 namespace {

@@ -1,6 +1,7 @@
 #include "files/app_settings.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "files/value_text.h"
 
@@ -35,6 +36,17 @@ void SaveDestination(SettingsStore& store, int modelCode, std::string_view name)
 
 void SaveLastModel(SettingsStore& store, int modelCode) {
   store.Write(kLastModelSetting.section, kLastModelSetting.key, std::to_string(modelCode));
+}
+
+std::optional<PortChoice> PortChoiceFromText(std::string_view text) {
+  if (text.empty()) return std::nullopt;
+  int number = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), number);
+  if (ec != std::errc() || end != text.data() + text.size()) {
+    return PortChoice{kLowestPortNumber, std::string(text)};
+  }
+  if (number < kLowestPortNumber || number > kHighestPortNumber) return std::nullopt;
+  return PortChoice{number, {}};
 }
 
 PortChoice ReadPortChoice(const SettingsStore& store) {

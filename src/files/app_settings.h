@@ -48,6 +48,9 @@ struct PortChoice {
 };
 inline constexpr int kLowestPortNumber = 1;
 inline constexpr int kHighestPortNumber = 4;
+// A port as the user names it: a number 1-4, or any other text as a device path; nothing
+// for an empty text or another number.
+std::optional<PortChoice> PortChoiceFromText(std::string_view text);
 // The stored choice; a number outside 1-4 or not a number reads as port 1.
 PortChoice ReadPortChoice(const SettingsStore& store);
 void SavePortChoice(SettingsStore& store, const PortChoice& choice);

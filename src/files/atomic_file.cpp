@@ -124,6 +124,23 @@ void SyncFolder(const fs::path& file) {
   ::close(fd);
 }
 
+// Puts the complete temporary file under `target` unless a file of that name exists, in one
+// step. File systems without an exclusive rename get a hard link, which fails the same way.
+// Returns 0 or the error number.
+int RenameWithoutReplacing(const fs::path& temporary, const fs::path& target) {
+  if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
+    return 0;
+  }
+  int failure = errno;
+  if (failure == EINVAL || failure == ENOSYS) {
+    failure = ::link(temporary.c_str(), target.c_str()) == 0 ? 0 : errno;
+    ::unlink(temporary.c_str());
+    return failure;
+  }
+  ::unlink(temporary.c_str());
+  return failure;
+}
+
 // Writes the temporary file and renames it onto the target. Returns 0 or the error number.
 int Replace(const fs::path& target, std::string_view bytes, const struct stat* existing) {
   const fs::path temporary = TemporaryNameFor(target);
@@ -186,6 +203,20 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     failure = WriteInPlace(*target, bytes);
   }
   return failure == 0 || Fail(error, errorNumber, failure);
+}
+
+bool WriteNewFileAtomically(const std::string& path, std::string_view bytes, std::string* error,
+                            int* errorNumber) {
+  const fs::path target(path);
+  const fs::path temporary = TemporaryNameFor(target);
+  if (const int failure = WriteTemporary(temporary, bytes, nullptr)) {
+    return Fail(error, errorNumber, failure);
+  }
+  if (const int failure = RenameWithoutReplacing(temporary, target)) {
+    return Fail(error, errorNumber, failure);
+  }
+  SyncFolder(target);
+  return true;
 }
 
 }  // namespace kol

@@ -21,4 +21,10 @@ namespace kol {
 bool WriteFileAtomically(const std::string& path, std::string_view bytes,
                          std::string* error = nullptr, int* errorNumber = nullptr);
 
+// The same for a file that must be new: it appears complete under `path` only when no file
+// of that name is there, also when another writer makes one at the same moment; otherwise
+// nothing is written and the error number is EEXIST.
+bool WriteNewFileAtomically(const std::string& path, std::string_view bytes,
+                            std::string* error = nullptr, int* errorNumber = nullptr);
+
 }  // namespace kol

@@ -1,5 +1,9 @@
 #include "files/dat_file.h"
 
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
 #include "files/atomic_file.h"
 #include "files/dat_text.h"
 #include "files/file_read.h"
@@ -13,7 +17,16 @@ namespace {
 
 // Only MODELTYPE of the first MAIN section counts; MODEL, TYPE and VERSION are not read.
 bool ModelTypeMatches(std::string_view text, const ModelProfile& profile) {
-  return ParseNumber(IniFile::Parse(text).Value("MAIN", "MODELTYPE")) == profile.modelCode;
+  return ParseNumber(IniValue(text, "MAIN", "MODELTYPE")) == profile.modelCode;
+}
+
+// Why a file above the limit is refused, with its size where it has one.
+std::string TooLargeReason(const std::string& path) {
+  std::error_code unknown;
+  const std::uintmax_t size = std::filesystem::file_size(path, unknown);
+  const std::string largest = std::to_string(kLargestSettingsFile);
+  return (unknown ? "more than " + largest : std::to_string(size)) +
+         " bytes: a settings file has at most " + largest;
 }
 
 }  // namespace
@@ -32,7 +45,7 @@ bool WriteSettingsFile(const std::string& path, Document& document, FileHost& ho
                            &errorNumber)) {
     document.flags.errorFlag = true;
     ReportFileFailure("frmMain.SaveFileAs", errorNumber, "FileSave Error!!", document, host,
-                      path);
+                      path, {}, "The settings could not be saved in this file.");
     return false;
   }
   host.Pause();
@@ -47,15 +60,17 @@ bool ReadSettingsFile(const std::string& path, Document& document, FileHost& hos
   document.path = keptPath;
 
   int errorNumber = 0;
-  const std::optional<std::string> text = ReadWholeFile(path, &errorNumber);
+  const std::optional<std::string> text = ReadWholeFile(path, &errorNumber, kLargestSettingsFile);
   if (!text) {
     document.flags.errorFlag = true;
-    ReportFileFailure("frmMain.FileRead2", errorNumber, "FileRead Error!!", document, host, path);
+    ReportFileFailure("frmMain.FileRead2", errorNumber, "FileRead Error!!", document, host, path,
+                      errorNumber == EFBIG ? TooLargeReason(path) : std::string(),
+                      "The settings file could not be read.");
     return false;
   }
   if (!ApplySettingsText(*text, document)) {
     host.Tell(document.profile.WindowTitle(), "ModelType Error !!", MessageIcon::kCritical, {},
-              path);
+              path, "This file is not a settings file for the " + document.profile.modelName + ".");
     document.flags.errorFlag = true;
   }
   host.Pause();

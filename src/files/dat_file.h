@@ -2,6 +2,7 @@
 // messages, flags, error-log entries and pause after the file is closed.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -18,10 +19,14 @@ bool WriteSettingsFile(const std::string& path, Document& document, FileHost& ho
 // is the document's model; false, with the document untouched, otherwise.
 bool ApplySettingsText(std::string_view text, Document& document);
 
+// No settings file comes near this size (a full one is about 100 KB). A larger file is
+// refused before it is read, so that a wrong or damaged file cannot hold the program up.
+inline constexpr std::uintmax_t kLargestSettingsFile = 1024 * 1024;
+
 // Resets the document to the model's defaults with the destination's image, checks the
 // file's model type, then applies every value the file holds. Failures show "FileRead
-// Error!!" (unreadable) or "ModelType Error !!" and set the error flag. The document path
-// is left to the caller.
+// Error!!" (unreadable, or larger than kLargestSettingsFile: the details give its size) or
+// "ModelType Error !!" and set the error flag. The document path is left to the caller.
 bool ReadSettingsFile(const std::string& path, Document& document, FileHost& host);
 
 }  // namespace kol

@@ -40,6 +40,7 @@ ErrorLogFile::ErrorLogFile(bool debugMode, std::string programFolder, std::strin
 
 void ErrorLogFile::Write(std::string_view procedure, std::string_view message) {
   if (!debugMode_) return;
+  const std::lock_guard<std::mutex> lock(mutex_);
   const std::string line = ErrorLogLine(std::time(nullptr), procedure, message);
   if (AppendTo(std::filesystem::path(programFolder_) / kLogName, line)) return;
   std::error_code ignored;

@@ -1,5 +1,7 @@
 #include "files/file_read.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <memory>
@@ -14,15 +16,24 @@ std::nullopt_t Fail(int* errorNumber, int number) {
 
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const std::string& path, int* errorNumber) {
+std::optional<std::string> ReadWholeFile(const std::string& path, int* errorNumber,
+                                         std::uintmax_t largest) {
   errno = 0;
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
   if (!file) return Fail(errorNumber, errno);
   std::string bytes;
+  struct stat status {};
+  if (::fstat(::fileno(file.get()), &status) == 0 && S_ISREG(status.st_mode)) {
+    const auto size = static_cast<std::uintmax_t>(status.st_size);
+    if (size > largest) return Fail(errorNumber, EFBIG);
+    bytes.reserve(size);  // one allocation for a file that does not grow meanwhile
+  }
   char chunk[65536];
   std::size_t got = 0;
-  // Grows with what is actually read, so the memory used follows the file's real size.
-  while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) bytes.append(chunk, got);
+  while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) {
+    bytes.append(chunk, got);
+    if (bytes.size() > largest) return Fail(errorNumber, EFBIG);
+  }
   if (std::ferror(file.get())) return Fail(errorNumber, errno != 0 ? errno : EIO);
   return bytes;
 }

@@ -2,12 +2,18 @@
 // empty file; the error number tells the error log why.
 #pragma once
 
+#include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 
 namespace kol {
 
-// The file's bytes, or nothing on failure with `errorNumber` (when given) set.
-std::optional<std::string> ReadWholeFile(const std::string& path, int* errorNumber = nullptr);
+// The file's bytes, or nothing on failure with `errorNumber` (when given) set. A file of
+// more than `largest` bytes is refused with EFBIG: a regular file before anything is read,
+// anything else (a device, a pipe) once that much has come.
+std::optional<std::string> ReadWholeFile(
+    const std::string& path, int* errorNumber = nullptr,
+    std::uintmax_t largest = std::numeric_limits<std::uintmax_t>::max());
 
 }  // namespace kol

@@ -19,42 +19,57 @@ std::string_view HeaderName(std::string_view line) {
                                          : TrimBlanks(line.substr(1, close - 1));
 }
 
+// The raw value of `key` in the section whose items `lines` stands before: up to the next
+// header line, which ends the section whatever it names.
+std::optional<std::string_view> ItemValue(LineReader& lines, std::string_view key) {
+  while (!lines.AtEnd()) {
+    const std::string_view line = TrimBlanks(lines.Next());
+    if (line.starts_with('[')) return std::nullopt;
+    const std::size_t equals = line.find('=');
+    if (equals != std::string_view::npos &&
+        EqualsIgnoringCase(TrimBlanks(line.substr(0, equals)), key)) {
+      return TrimBlanks(line.substr(equals + 1)).substr(0, kMaxValueLength);
+    }
+  }
+  return std::nullopt;
+}
+
+// Items outside any section are skipped; a header without a name opens no section.
+std::optional<std::string_view> RawValue(std::string_view text, std::string_view section,
+                                         std::string_view key) {
+  if (section.empty()) return std::nullopt;
+  for (LineReader lines(text); !lines.AtEnd();) {
+    const std::string_view line = TrimBlanks(lines.Next());
+    if (line.starts_with('[') && EqualsIgnoringCase(HeaderName(line), section)) {
+      return ItemValue(lines, key);
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
+std::string IniValue(std::string_view text, std::string_view section, std::string_view key) {
+  std::string_view value = RawValue(text, section, key).value_or(std::string_view{});
+  if (value == kNoneMark) return {};
+  if (value.starts_with('#')) value.remove_prefix(1);
+  return std::string(value);
+}
+
 IniFile IniFile::Load(const std::string& path) {
-  return Parse(ReadWholeFile(path).value_or(std::string{}));
+  IniFile ini;
+  ini.text_ = ReadWholeFile(path).value_or(std::string{});
+  return ini;
 }
 
 IniFile IniFile::Parse(std::string_view text) {
   IniFile ini;
-  // Items go to the first section of each name only; later ones and items outside any
-  // section are skipped.
-  std::map<std::string, std::string, std::less<>>* current = nullptr;
-  for (LineReader lines(text); !lines.AtEnd();) {
-    const std::string_view line = TrimBlanks(lines.Next());
-    if (line.starts_with('[')) {
-      const std::string name = UpperAscii(HeaderName(line));
-      const bool seen = name.empty() || ini.sections_.contains(name);
-      current = seen ? nullptr : &ini.sections_[name];
-      continue;
-    }
-    const std::size_t equals = line.find('=');
-    if (current == nullptr || equals == std::string_view::npos) continue;
-    current->try_emplace(UpperAscii(TrimBlanks(line.substr(0, equals))),
-                         TrimBlanks(line.substr(equals + 1)).substr(0, kMaxValueLength));
-  }
+  ini.text_ = text;
   return ini;
 }
 
 std::string IniFile::Value(std::string_view section, std::string_view key) const {
-  const auto found = sections_.find(UpperAscii(section));
-  if (found == sections_.end()) return {};
-  const auto item = found->second.find(UpperAscii(key));
-  if (item == found->second.end()) return {};
-  std::string_view value = item->second;
-  if (value == kNoneMark) return {};
-  if (value.starts_with('#')) value.remove_prefix(1);
-  return std::string(value);
+  return IniValue(text_, section, key);
 }
 
 std::string ReadIniValue(const std::string& path, std::string_view section, std::string_view key) {

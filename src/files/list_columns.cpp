@@ -109,7 +109,9 @@ const ListColumn<ChannelRecord> kPlanColumns[] = {
     {"Tx Enable", PlanSwitchShown<PlanSwitch::kTxEnable>, StorePlanSwitch<PlanSwitch::kTxEnable>},
     {"Low Power", PlanSwitchShown<PlanSwitch::kLowPower>, StorePlanSwitch<PlanSwitch::kLowPower>},
     {"Power Up", PlanSwitchShown<PlanSwitch::kPowerUp>, StorePlanSwitch<PlanSwitch::kPowerUp>},
-    {"Duplex", PlanSwitchShown<PlanSwitch::kDuplex>, StorePlanSwitch<PlanSwitch::kDuplex>},
+    // As the lists show it: a duplex bit without a duplex pair is kept, but not worked.
+    {"Duplex", [](const ChannelRecord& r, int) { return SwitchText(PlanDuplexInUse(r)); },
+     StorePlanSwitch<PlanSwitch::kDuplex>},
     {"Scan Memory", PlanSwitchShown<PlanSwitch::kScanMemory>,
      StorePlanSwitch<PlanSwitch::kScanMemory>},
 };

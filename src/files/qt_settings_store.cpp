@@ -33,10 +33,16 @@ std::string QtSettingsStore::Read(std::string_view section, std::string_view key
   return settings_->value(KeyPath(section, key), ToQString(fallback)).toString().toStdString();
 }
 
+// A value that is already stored is not written again, and nothing is synced here: the
+// file is rewritten, under its lock, only when something changed, once when the event loop
+// turns or when the store closes at the end of a command. Commands that run side by side
+// (one per radio) then never wait on each other's lock just to start.
 void QtSettingsStore::Write(std::string_view section, std::string_view key,
                             std::string_view value) {
-  settings_->setValue(KeyPath(section, key), ToQString(value));
-  settings_->sync();
+  const QString path = KeyPath(section, key);
+  const QString text = ToQString(value);
+  if (settings_->contains(path) && settings_->value(path).toString() == text) return;
+  settings_->setValue(path, text);
 }
 
 }  // namespace kol

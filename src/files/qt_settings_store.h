@@ -1,5 +1,6 @@
 // The settings store kept by QSettings: the per-user file of the application "KOL
-// Programmer" (on Linux under XDG_CONFIG_HOME), or a given INI file.
+// Programmer" (on Linux under XDG_CONFIG_HOME), or a given INI file. Changes reach the file
+// when the event loop next turns and when the store is destroyed.
 #pragma once
 
 #include <memory>

@@ -3,15 +3,14 @@
 #include <time.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string_view>
 
 #include "files/atomic_file.h"
-#include "model/field_limits.h"
-#include "model/image_map.h"
-#include "model/radio_image.h"
+#include "model/radio_identity.h"
 
 namespace kol {
 
@@ -30,24 +29,27 @@ std::string BackupTimeStamp() {
 }
 
 std::string BackupFileName(const std::string& timeStamp, std::span<const std::uint8_t> bytes) {
-  // An MMSI has nine digits; the radio keeps a pad digit after them.
-  constexpr auto kMmsiDigits = static_cast<std::size_t>(field_limits::kUserMmsiTyped);
-  std::string mmsi;
-  RadioImage image;
-  if (bytes.size() == image.Size()) {
-    std::copy(bytes.begin(), bytes.end(), image.Bytes().begin());
-    mmsi = image.ReadBcd10(image_map::kUserMmsi).substr(0, kMmsiDigits);
-  }
+  const std::string mmsi = IdentityOf(bytes).userMmsi;
   return timeStamp + (mmsi.empty() ? "" : "_" + mmsi) + ".hex";
 }
 
-KeptBackup KeepReadBackup(const std::string& userDataFolder, std::span<const std::uint8_t> bytes) {
+KeptBackup KeepReadBackup(const std::string& userDataFolder, std::span<const std::uint8_t> bytes,
+                          const std::string& timeStamp) {
+  // More radios than this do not finish in one millisecond.
+  constexpr int kMostNamesTried = 1000;
   const std::filesystem::path folder = std::filesystem::path(userDataFolder) / "backups";
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
-  KeptBackup kept{(folder / BackupFileName(BackupTimeStamp(), bytes)).string(), {}};
+  const std::string name = BackupFileName(timeStamp, bytes);
+  const std::string stem = name.substr(0, name.size() - std::string_view(".hex").size());
   const std::string_view data(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  WriteFileAtomically(kept.path, data, &kept.error);
+  KeptBackup kept;
+  for (int n = 1; n <= kMostNamesTried; ++n) {
+    kept.path = (folder / (n == 1 ? name : stem + "." + std::to_string(n) + ".hex")).string();
+    int error = 0;
+    kept.error.clear();
+    if (WriteNewFileAtomically(kept.path, data, &kept.error, &error) || error != EEXIST) break;
+  }
   return kept;
 }
 

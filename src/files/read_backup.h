@@ -22,7 +22,10 @@ struct KeptBackup {
 };
 
 // Writes `bytes` to the backups folder under `userDataFolder`, creating the folder; the file
-// is written whole or not at all.
-KeptBackup KeepReadBackup(const std::string& userDataFolder, std::span<const std::uint8_t> bytes);
+// is written whole or not at all. A backup never replaces another: when two reads end in
+// the same millisecond with the same (or no) user MMSI, the later one is named
+// "<name>.2.hex", "<name>.3.hex", ...
+KeptBackup KeepReadBackup(const std::string& userDataFolder, std::span<const std::uint8_t> bytes,
+                          const std::string& timeStamp = BackupTimeStamp());
 
 }  // namespace kol

@@ -1,10 +1,11 @@
-// The parsed form of a settings text file: its sections in file order, names upper-cased
-// and values trimmed, and the lookup of one value by section and key.
+// The parsed form of a settings text file: its sections in file order, and the lookup of
+// one value by section and key. It holds views into the text it was parsed from, which
+// must outlive it, so that parsing a file copies none of its lines.
 #pragma once
 
-#include <string>
+#include <cstdint>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 namespace kol {
 
@@ -21,13 +22,22 @@ class SectionTable {
   std::string_view LookupValue(std::string_view section, std::string_view key) const;
 
  private:
-  void AddItem(const std::string& section, std::string_view line, std::size_t equals);
+  struct Item {
+    std::string_view section;  // trimmed
+    std::string_view key;      // trimmed
+    std::string_view value;    // trimmed, one leading "#" removed
+  };
+
+  // The slot of the first item named `section` and `key`, or the empty slot where it
+  // would go.
+  std::size_t SlotOf(std::string_view section, std::string_view key) const;
+  void Index();
 
   int lastSection_ = -1;
-  // Per upper-cased section name, the first value of each upper-cased key in file order:
-  // what a walk through the sections of that name finds first. Duplicate sections and
-  // keys add nothing, so memory follows the file's size.
-  std::unordered_map<std::string, std::unordered_map<std::string, std::string>> values_;
+  std::vector<Item> items_;  // in file order
+  // A hash table over the items by their names in any letter case: 1 + the index of the
+  // first item of each name, 0 for an empty slot; a power of two in size.
+  std::vector<std::uint32_t> slots_;
 };
 
 }  // namespace kol

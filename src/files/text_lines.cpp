@@ -3,11 +3,7 @@
 #include <algorithm>
 
 namespace kol {
-namespace {
-
 char UpperAsciiChar(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-}  // namespace
 
 std::string_view LineReader::Next() {
   const std::size_t start = next_;
@@ -25,9 +21,17 @@ std::string UpperAscii(std::string_view text) {
 }
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return UpperAsciiChar(x) == UpperAsciiChar(y);
-         });
+  return a.size() == b.size() && CompareIgnoringCase(a, b) == 0;
+}
+
+int CompareIgnoringCase(std::string_view a, std::string_view b) {
+  const std::size_t common = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < common; ++i) {
+    const auto x = static_cast<unsigned char>(UpperAsciiChar(a[i]));
+    const auto y = static_cast<unsigned char>(UpperAsciiChar(b[i]));
+    if (x != y) return x < y ? -1 : 1;
+  }
+  return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
 }  // namespace kol

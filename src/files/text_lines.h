@@ -21,7 +21,11 @@ class LineReader {
   std::size_t next_ = 0;
 };
 
+char UpperAsciiChar(char c);
 std::string UpperAscii(std::string_view text);
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+// Negative, zero or positive as `a` sorts before, with or after `b` once both are
+// upper-cased as above.
+int CompareIgnoringCase(std::string_view a, std::string_view b);
 
 }  // namespace kol

@@ -37,6 +37,8 @@ struct PortFailure {
 inline constexpr int kPollWaitMs = 5;
 inline constexpr int kSendPauseMs = 10;
 inline constexpr int kReopenPauseMs = 1000;
+// A radio answers a request well within a second; this much silence is worth saying.
+inline constexpr int kSilenceNoticeMs = 3000;
 
 class Link {
  public:
@@ -81,7 +83,7 @@ class Link {
   void Status(const std::string& text);
   // A message box titled with the dialog caption unless `title` is given.
   MessageButton Show(Message message);
-  // A critical message with an OK button.
+  // A critical message with an OK button, with plain words beside the link's own texts.
   void Critical(std::string text, std::string title = {});
 
   // The port's first failure since the last LinkSetup began, if any.
@@ -131,6 +133,9 @@ class Link {
   void ReceiveData(std::span<std::uint8_t> buffer, int address, int length);
   // A write or a wait for input failed: the port is broken until it is opened again.
   void PortFailed();
+  // The receive loop took a byte (`answered`) or found none: tells the host how long the
+  // radio has been silent, and when it answers again.
+  void NoteAnswer(bool answered);
 
   LinkServices services_;
   TransferContext& context_;
@@ -140,6 +145,12 @@ class Link {
   bool portBroken_ = false;
   std::optional<PortFailure> portFailure_;
   int writesSent_ = 0;
+  // Set once the link set-up synchronised; silence before that is the set-up's to report.
+  bool synchronised_ = false;
+  // Since when the radio has been silent while an answer was awaited, if it is.
+  std::optional<std::int64_t> silentSinceMs_;
+  int silenceShown_ = 0;     // the seconds of silence last told to the host
+  bool waitShown_ = false;   // the host shows a wait that the next answer ends
 };
 
 }  // namespace kol

@@ -22,6 +22,10 @@ class LinkHost : public Prompts {
   // `attempt` of at most `attempts`. Up to a minute can pass this way with nothing
   // connected; the progress texts say the same in debug mode, so by default nothing.
   virtual void ShowLinkWait(int /*attempt*/, int /*attempts*/) {}
+  // Once the link is up the radio has not answered for `seconds`: said once it has been
+  // silent for a few seconds, then each further second. 0: the radio answers again (also
+  // after ShowLinkWait).
+  virtual void ShowRadioSilence(int /*seconds*/) {}
   // Programming went through and the read-back that verifies it begins: a second link
   // set-up and a full read.
   virtual void BeginReadBack() {}

@@ -53,7 +53,9 @@ LinkResult Link::ReceiveLoop(int seconds, const Receiver& receiver) {
   for (;;) {
     services_.host.ProcessEvents();
     if (portBroken_) return LinkResult::kBadReply;
-    if (port.BytesWaiting() > 0) {
+    const bool answered = port.BytesWaiting() > 0;
+    NoteAnswer(answered);
+    if (answered) {
       const std::uint8_t byte = port.ReadByte();
       if (receiver.onByte) {
         if (std::optional<LinkResult> result = receiver.onByte(byte)) return *result;
@@ -67,6 +69,27 @@ LinkResult Link::ReceiveLoop(int seconds, const Receiver& receiver) {
       if (std::optional<LinkResult> result = receiver.complete()) return *result;
     }
   }
+}
+
+// Silence counts from the first turn of a receive loop that finds no byte, across the
+// retries of a request, until a byte comes: the pauses between blocks are the program's own.
+void Link::NoteAnswer(bool answered) {
+  if (answered) {
+    silentSinceMs_.reset();
+    silenceShown_ = 0;
+    if (waitShown_) services_.host.ShowRadioSilence(0);
+    waitShown_ = false;
+    return;
+  }
+  if (!synchronised_) return;
+  const std::int64_t now = services_.clock.NowMs();
+  if (!silentSinceMs_) silentSinceMs_ = now;
+  const std::int64_t silentMs = now - *silentSinceMs_;
+  const int seconds = static_cast<int>(silentMs / 1000);
+  if (silentMs < kSilenceNoticeMs || seconds == silenceShown_) return;
+  silenceShown_ = seconds;
+  waitShown_ = true;
+  services_.host.ShowRadioSilence(seconds);
 }
 
 LinkResult Link::WaitByte(std::uint8_t byte, int seconds) {

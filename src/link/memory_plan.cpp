@@ -49,14 +49,14 @@ bool IsProgrammed(int index) {
 }
 
 std::optional<int> FirstProgrammedDifference(std::span<const std::uint8_t> a,
-                                             std::span<const std::uint8_t> b) {
+                                             std::span<const std::uint8_t> b, int from) {
   // The product code is the radio's own whatever the image holds there; the read-back's
   // product check has looked at it already.
   const auto isProductCode = [](int i) {
     return i >= image_map::kProductCode && i < image_map::kProductCode + image_map::kProductCodeLength;
   };
   const int size = static_cast<int>(std::min(a.size(), b.size()));
-  for (int i = 0; i < size; ++i) {
+  for (int i = std::max(from, 0); i < size; ++i) {
     if (IsProgrammed(i) && !isProductCode(i) && a[i] != b[i]) return i;
   }
   return std::nullopt;

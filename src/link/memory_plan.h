@@ -25,9 +25,10 @@ inline constexpr int kFirstSingleByte = 0x0002;
 // True for image bytes a programming run writes.
 bool IsProgrammed(int index);
 
-// The first programmed address at which the two images differ, the product code aside.
+// The first programmed address from `from` on at which the two images differ, the product
+// code aside.
 std::optional<int> FirstProgrammedDifference(std::span<const std::uint8_t> a,
-                                             std::span<const std::uint8_t> b);
+                                             std::span<const std::uint8_t> b, int from = 0);
 
 // True for the image bytes a completed read copies from the radio into the image.
 bool IsCopiedAfterRead(int index);

@@ -79,6 +79,19 @@ void TransferOperations::ReadDataChkProduct() {
   }
 }
 
+// Within the check of who the radio is, on the port the product check opened.
+void TransferOperations::ReadRadioIdentity(RadioImage& buffer) {
+  const Link::ProcedureScope scope(link_, "frmRadio.ReadDataChkProduct");
+  AppFlags& flags = link_.Flags();
+  if (!OpenPort()) return;
+  link_.Status("identity check...");
+  for (const image_map::Area& area : {image_map::kUserMmsiBytes, image_map::kAtisCodeBytes}) {
+    link_.ReadBlock(buffer.Bytes(), area.offset, area.length);
+    if (flags.errorFlag || flags.cancelFlag) break;
+  }
+  if (!flags.cancelFlag && flags.errorFlag) link_.Critical(kCommunicationError, kModelCheckTitle);
+}
+
 void TransferOperations::WalkBlocks(int upperBound, int (*progress)(int, int), bool letEventsRun,
                                     const std::function<void(int)>& step) {
   const AppFlags& flags = link_.Flags();

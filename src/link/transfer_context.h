@@ -33,12 +33,24 @@ std::string_view OperationTitle(Operation operation);
 
 inline constexpr int kDefaultRetryCount = 3;
 
+// What a programming run does with the radio's identity on the air. It reads the radio's
+// user MMSI and ATIS code at the start when asked to learn or keep them, and writes kept
+// ones back as the radio holds them, whatever the image holds there.
+struct IdentityRule {
+  bool learn = false;
+  bool keepUserMmsi = false;
+  bool keepAtisCode = false;
+
+  bool Reads() const { return learn || keepUserMmsi || keepAtisCode; }
+};
+
 struct TransferContext {
   Operation operation = Operation::kRead;
   std::int16_t portNumber = 1;  // 1-4
   std::string devicePath;       // when not empty, opened instead of portNumber
   std::int16_t retryCount = kDefaultRetryCount;
   bool verify = false;          // programming: read the radio back afterwards and compare
+  IdentityRule identity;        // programming: the radio's user MMSI and ATIS code
   bool completed = false;       // the operation finished without error or cancellation
 };
 

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "link/memory_plan.h"
+#include "model/radio_identity.h"
 #include "model/image_codec.h"
 
 namespace kol {
@@ -99,7 +100,7 @@ void TransferOperations::VerifyProgrammed() {
   link_.Services().host.BeginReadBack();
   std::vector<std::uint8_t> readBack;
   if (!ReadRadio(readBack)) return;
-  const std::span<const std::uint8_t> sent = link_.Doc().image.Bytes();
+  const std::span<const std::uint8_t> sent = program_.sent;
   const std::optional<int> at = memory_plan::FirstProgrammedDifference(sent, readBack);
   if (at) {
     const auto index = static_cast<std::size_t>(*at);
@@ -183,16 +184,34 @@ void TransferOperations::ReadStep() {
 }
 
 // Every session checks the product code before anything else, so a radio programmed with
-// another code would be refused from then on: it gets back the code it reported.
+// another code would be refused from then on: it gets back the code it reported. A radio
+// of a fleet keeps its own user MMSI and ATIS code the same way when the rule says so.
 void TransferOperations::ProgramStep() {
+  const IdentityRule& rule = link_.Context().identity;
+  RadioImage radio(link_.Doc().image.UpperBound());
+  const auto code = radio.Bytes().subspan(image_map::kProductCode, radioProductCode_.size());
+  std::copy(radioProductCode_.begin(), radioProductCode_.end(), code.begin());
+  if (rule.Reads()) {
+    ReadRadioIdentity(radio);
+    if (!Succeeded()) return;
+  }
+  program_.radioBefore = IdentityOf(radio.Bytes());
   link_.Status("radio writing...");
   const std::span<const std::uint8_t> image = link_.Doc().image.Bytes();
-  std::vector<std::uint8_t> outgoing(image.begin(), image.end());
+  std::vector<std::uint8_t>& outgoing = program_.sent;
+  outgoing.assign(image.begin(), image.end());
+  const auto keep = [&](const image_map::Area& area) {
+    const auto from = radio.Bytes().subspan(static_cast<std::size_t>(area.offset),
+                                            static_cast<std::size_t>(area.length));
+    std::copy(from.begin(), from.end(), outgoing.begin() + area.offset);
+  };
   if (outgoing.size() >= image_map::kProductCode + radioProductCode_.size()) {
-    const auto code = std::span(outgoing).subspan(image_map::kProductCode, radioProductCode_.size());
-    program_.keptProductCode = !std::equal(code.begin(), code.end(), radioProductCode_.begin());
-    std::copy(radioProductCode_.begin(), radioProductCode_.end(), code.begin());
+    const auto sent = std::span(outgoing).subspan(image_map::kProductCode, radioProductCode_.size());
+    program_.keptProductCode = !std::equal(sent.begin(), sent.end(), radioProductCode_.begin());
+    keep({image_map::kProductCode, image_map::kProductCodeLength});
   }
+  if (rule.keepUserMmsi) keep(image_map::kUserMmsiBytes);
+  if (rule.keepAtisCode) keep(image_map::kAtisCodeBytes);
   WriteData(outgoing);
   if (Succeeded()) Complete();
 }

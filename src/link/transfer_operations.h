@@ -34,10 +34,13 @@ class TransferOperations {
   const std::vector<std::uint8_t>& ReceivedImage() const { return received_; }
   // True when the link set-up of the last Start or ReadRadio succeeded.
   bool LinkUp() const { return linkUp_; }
+
   // Driver frame: status check, model and product checks, then `ownStep`.
   void RunDriver(const std::function<void()>& ownStep);
   void ReadDataChkModel();
   void ReadDataChkProduct();
+  // Reads the radio's user MMSI and ATIS code bytes into `buffer` at their addresses.
+  void ReadRadioIdentity(RadioImage& buffer);
   void ReadData(std::span<std::uint8_t> buffer);
   // Programs the radio from `image`, a whole image prepared for programming.
   void WriteData(std::span<const std::uint8_t> image);

@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "link/transfer_context.h"
+#include "model/radio_identity.h"
 
 namespace kol {
 
@@ -30,6 +32,12 @@ struct ProgramResult {
   int writesSent = 0;
   // The image held another product code than the radio's: the radio kept its own.
   bool keptProductCode = false;
+  // The radio as it was at the start of the run: its product code once checked, its user
+  // MMSI and ATIS code when the identity rule read them.
+  RadioIdentity radioBefore;
+  // The whole image as it went to the radio (identity kept, product code the radio's own);
+  // empty when no write was to be sent.
+  std::vector<std::uint8_t> sent;
 };
 
 // What a writing operation that stopped early leaves: "nothing was written to the radio",

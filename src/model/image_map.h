@@ -154,6 +154,10 @@ struct Area {
   int offset;
   int length;
 };
+// The radio's identity on the air: the user MMSI with the byte that says it is set, and
+// the ATIS code.
+inline constexpr Area kUserMmsiBytes = {kUserMmsi, kUserMmsiPresent - kUserMmsi + 1};
+inline constexpr Area kAtisCodeBytes = {kAtisCode, 5};
 inline constexpr Area kCallLog = {0x0C40, 1280};
 inline constexpr Area kDscLog = {0x1140, 2432};
 inline constexpr Area kDistressLog = {0x1AC0, 1280};

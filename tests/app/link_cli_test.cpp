@@ -4,9 +4,6 @@
 // virtual clock: backups, Ctrl+C, a radio that does not keep or refuses what it gets.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QSettings>
-
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -14,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <random>
 #include <span>
@@ -27,6 +25,7 @@
 #include "link/memory_serial_port.h"
 #include "link/radio_simulator.h"
 #include "link/simulated_wire.h"
+#include "in_process_cli.h"
 #include "support/cli_run.h"
 #include "support/fakes.h"
 #include "support/temp_dir.h"
@@ -132,6 +131,40 @@ TEST(LinkCli, ReadAndProgramWithVerifyOverAPseudoTerminal) {
   EXPECT_EQ(radio.substr(0x20, 7), kProductCode);
   EXPECT_EQ(memory_plan::FirstProgrammedDifference(AsBytes(sent), AsBytes(radio)), std::nullopt);
   EXPECT_NE(memory_plan::FirstProgrammedDifference(AsBytes(sent), AsBytes(image)), std::nullopt);
+}
+
+// Two radios at once, each on its own pseudo-terminal and its own thread of the program:
+// both get the template and keep their own user MMSI.
+TEST(LinkCli, TwoRadiosAtOnceKeepTheirIdentityOverPseudoTerminals) {
+  test::TempDir dir;
+  const std::string in = dir.File("in.hex");
+  WriteBytes(in, DestinationImage());
+  std::vector<std::unique_ptr<Simulator>> simulators;
+  std::vector<std::string> args = {"program", "--keep-identity", in};
+  const char* const mmsi[] = {"\x36\x60\x00\x00\x10\x01", "\x36\x60\x00\x00\x20\x01"};
+  for (int r = 0; r < 2; ++r) {
+    const std::string name = "radio" + std::to_string(r);
+    std::string memory = DestinationImage();
+    memory.replace(0x54, 6, std::string(mmsi[r], 6));
+    WriteBytes(dir.File(name + "-memory.hex"), memory);
+    simulators.push_back(std::make_unique<Simulator>(
+        dir, dir.File(name), dir.File(name + ".hex"),
+        std::vector<std::string>{"--image", dir.File(name + "-memory.hex")}));
+    args.insert(args.end(), {"--port", dir.File(name)});
+  }
+  const test::CliRun program = test::RunKolprogCli(args);
+  ASSERT_EQ(program.exitCode, 0) << program.err;
+  EXPECT_EQ(program.err.find("QSocketNotifier"), std::string::npos) << program.err;
+  const test::CliRun convert = test::RunKolprogCli({"convert", in, dir.File("sent.hex")});
+  ASSERT_EQ(convert.exitCode, 0) << convert.err;
+  std::string sent = test::ReadFileBytes(dir.File("sent.hex"));
+  for (int r = 0; r < 2; ++r) {
+    ASSERT_EQ(simulators[static_cast<std::size_t>(r)]->Stop(), 0);
+    const std::string radio = test::ReadFileBytes(dir.File("radio" + std::to_string(r) + ".hex"));
+    EXPECT_EQ(radio.substr(0x54, 6), std::string(mmsi[r], 6)) << r;
+    sent.replace(0x54, 6, std::string(mmsi[r], 6));
+    EXPECT_EQ(memory_plan::FirstProgrammedDifference(AsBytes(sent), AsBytes(radio)), std::nullopt) << r;
+  }
 }
 
 // Clearing the user MMSI end to end, with every byte of the conversation in the trace.
@@ -240,8 +273,7 @@ TEST(LinkCli, SimulatorLinksAreNotTakenOver) {
 }
 
 // The radio behind a command run in this process: the simulator on an in-memory port and
-// a virtual clock, so that a transfer costs no real time. `onPoll` runs whenever the link
-// looks at the clock, that is in every turn of its receive loop.
+// a virtual clock, so that a transfer costs no real time.
 class SimulatedRadio {
  public:
   explicit SimulatedRadio(SimulatorOptions options = {},
@@ -254,21 +286,13 @@ class SimulatedRadio {
     for (const RadioRequest& r : radio_.Requests()) n += r.head == head;
     return n;
   }
-  // Ctrl+C, through the program's own handler, once `condition` holds.
+  // Ctrl+C, through the program's own handler, once `condition` holds: it is looked at
+  // whenever the link reads the clock, in every turn of its receive loop.
   void InterruptWhen(std::function<bool()> condition) { clock_.interruptWhen = std::move(condition); }
 
   // Runs `args` as kolprog-cli does, with per-user folders of its own in `home`.
   test::CliRun Run(std::vector<std::string> args, const test::TempDir& home) {
-    setenv("XDG_DATA_HOME", home.File("data").c_str(), 1);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                       QString::fromStdString(home.File("config")));
-    QCoreApplication::setApplicationName(kApplicationTitle);
-    args.insert(args.end(), {"--program-dir", test::BinDir()});
-    std::ostringstream out;
-    std::ostringstream err;
-    cli::Io io{out, err, &platform_};
-    const int code = cli::RunCli(args, test::BinDir(), io);
-    return {code, out.str(), err.str()};
+    return test::RunCliInProcess(std::move(args), home, platform_);
   }
 
  private:
@@ -276,22 +300,12 @@ class SimulatedRadio {
     const std::string bytes = DestinationImage();
     return {bytes.begin(), bytes.end()};
   }
-  struct InterruptingClock final : test::FakeClock {
-    std::int64_t NowMs() override {
-      if (interruptWhen && interruptWhen()) {
-        interruptWhen = nullptr;
-        std::raise(SIGINT);
-      }
-      return FakeClock::NowMs();
-    }
-    std::function<bool()> interruptWhen;
-  };
-
   RadioSimulator radio_;
   SimulatedWire wire_{radio_};
-  InterruptingClock clock_;
+  test::InterruptingClock clock_;
   MemorySerialPort port_{wire_, clock_};
-  cli::LinkPlatform platform_{port_, clock_};
+  cli::LinkPlatform platform_{
+      [this](const std::string&) { return cli::LinkConnection{port_, clock_}; }};
 };
 
 constexpr char kPort[] = "/dev/ttyUSB3";
@@ -441,9 +455,10 @@ TEST(LinkCli, ProgramStopsWhereTheRadioRefuses) {
 struct HostRig {
   explicit HostRig(bool answerYes = false)
       : prompts(promptLines, answerYes),
-        host(err, prompts, flags, clock, interrupted, "/dev/ttyS0") {}
+        host(err, progress, prompts, flags, clock, interrupted, "/dev/ttyS0") {}
 
   std::ostringstream err;          // the host's own lines
+  cli::StreamProgressLine progress{err, false};
   std::ostringstream promptLines;  // the messages
   cli::CliPrompts prompts;
   AppFlags flags;

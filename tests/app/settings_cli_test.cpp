@@ -142,6 +142,28 @@ TEST_F(SettingsCli, FailuresPrintTheProgramsMessageAndLeaveNoFile) {
   }
 }
 
+// Every command that reads a settings file refuses one above 1 MiB before reading it.
+TEST_F(SettingsCli, EveryCommandRefusesASettingsFileAboveOneMebibyte) {
+  Write("big.dat", "[MAIN]\r\nMODELTYPE=1\r\n");
+  fs::resize_file(Path("big.dat"), 2 << 20);
+  const std::string message = "FileRead Error!! '" + Path("big.dat") +
+                              "' (2097152 bytes: a settings file has at most 1048576)\n";
+  const std::vector<std::vector<std::string>> commands = {
+      {"convert", Path("big.dat"), Path("out.hex")},
+      {"report", Path("big.dat")},
+      {"check", Path("big.dat")},
+  };
+  for (const std::vector<std::string>& args : commands) {
+    SCOPED_TRACE(args[0]);
+    const test::CliRun run = test::RunKolprogCli(args);
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+    // `check` lists the file among its findings; the others print nothing.
+    EXPECT_EQ(run.out, args[0] == "check" ? Path("big.dat") + ": error: could not be read\n" : "");
+  }
+  EXPECT_FALSE(fs::exists(Path("out.hex")));
+}
+
 TEST_F(SettingsCli, DebugModeLogsFailuresInTheProgramFolder) {
   const std::string folder = ProgramFolder();
   const std::vector<std::string> args = {"convert", Path("missing.dat"), Path("out.dat")};

@@ -92,8 +92,7 @@ class ChannelPagesTest : public EditorRig {
   }
   // The EXP group in use, so that its nodes exist.
   void UseExpChannels() {
-    document.model.usable.group[kExpGroup].usable = true;
-    window->RebuildTree();
+    SetUpDocument([](SettingsModel& model) { model.usable.group[kExpGroup].usable = true; });
   }
   // What the grid of the list page shows in a row.
   std::vector<std::string> GridRow(int row) const {
@@ -157,7 +156,7 @@ TEST_F(ChannelPagesTest, UntickingAWeatherChannelDisablesItsScanWithoutClearingI
   EXPECT_FALSE(scan->isEnabled());
   EXPECT_TRUE(scan->isChecked());
   EXPECT_TRUE(document.model.weather[2].scanMemory);
-  EXPECT_TRUE(window->Flags().dataChanged);
+  EXPECT_TRUE(Changed());
   Click(Box("chkDEnable_2"));
   Click(scan);
   EXPECT_TRUE(document.model.weather[2].enable);
@@ -197,11 +196,11 @@ TEST_F(ChannelPagesTest, UntickingChEnableGreysEverythingAndDuplexComesBackOnlyW
     SCOPED_TRACE(c.key);
     ASSERT_TRUE(Usa(c.index).enable);
     ClickNode(c.key);
-    window->Flags().dataChanged = false;
+    window->Controller().ForgetChanges();
     Click(Box("chkCEnable"));
     EXPECT_FALSE(Usa(c.index).enable);
     EXPECT_EQ(NodeText(c.key), c.disabledText);
-    EXPECT_TRUE(window->Flags().dataChanged);
+    EXPECT_TRUE(Changed());
     EXPECT_TRUE(Box("chkCEnable")->hasFocus());
     for (const char* name : {"txtCN_0", "txtCN_1", "txtCRF", "txtCTF", "lblCPosition", "lblCRF",
                              "lblCTF", "lblCUnit_0", "lblCUnit_1", "chkCTXEnable", "chkCTXOnly",
@@ -294,7 +293,7 @@ TEST_F(ChannelPagesTest, AReceiveOnlyChannelLosesItsTransmitFlagOnlyWhenTheUserE
     EXPECT_EQ(SelectedKey(), key);
   }
   EXPECT_EQ(document.model, before);
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
   EXPECT_FALSE(Box("chkCTXEnable")->isChecked());  // as the radio works the channel
 
   Click(Box("chkCEnable"));
@@ -302,7 +301,7 @@ TEST_F(ChannelPagesTest, AReceiveOnlyChannelLosesItsTransmitFlagOnlyWhenTheUserE
   SettingsModel expected = before;
   expected.group[kGroup1][140].txEnable = false;
   EXPECT_EQ(document.model, expected);
-  EXPECT_TRUE(window->Flags().dataChanged);
+  EXPECT_TRUE(Changed());
 }
 
 TEST_F(ChannelPagesTest, HandlersDoNothingWhileTheUpdateLockIsSet) {
@@ -313,7 +312,7 @@ TEST_F(ChannelPagesTest, HandlersDoNothingWhileTheUpdateLockIsSet) {
   for (const char* box : {"chkCEnable", "chkCTXEnable", "chkCTXPower", "chkCScan"}) Click(Box(box));
   TypeOver(Field("txtCN_0"), "12");
   EXPECT_EQ(document.model, before);
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
   document.flags.updateLock = false;
 }
 
@@ -349,8 +348,10 @@ TEST_F(ChannelPagesTest, ExpReceiveFrequencyIsCheckedWhenTheFocusMovesOn) {
     } else {
       ASSERT_EQ(prompts.messages.shown.size(), 1u);
       EXPECT_EQ(prompts.messages.shown[0].title, "Rx frequency");
-      EXPECT_EQ(prompts.messages.shown[0].text,
-                "Data Error!!\nRx frequency needs 137.000-174.000 MHz in 25 kHz steps.");
+      EXPECT_EQ(prompts.messages.shown[0].text, "Data Error!!");
+      EXPECT_EQ(prompts.messages.shown[0].explanation,
+                "Type a frequency from 137 to 174 MHz in steps of 25 kHz (156.025, for example), "
+                "or leave the field empty.");
       EXPECT_TRUE(Field("txtCRF")->hasFocus());
     }
   }
@@ -362,7 +363,8 @@ TEST_F(ChannelPagesTest, ExpReceiveFrequencyIsCheckedWhenTheFocusMovesOn) {
   EXPECT_TRUE(prompts.messages.shown.empty());
   EXPECT_EQ(Exp(5).txFreq, 0.0);
   EXPECT_EQ(window->statusBar()->currentMessage().toStdString(),
-            "Tx frequency not changed: it needs 137.000-174.000 MHz in 25 kHz steps");
+            "Tx frequency not changed. Type a frequency from 137 to 174 MHz in steps of 25 kHz "
+            "(156.025, for example), or leave the field empty.");
 }
 
 TEST_F(ChannelPagesTest, ExpChannelNumberIsStoredRightAlignedAndFiltered) {
@@ -379,7 +381,7 @@ TEST_F(ChannelPagesTest, ExpChannelNumberIsStoredRightAlignedAndFiltered) {
   EXPECT_EQ(Exp(3).chDisplayR, "P");
   TypeOver(Field("txtCN_0"), "1a6");
   EXPECT_EQ(Exp(3).chDisplayL, "16");
-  EXPECT_TRUE(window->Flags().dataChanged);
+  EXPECT_TRUE(Changed());
   // F1 topics of the typed fields; the plan channel's fields have none.
   EXPECT_EQ(editor::HelpContextOf(*Field("txtCN_1")), 2401);
   EXPECT_EQ(editor::HelpContextOf(*Field("txtCRF")), 2402);
@@ -420,6 +422,8 @@ TEST_F(ChannelPagesTest, EnabledExpChannelNeedsAReceiveFrequencyAndANumberBefore
   EXPECT_EQ(SelectedKey(), "E 1");
   EXPECT_EQ(prompts.Texts(), std::vector<std::string>{kPageError});
   EXPECT_EQ(prompts.messages.shown[0].title, "PC Program for LZ3300T");
+  EXPECT_EQ(prompts.messages.shown[0].explanation,
+            "An enabled channel needs its number and a receive frequency.");
 
   TypeOver(Field("txtCRF"), "156.050");
   TypeOver(Field("txtCN_0"), "");
@@ -446,7 +450,7 @@ TEST_F(ChannelPagesTest, RefusedFrequencyKeepsTheUserOnThePage) {
   ClickNode("E 4");
   TypeOver(Field("txtCTF"), "156.0125");
   // The page check validates the field that has the focus, under its own caption.
-  EXPECT_FALSE(window->ValidateCurrentPage());
+  EXPECT_FALSE(window->Navigation().ValidateCurrentPage());
   ASSERT_EQ(prompts.messages.shown.size(), 1u);
   EXPECT_EQ(prompts.messages.shown[0].title, "Tx frequency");
   EXPECT_EQ(Exp(4).txFreq, 0.0);
@@ -508,7 +512,7 @@ TEST_F(ChannelPagesTest, EditsThroughThePagesSaveAsTheSameEditsOnTheModel) {
 
   prompts.savePaths.push_back(dir.File("window.dat"));
   Command("mnuFileSave");
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
   ASSERT_FALSE(ReadAll(dir.File("window.dat")).empty());
   EXPECT_EQ(DifferingLines(dir.File("window.dat"), dir.File("model.dat")), std::vector<std::string>{});
 

@@ -20,11 +20,12 @@ class DirectoryPagesTest : public EditorRig, public PageDriver {
   }
   // Stations 1..n named "S1".. with MMSIs 2110000010, 2110000020, ..
   void FillStations(int n) {
-    for (int i = 0; i < n; ++i) {
-      document.model.individualDirectory[i] = {true, "S" + std::to_string(i + 1),
-                                               "21100000" + std::to_string((i + 1) % 10) + "0", {}};
-    }
-    window->UpdateDirectoryNodeTexts(DirectoryKind::kIndividual);
+    SetUpDocument([n](SettingsModel& model) {
+      for (int i = 0; i < n; ++i) {
+        model.individualDirectory[i] = {true, "S" + std::to_string(i + 1),
+                                        "21100000" + std::to_string((i + 1) % 10) + "0", {}};
+      }
+    });
   }
   DirectoryEntry& Station(int number) { return document.model.individualDirectory[number - 1]; }
   DirectoryEntry& Group(int number) { return document.model.groupDirectory[number - 1]; }
@@ -43,13 +44,17 @@ TEST_F(DirectoryPagesTest, StationIsAddedNamedAndGivenItsNineDigits) {
   EXPECT_EQ(Control<QLabel>("lblTag")->text().toStdString(), "Station Name");
   Click("chkGEnable");
   EXPECT_TRUE(Station(1).enable);
-  EXPECT_TRUE(window->Flags().dataChanged);
+  EXPECT_TRUE(Changed());
   EXPECT_EQ(NodeText("SM 1"), "Memory ID1[Enable]");
   EXPECT_TRUE(Box("chkGEnable")->isChecked());
   EXPECT_FALSE(Box("chkGEnable")->isEnabled());
   EXPECT_TRUE(Box("chkGDelete")->isEnabled());
 
   TypeInto("txtGPosi", "sea hawk");
+  // The status bar's help says what the field takes.
+  EXPECT_EQ(Control<QLabel>("sbStatusBar_0")->text().toStdString(),
+            "A maximum of " + std::to_string(Control<QLineEdit>("txtGPosi")->maxLength()) +
+                " characters.");
   TabOut("txtGPosi");
   EXPECT_EQ(Station(1).tagName, "SEA HAWK");
   TypeInto("txtGMMSI", "2112345678");  // the box takes nine digits
@@ -109,31 +114,31 @@ TEST_F(DirectoryPagesTest, ClearingAnMmsiDeletesTheEntryAndTheOnesAfterMoveUp) {
   EXPECT_EQ(Text("txtGMMSI"), "211000004");
   EXPECT_EQ(NodeText("SM 4"), "Memory ID4[Enable]");
   EXPECT_EQ(NodeText("SM 5"), "Memory ID5");
-  EXPECT_TRUE(window->Flags().dataChanged);
+  EXPECT_TRUE(Changed());
   EXPECT_FALSE(document.flags.updateLock);
 }
 
 TEST_F(DirectoryPagesTest, DeleteAsksFirstAndNoKeepsTheEntry) {
   FillStations(3);
   ClickNode("SM 2");
-  window->Flags().dataChanged = false;
+  window->Controller().ForgetChanges();
   prompts.messages.answers.push_back(MessageButton::kNo);
   Click("chkGDelete");
   ASSERT_EQ(prompts.messages.shown.size(), 1u);
   const Message& question = prompts.messages.shown[0];
   EXPECT_EQ(question.text, "Are you sure ?");
   EXPECT_EQ(question.title, "PC Program for LZ3300T");
-  EXPECT_EQ(question.icon, MessageIcon::kCritical);
+  EXPECT_EQ(question.icon, MessageIcon::kQuestion);
   EXPECT_EQ(question.buttons, MessageButtons::kYesNo);
   EXPECT_EQ(Station(2).tagName, "S2");
   EXPECT_FALSE(Box("chkGDelete")->isChecked());
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
 
   prompts.messages.answers.push_back(MessageButton::kYes);
   Click("chkGDelete");
   EXPECT_EQ(Station(2).tagName, "S3");
   EXPECT_FALSE(Station(3).enable);
-  EXPECT_TRUE(window->Flags().dataChanged);
+  EXPECT_TRUE(Changed());
 }
 
 TEST_F(DirectoryPagesTest, DeletingTheLastEntryOfAFullDirectoryOnlyEmptiesIt) {
@@ -179,6 +184,8 @@ TEST_F(DirectoryPagesTest, EntryStatesSetTheButtonsAndAnIncompletePredecessorBlo
     if (c.message) {
       EXPECT_EQ(prompts.messages.shown[0].text, "Data Error!!");
       EXPECT_EQ(prompts.messages.shown[0].title, "Individual Directory");
+      EXPECT_EQ(prompts.messages.shown[0].explanation,
+                "This entry can be added once the one before it has a name and an MMSI.");
       EXPECT_EQ(prompts.messages.shown[0].icon, MessageIcon::kExclamation);
     }
   }
@@ -192,9 +199,9 @@ TEST_F(DirectoryPagesTest, EntryStatesSetTheButtonsAndAnIncompletePredecessorBlo
 TEST_F(DirectoryPagesTest, NameEditsMarkTheDocumentChangedAndBlanksKeepTheName) {
   FillStations(1);
   ClickNode("SM 1");
-  window->Flags().dataChanged = false;
+  window->Controller().ForgetChanges();
   TypeInto("txtGPosi", "   ");
-  EXPECT_TRUE(window->Flags().dataChanged);
+  EXPECT_TRUE(Changed());
   ClickNode("SM");
   EXPECT_EQ(Station(1).tagName, "S1");
   ClickNode("SM 1");

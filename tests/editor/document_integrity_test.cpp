@@ -59,11 +59,11 @@ TEST_F(DocumentIntegrityTest, ShowingEveryPageOfAnOpenedFileSavesTheSameBytes) {
   for (const std::string& key : AllNodes()) {
     ClickNode(key);
     ASSERT_EQ(SelectedKey(), key);
-    ASSERT_FALSE(window->Flags().dataChanged) << "showing " << key;
+    ASSERT_FALSE(Changed()) << "showing " << key;
   }
   Command("mnuFileSave");
   EXPECT_EQ(Contents(path), written);
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
   window->close();
   EXPECT_TRUE(prompts.Texts().empty());
 }

@@ -132,13 +132,13 @@ TEST_F(EditAndSaveTest, EverySettingSetOnThePagesSavesAsTheSameSettingsSetOnTheM
   }
   ClickNode("General");
   EXPECT_TRUE(prompts.Texts().empty());
-  EXPECT_TRUE(window->Flags().dataChanged);
+  EXPECT_TRUE(Changed());
   EXPECT_EQ(document.model, m);
 
   const std::string byWindow = dir.File("window.dat");
   prompts.savePaths.push_back(byWindow);
   Command("mnuFileSaveAs");
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
   const std::string byModel = dir.File("model.dat");
   ASSERT_TRUE(WriteSettingsFile(byModel, expected, host));
   const std::string saved = Contents(byWindow);

@@ -7,10 +7,13 @@
 #include <QPrinter>
 #include <QTest>
 #include <QTreeWidget>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,7 +41,10 @@ inline constexpr char kFullModelList[] = "[model1]\r\nuse=1\r\natis=1\r\nwx=1\r\
 // answered from their own scripts (empty script: cancelled).
 class ScriptedWindowPrompts : public editor::WindowPrompts {
  public:
-  MessageButton Show(const Message& message) override { return messages.Show(message); }
+  MessageButton Show(const Message& message) override {
+    if (onShow) onShow(message);
+    return messages.Show(message);
+  }
   std::string AskOpenPath(const editor::FileRequest& request, bool) override {
     requests.push_back(request);
     return Next(openPaths);
@@ -65,6 +71,7 @@ class ScriptedWindowPrompts : public editor::WindowPrompts {
     printer.setOutputFileName(QString::fromStdString(printerPdf));
     paint(printer);
   }
+  void OpenFolder(const std::string& folder) override { openedFolders.push_back(folder); }
   std::optional<std::string> AskText(const std::string&, const std::string&,
                                      const std::string&) override {
     if (texts.empty()) return std::nullopt;
@@ -80,6 +87,8 @@ class ScriptedWindowPrompts : public editor::WindowPrompts {
   std::deque<std::string> savePaths;
   std::deque<std::string> texts;
   std::vector<editor::FileRequest> requests;
+  std::vector<std::string> openedFolders;
+  std::function<void(const Message&)> onShow;  // runs while a message is up
   bool printerAnswer = false;
   int printerQuestions = 0;
   int previews = 0;
@@ -112,14 +121,15 @@ class ProbePage final : public editor::Page {
   editor::NodeTarget shown;
 };
 
-// A page table of the start pages and one page of a test's own.
+// The program's nodes, with the nodes of `kinds` shown on one page of a test's own.
 template <typename P>
-std::vector<editor::PageRow> StartPagesAnd(const char* panel, std::vector<editor::PageKind> kinds) {
-  return {
-      {"pictGeneral", {editor::PageKind::kGeneral}, [](auto& s, QWidget* p) { return new editor::GeneralPage(s, p); }},
-      {"pictGrey", {editor::PageKind::kGrey}, [](auto& s, QWidget* p) { return new editor::GreyPage(s, p); }},
-      {panel, std::move(kinds), [](auto& s, QWidget* p) { return new P(s, p); }},
-  };
+std::vector<editor::NodeRow> NodesWithPage(const char* panel, std::vector<editor::PageKind> kinds) {
+  std::vector<editor::NodeRow> rows(editor::NodeTable().begin(), editor::NodeTable().end());
+  for (editor::NodeRow& row : rows) {
+    if (std::find(kinds.begin(), kinds.end(), row.kind) == kinds.end()) continue;
+    row.panel = {panel, [](editor::EditorServices& s, QWidget* p) -> editor::Page* { return new P(s, p); }};
+  }
+  return rows;
 }
 
 class EditorRig : public ::testing::Test {
@@ -132,7 +142,7 @@ class EditorRig : public ::testing::Test {
   }
   ~EditorRig() override {
     if (window) {
-      window->Flags().dataChanged = false;  // no closing question while the test ends
+      window->Controller().ForgetChanges();  // no closing question while the test ends
       window->close();
     }
   }
@@ -154,8 +164,13 @@ class EditorRig : public ::testing::Test {
 
   // Builds and shows the window and runs its start-up; false when the program would end.
   bool StartWindow(const std::string& documentPath = {},
-                   std::span<const editor::PageRow> pages = editor::PageTable()) {
-    editor::WindowDeps deps{document, host, prompts, [] { return std::vector<PortInfo>{}; }, pages};
+                   std::span<const editor::NodeRow> nodes = editor::NodeTable()) {
+    editor::WindowDeps deps{document, host, prompts,
+                            [this] {
+                              ++portListings;
+                              return presentPorts;
+                            },
+                            nodes};
     deps.makeSerialPort = [this] {
       auto port = std::make_unique<MemorySerialPort>(wire, clock);
       port->opensBeforeFailure = opensBeforeFailure;
@@ -163,6 +178,7 @@ class EditorRig : public ::testing::Test {
       return port;
     };
     deps.userDataFolder = dir.File("user-data");
+    deps.documentsFolder = dir.File("Documents");
     window = std::make_unique<editor::MainWindow>(std::move(deps));
     window->resize(1024, 700);
     window->show();
@@ -180,7 +196,21 @@ class EditorRig : public ::testing::Test {
   }
   QTreeWidget* Tree() const { return Find<QTreeWidget>("tvTreeView"); }
   // The key of the node whose page is shown.
-  std::string SelectedKey() const { return window->SelectedNodeKey(); }
+  std::string SelectedKey() const { return window->Navigation().SelectedNodeKey(); }
+  // The document holds unsaved edits.
+  bool Changed() const { return window->Controller().DataChanged(); }
+  // The caption as the desktop shows it, "*" for unsaved edits included.
+  std::string Caption() const { return window->windowHandle()->title().toStdString(); }
+  // An edit of the document as a page makes it (by default one that changes nothing).
+  void EditDocument(const std::function<void(SettingsModel&)>& change = [](SettingsModel&) {}) {
+    ASSERT_TRUE(window->Controller().Edit({"Test edit", {}}, change));
+  }
+  // The document with `change` made and saved, as a test's starting point: the tree shows
+  // it and there are no unsaved edits.
+  void SetUpDocument(const std::function<void(SettingsModel&)>& change) {
+    EditDocument(change);
+    window->Controller().ForgetChanges();
+  }
   QTreeWidgetItem* Node(const std::string& key) const {
     QTreeWidgetItemIterator it(Tree());
     for (; *it; ++it) {
@@ -214,6 +244,8 @@ class EditorRig : public ::testing::Test {
   RadioSimulator radio;
   SimulatedWire wire{radio};
   MemorySerialPort* lastPort = nullptr;  // the port of the transfer dialog that is open
+  std::vector<PortInfo> presentPorts;     // the machine's serial ports, as listed
+  int portListings = 0;                   // how often the window looked for them
   int opensBeforeFailure = -1;           // for ports made from now on
   ScriptedWindowPrompts prompts;
   MapSettingsStore store;

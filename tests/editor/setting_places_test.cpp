@@ -80,8 +80,9 @@ class SettingPlacesWindowTest : public EditorRig {
 };
 
 TEST_F(SettingPlacesWindowTest, EveryRowNamesANodeWhosePageHoldsTheControl) {
-  for (UsableGroup& group : document.model.usable.group) group.usable = true;
-  window->RebuildTree();
+  window->Controller().Edit({"Usable", {}}, [](SettingsModel& model) {
+    for (UsableGroup& group : model.usable.group) group.usable = true;
+  });
   for (const SettingRow& row : SettingRows()) {
     std::vector<std::string> sections = {row.section};
     if (row.numbering != Numbering::kNone) {

@@ -46,7 +46,7 @@ TEST_F(SettingsPagesTest, UntickingAGroupTakesItsChannelsOutOfTheTreeAndTheExpCh
   ASSERT_NE(Node("ExpChannel"), nullptr);
   if (!Box("chkEXP_1")->isChecked()) Click("chkEXP_1");
   ASSERT_TRUE(Usable().expChGroup[1]);
-  window->Flags().dataChanged = false;
+  window->Controller().ForgetChanges();
 
   Click("chkUsable_1");
   EXPECT_FALSE(Usable().group[kGroup2].usable);
@@ -54,7 +54,7 @@ TEST_F(SettingsPagesTest, UntickingAGroupTakesItsChannelsOutOfTheTreeAndTheExpCh
   EXPECT_EQ(Node("PI 32"), nullptr);
   EXPECT_FALSE(Box("chkEXP_1")->isChecked());
   EXPECT_FALSE(Usable().expChGroup[1]);
-  EXPECT_TRUE(window->Flags().dataChanged);
+  EXPECT_TRUE(Changed());
   EXPECT_EQ(SelectedKey(), "Usable");  // the page stays where it was
   for (const char* name : {"txtUsable_1", "cmbUsablePri_1", "lblUsablePri_1", "lblUsableStatus_1"}) {
     EXPECT_FALSE(Find<QWidget>(name)->isEnabled()) << name;
@@ -88,7 +88,7 @@ TEST_F(SettingsPagesTest, StatusNameIsUpperCasedCutToThreeAndNamesTheGroupEveryw
   EXPECT_EQ(Usable().group[kGroup1].statusName, "AB1");
   EXPECT_EQ(Text("txtUsable_0"), "AB1");
   EXPECT_FALSE(Find<editor::CommitField>("txtUsable_0")->EditPending());
-  EXPECT_TRUE(window->Flags().dataChanged);
+  EXPECT_TRUE(Changed());
   EXPECT_EQ(Node("PU")->text(0).toStdString(), "Group1(AB1)");
   EXPECT_EQ(Box("chkEXP_0")->text().toStdString(), "Group1[AB1]");
 
@@ -137,7 +137,7 @@ TEST_F(SettingsPagesTest, StoredChannelOutsideTheListSelectsNothingAndIsKept) {
   EXPECT_EQ(List("cmbUsablePri_0")->currentIndex(), -1);
   EXPECT_EQ(Usable().group[kGroup1].priorityCh, disabled);
   EXPECT_EQ(Common().channelNo, disabled);
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
 }
 
 // ---------------------------------------------------------------------------------------
@@ -267,11 +267,10 @@ struct CodeFieldCase {
   const char* node;
   const char* field;
   const char* caption;
-  const char* name;
-  const char* digits;
-  const char* refusal;  // what the message adds to "Data Error!!"
   const char* valid;
   const char* shortText;
+  const char* hint;  // beside "Data Error!!"
+  const char* name;  // in the status bar's note
 };
 
 class CodeFieldTest : public SettingsPagesTest, public ::testing::WithParamInterface<CodeFieldCase> {
@@ -289,7 +288,7 @@ TEST_P(CodeFieldTest, TakesEmptyOrTheFullLengthRefusesOthersAndRevertsThemWhenLe
   QLineEdit* field = Find<QLineEdit>(c.field);
 
   TypeInto(c.field, c.valid);
-  EXPECT_TRUE(window->ValidateCurrentPage());
+  EXPECT_TRUE(window->Navigation().ValidateCurrentPage());
   EXPECT_EQ(Stored(), c.valid);
 
   TypeInto(c.field, c.shortText);
@@ -297,10 +296,11 @@ TEST_P(CodeFieldTest, TakesEmptyOrTheFullLengthRefusesOthersAndRevertsThemWhenLe
   QApplication::processEvents();            // the focus comes back after the message
   ASSERT_EQ(prompts.messages.shown.size(), 1u);
   EXPECT_EQ(prompts.messages.shown[0].title, c.caption);
-  EXPECT_EQ(prompts.messages.shown[0].text, "Data Error!!\n" + std::string(c.refusal) + ".");
+  EXPECT_EQ(prompts.messages.shown[0].text, "Data Error!!");
+  EXPECT_EQ(prompts.messages.shown[0].explanation, c.hint);
   EXPECT_EQ(prompts.messages.shown[0].icon, MessageIcon::kExclamation);
   EXPECT_EQ(Stored(), c.valid);
-  EXPECT_FALSE(window->ValidateCurrentPage());  // the page cannot be left with it either
+  EXPECT_FALSE(window->Navigation().ValidateCurrentPage());  // the page cannot be left with it either
   QApplication::processEvents();
   EXPECT_TRUE(field->hasFocus());
   EXPECT_EQ(prompts.messages.shown.size(), 2u);
@@ -313,20 +313,20 @@ TEST_P(CodeFieldTest, TakesEmptyOrTheFullLengthRefusesOthersAndRevertsThemWhenLe
   EXPECT_EQ(Stored(), c.valid);
   EXPECT_EQ(field->text().toStdString(), c.valid);
   EXPECT_EQ(window->statusBar()->currentMessage().toStdString(),
-            std::string(c.name) + " not changed: it needs " + c.digits);
+            std::string(c.name) + " not changed. " + c.hint);
 
   ClickNode(c.node);
   Erase(c.field);
-  EXPECT_TRUE(window->ValidateCurrentPage());
+  EXPECT_TRUE(window->Navigation().ValidateCurrentPage());
   EXPECT_EQ(Stored(), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, CodeFieldTest,
-    ::testing::Values(CodeFieldCase{"DSC", "txtUserMMSI", "User MMSI", "User MMSI", "9 digits",
-                                    "User MMSI needs 9 digits", "211234567", "21123456"},
-                      CodeFieldCase{"ATIS", "txtATIScode", "ATISNo", "ATIS code", "10 digits",
-                                    "ATIS code needs 10 digits", "9211234567", "92112345"}),
+    ::testing::Values(CodeFieldCase{"DSC", "txtUserMMSI", "User MMSI", "211234567", "21123456",
+                                    "Type exactly 9 digits, or leave the field empty.", "User MMSI"},
+                      CodeFieldCase{"ATIS", "txtATIScode", "ATISNo", "9211234567", "92112345",
+                                    "Type exactly 10 digits, or leave the field empty.", "ATIS code"}),
     [](const auto& info) { return std::string(info.param.field); });
 
 // A read from the radio leaves its pad digit after the nine of the user MMSI.
@@ -337,7 +337,7 @@ TEST_F(SettingsPagesTest, UserMmsiFromTheRadioShowsItsNineDigitsAndStaysUntilEdi
   QTest::mouseClick(Find<QLineEdit>("txtUserMMSI"), Qt::LeftButton);
   ClickNode("General");
   EXPECT_EQ(document.model.dscBasic.userMmsi, "3661234500");
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
 }
 
 TEST_F(SettingsPagesTest, AtisBoxFollowsItsUsableGroup) {
@@ -347,7 +347,7 @@ TEST_F(SettingsPagesTest, AtisBoxFollowsItsUsableGroup) {
   const bool before = document.model.atis.usableGroup[0];
   Click("chkATISChGroup_0");
   EXPECT_EQ(document.model.atis.usableGroup[0], !before);
-  EXPECT_TRUE(window->Flags().dataChanged);
+  EXPECT_TRUE(Changed());
   ClickNode("Usable");
   Click("chkUsable_1");
   ClickNode("ATIS");
@@ -364,10 +364,10 @@ TEST_F(SettingsPagesTest, ShowingPagesKeepsValuesAndTheChangedMark) {
   ASSERT_FALSE(Usable().group[kGroup2].usable);
   const SettingsModel before = document.model;
   for (bool changed : {false, true}) {
-    window->Flags().dataChanged = changed;
+    if (changed) EditDocument();
     for (const char* node : {"Usable", "Common", "DSC", "ATIS", "SM", "SG", "SM 1", "SG 1", "General"}) {
       ClickNode(node);
-      EXPECT_EQ(window->Flags().dataChanged, changed) << node;
+      EXPECT_EQ(Changed(), changed) << node;
     }
   }
   EXPECT_EQ(document.model, before);
@@ -389,7 +389,7 @@ TEST_F(SettingsPagesTest, ListChangesUnderTheUpdateLockStoreNothing) {
     Choose("cmbCommonTXPo", 2);
   }
   EXPECT_EQ(Common(), before);
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
 }
 
 // ---------------------------------------------------------------------------------------
@@ -420,7 +420,7 @@ TEST_F(SettingsPagesTest, ClearingButtonsClearTheRadioThroughTheTransferDialog) 
   Click("cmdFClear");
   EXPECT_EQ(Text("txtFCount"), "3");
   EXPECT_EQ(document.model.dscBasic.userMmsi, "366123450");
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
 
   radio = RadioSimulator({}, radio.Memory());
   prompts.messages.shown.clear();
@@ -431,7 +431,7 @@ TEST_F(SettingsPagesTest, ClearingButtonsClearTheRadioThroughTheTransferDialog) 
   EXPECT_EQ(Text("txtFCount"), "0");
   EXPECT_EQ(Text("txtUserMMSI"), "");
   EXPECT_EQ(document.model.dscBasic.userMmsi, "");
-  EXPECT_TRUE(window->Flags().dataChanged);
+  EXPECT_TRUE(Changed());
 
   ShowTab("tbsDSC_USER", 1);
   for (const char* button : {"cmdFclearLog_0", "cmdFclearLog_1", "cmdFclearLog_2"}) {
@@ -473,7 +473,7 @@ TEST_F(SettingsPagesTest, ClearingButtonsAskFirstAndNoOpensNothing) {
     EXPECT_EQ(asked.defaultButton, MessageButton::kNo);
   }
   EXPECT_EQ(lastPort, nullptr);  // no transfer dialog, no port
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
 }
 
 }  // namespace

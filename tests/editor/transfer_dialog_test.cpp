@@ -11,6 +11,7 @@
 
 #include "editor/dialogs/help_window.h"
 #include "editor/dialogs/transfer_dialog.h"
+#include "editor/widgets/read_banner.h"
 #include "editor_rig.h"
 #include "files/app_settings.h"
 #include "model/image_map.h"
@@ -18,10 +19,11 @@
 namespace kol::test {
 namespace {
 
+using editor::NodeRow;
 using editor::NodeTarget;
 using editor::Page;
 using editor::PageKind;
-using editor::PageRow;
+using editor::ReadBanner;
 using editor::TransferDialog;
 
 constexpr char kRadioMmsi[] = "366123450";
@@ -53,8 +55,8 @@ class StandInDscPage final : public Page {
   QPushButton* clear_ = new QPushButton("MMSI Clear", this);
 };
 
-const std::vector<PageRow>& StandInTable() {
-  static const std::vector<PageRow> kRows = StartPagesAnd<StandInDscPage>("pictDSC", {PageKind::kDsc});
+const std::vector<NodeRow>& StandInTable() {
+  static const std::vector<NodeRow> kRows = NodesWithPage<StandInDscPage>("pictDSC", {PageKind::kDsc});
   return kRows;
 }
 
@@ -65,6 +67,14 @@ std::vector<std::uint8_t> RadioMemory() {
   image[image_map::kUserMmsiPresent] = 3;
   return {image.Bytes().begin(), image.Bytes().end()};
 }
+
+// What the result line says when nothing answers on the default port.
+constexpr char kNoAnswer[] =
+    "No answer from the radio on /dev/ttyS0. Check:\n"
+    "\u2022 the KOL cable between the PC's serial port and the radio\n"
+    "\u2022 that the radio shows PC CONTROL (step 2 above)\n"
+    "\u2022 the port chosen under Options > SerialPort\n"
+    "Then press OK to try again. The document is unchanged.";
 
 class TransferDialogTest : public EditorRig {
  protected:
@@ -112,6 +122,22 @@ class TransferDialogTest : public EditorRig {
     Click(dialog, "cmdOK");
     return dialog.ResultText().toStdString();
   }
+  // Presses OK and returns every text the result line showed meanwhile, in order, each
+  // once, the final one last.
+  static std::vector<std::string> ResultLinesOfPressingOk(TransferDialog& dialog) {
+    std::vector<std::string> lines;
+    const auto sample = [&] {
+      const std::string text = dialog.ResultText().toStdString();
+      if (lines.empty() || lines.back() != text) lines.push_back(text);
+    };
+    QTimer sampler;  // runs whenever the link lets events run
+    sampler.setInterval(0);
+    QObject::connect(&sampler, &QTimer::timeout, sample);
+    sampler.start();
+    Click(dialog, "cmdOK");
+    sample();
+    return lines;
+  }
   StandInDscPage* DscPage() { return window->findChild<StandInDscPage*>("pictDSC"); }
   int Requests(const std::string& head) const {
     int n = 0;
@@ -123,9 +149,14 @@ class TransferDialogTest : public EditorRig {
 TEST_F(TransferDialogTest, CompletedReadShowsTheRadiosDocumentAndKeepsABackup) {
   ClickNode("DSC");
   document.path = dir.File("before.dat");
-  window->Flags().dataChanged = true;
+  EditDocument();
   prompts.messages.answers = {MessageButton::kNo};  // the closing question: do not save
   std::string result;
+  std::string resultWhileComplete;  // what the result line says under "Complete!!"
+  prompts.onShow = [&](const Message& message) {
+    auto* dialog = qobject_cast<TransferDialog*>(QApplication::activeModalWidget());
+    if (message.text == "Complete!!" && dialog) resultWhileComplete = dialog->ResultText().toStdString();
+  };
   bool pictureOrder = false;
   WhenOpen([&](TransferDialog& dialog) {
     EXPECT_EQ(dialog.windowTitle().toStdString(), "Read from Radio");
@@ -140,8 +171,8 @@ TEST_F(TransferDialogTest, CompletedReadShowsTheRadiosDocumentAndKeepsABackup) {
                                  "KOL data has changed.\r\nDo you want to save changes?", "Complete!!"}));
   EXPECT_EQ(SelectedKey(), "General");
   EXPECT_TRUE(document.path.empty());
-  EXPECT_FALSE(window->Flags().dataChanged);
-  EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for LZ3300T");
+  EXPECT_FALSE(Changed());
+  EXPECT_EQ(Caption(), "KOL Programmer  PC Program for LZ3300T");
   // The tree and the pages show the radio's document: its International group is usable.
   EXPECT_NE(Node("PI"), nullptr);
   EXPECT_EQ(Node("PU"), nullptr);
@@ -153,6 +184,37 @@ TEST_F(TransferDialogTest, CompletedReadShowsTheRadiosDocumentAndKeepsABackup) {
   const auto backup = *std::filesystem::directory_iterator(backups);
   EXPECT_EQ(std::filesystem::file_size(backup), 8192u);
   EXPECT_NE(result.find(backup.path().string()), std::string::npos) << result;
+  EXPECT_EQ(resultWhileComplete, result);
+
+  // The window says where the document came from and where the radio's memory is kept.
+  auto* banner = Find<ReadBanner>("pictReadBanner");
+  ASSERT_TRUE(banner->isVisible());
+  const std::string said = banner->Text().toStdString();
+  EXPECT_EQ(said.rfind("Read from the radio with MMSI 366123450 at ", 0), 0u) << said;
+  EXPECT_NE(said.find("kept in " + backup.path().string()), std::string::npos) << said;
+  QTest::mouseClick(banner->findChild<QPushButton*>("cmdOpenBackups"), Qt::LeftButton);
+  EXPECT_EQ(prompts.openedFolders, std::vector<std::string>{backups.string()});
+  QTest::mouseClick(banner->findChild<QPushButton*>("cmdCloseBanner"), Qt::LeftButton);
+  EXPECT_FALSE(banner->isVisible());
+}
+
+// The banner belongs to the document read: another document takes it away.
+TEST_F(TransferDialogTest, ReadBannerGoesWithTheDocumentItDescribes) {
+  auto read = [&] {
+    WhenOpen([&](TransferDialog& dialog) { PressOk(dialog); });
+    ASSERT_TRUE(window->RunTransfer(Operation::kRead));
+  };
+  auto* banner = Find<ReadBanner>("pictReadBanner");
+  EXPECT_FALSE(banner->isVisible());
+  read();
+  EXPECT_TRUE(banner->isVisible());
+  ClickNode("DSC");  // another page of the same document
+  EXPECT_TRUE(banner->isVisible());
+  Command("mnuFileNew");
+  Wait(150);
+  EXPECT_FALSE(banner->isVisible());
+  read();
+  EXPECT_TRUE(banner->isVisible());
 }
 
 TEST_F(TransferDialogTest, CancelOnTheIdleDialogClosesItWithoutOpeningThePort) {
@@ -227,10 +289,7 @@ TEST_F(TransferDialogTest, FailedStartShowsNoMessageButSaysWhatToCheck) {
   EXPECT_FALSE(window->RunTransfer(Operation::kRead));
   EXPECT_TRUE(prompts.Texts().empty());
   EXPECT_FALSE(monitorShown);  // the link's own progress texts are for debug mode
-  EXPECT_EQ(result,
-            "No answer from the radio on /dev/ttyS0. Check the cable, that the radio shows PC "
-            "CONTROL and the port under Options > SerialPort, then press OK to try again. The "
-            "document is unchanged.");
+  EXPECT_EQ(result, kNoAnswer);
 
   // A port that cannot be opened says why.
   opensBeforeFailure = 0;
@@ -242,6 +301,56 @@ TEST_F(TransferDialogTest, FailedStartShowsNoMessageButSaysWhatToCheck) {
   EXPECT_EQ(result,
             "Could not open the serial port /dev/ttyUSB7: No such file or directory. Check the "
             "port under Options > SerialPort. Nothing was written to the radio.");
+}
+
+// While the radio does not answer the result line says so: during the link set-up each
+// attempt from the second on, once the link is up how long ago the last answer came; an
+// answer puts back what the line said before.
+TEST_F(TransferDialogTest, ResultLineSaysWhileTheRadioDoesNotAnswer) {
+  const auto attempts = [](int from, int to) {
+    std::vector<std::string> lines;
+    for (int n = from; n <= to; ++n) {
+      lines.push_back("Waiting for the radio (attempt " + std::to_string(n) + " of 6)\u2026");
+    }
+    return lines;
+  };
+  const auto silence = [](int from, int to) {
+    std::vector<std::string> lines;
+    for (int n = from; n <= to; ++n) {
+      lines.push_back("Waiting for the radio: its last answer came " + std::to_string(n) +
+                      " s ago\u2026");
+    }
+    return lines;
+  };
+  struct Case {
+    const char* name;
+    SimulatorOptions radio;
+    std::vector<std::string> waits;
+    bool answeredAgain;
+    std::string outcome;  // the final line begins so
+  };
+  const Case cases[] = {
+      {"never answers",
+       {.probeEcho = false, .preambleReply = PreambleReply::kSilent, .syncAnswerEvery = 1000},
+       attempts(2, 6), false, kNoAnswer},
+      // Three attempts of ten seconds each, then the block and the read fail.
+      {"falls silent", {.silentFromBlock = 3 + 40}, silence(3, 30), false,
+       "Stopped: Communication Error!! The document is unchanged."},
+      {"one request lost", {.faults = {{RequestKind::kBlock, 3 + 40, RadioFault::kNoReply}}},
+       silence(3, 10), true, "Read from Radio: complete."},
+  };
+  for (const Case& c : cases) {
+    UseRadio(c.radio);
+    std::vector<std::string> lines;
+    WhenOpen([&](TransferDialog& dialog) { lines = ResultLinesOfPressingOk(dialog); });
+    window->RunTransfer(Operation::kRead);
+    std::vector<std::string> expected = {""};
+    expected.insert(expected.end(), c.waits.begin(), c.waits.end());
+    if (c.answeredAgain) expected.push_back("");
+    ASSERT_EQ(lines.size(), expected.size() + 1) << c.name;
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.end() - 1), expected) << c.name;
+    EXPECT_EQ(lines.back().rfind(c.outcome, 0), 0u) << c.name << ": " << lines.back();
+  }
 }
 
 TEST_F(TransferDialogTest, ProgrammingIsReadBackAndAFailedClearChangesNothingInTheWindow) {
@@ -257,7 +366,7 @@ TEST_F(TransferDialogTest, ProgrammingIsReadBackAndAFailedClearChangesNothingInT
   EXPECT_EQ(Requests("#CEPRD"), 3 + 3 + 190);  // the checks of both runs and the read-back
   EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Complete!!"});
   EXPECT_EQ(DscPage()->fills, fills);
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
 
   // The radio falls silent after the identity checks: the DSC log is not cleared.
   UseRadio({.silentFromBlock = 4});
@@ -270,7 +379,7 @@ TEST_F(TransferDialogTest, ProgrammingIsReadBackAndAFailedClearChangesNothingInT
   EXPECT_EQ(result, "Stopped: Communication Error!! The DSC log may be partly cleared (1 write sent).");
   EXPECT_EQ(document.image, before);
   EXPECT_EQ(DscPage()->fills, fills);
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
 }
 
 // The result line says what programming did to the radio, as the command line does: a
@@ -393,14 +502,14 @@ TEST_F(TransferDialogTest, MmsiClearShowsTheRadiosCounterAfterwards) {
   WhenOpen([&](TransferDialog& dialog) { PressOk(dialog); });
   QTest::mouseClick(Find<QPushButton>("cmdFClear"), Qt::LeftButton);
   EXPECT_EQ(count->text().toStdString(), "3");
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_FALSE(Changed());
   EXPECT_EQ(DscPage()->fills, fills);
 
   UseRadio({});
   WhenOpen([&](TransferDialog& dialog) { PressOk(dialog); });
   QTest::mouseClick(Find<QPushButton>("cmdFClear"), Qt::LeftButton);
   EXPECT_EQ(count->text().toStdString(), "0");
-  EXPECT_TRUE(window->Flags().dataChanged);
+  EXPECT_TRUE(Changed());
   EXPECT_EQ(DscPage()->fills, fills + 1);
   EXPECT_TRUE(document.model.dscBasic.userMmsi.empty());
 }

@@ -77,23 +77,14 @@ TEST(KeyFilter, BackspaceAndPastedTextFollowTheSameRules) {
 
 class FakeWindow : public editor::EditorWindow {
  public:
-  void SetStatusHelp(const std::string&) override {}
-  void ShowStatusNote(const std::string& text) override { notes.push_back(text); }
   bool SelectNode(const std::string&) override { return false; }
-  std::string SelectedNodeKey() const override { return {}; }
-  void SetSelectedNodeText(const std::string&) override {}
-  void ReshowCurrentPage() override {}
-  void RebuildTree() override {}
-  void UpdateGroupNodeTexts() override {}
-  void UpdateDirectoryNodeTexts(editor::DirectoryKind) override {}
-  bool ValidateCurrentPage() override { return true; }
   bool RunTransfer(Operation) override { return false; }
-  void ShowHelp(int) override {}
+  void ShowStatusNote(const std::string& text) override { notes.push_back(text); }
 
   std::vector<std::string> notes;
 };
 
-constexpr char kRefusal[] = "Data Error!!\nUser MMSI needs 9 digits.";
+constexpr char kHint[] = "Type exactly 9 digits, or leave the field empty.";
 
 class HostPage final : public editor::Page {
  public:
@@ -118,7 +109,7 @@ class CommitFieldTest : public ::testing::Test {
     layout->addWidget(outside);
     editor::InstallKeyFilter(*field, KeyFilter::kDigits);
     field->SetRules({.caption = "User MMSI",
-                     .expected = "9 digits",
+                     .hint = kHint,
                      .commit =
                          [this](const std::string& text) {
                            if (!text.empty() && text.size() != 9) return false;
@@ -145,10 +136,10 @@ class CommitFieldTest : public ::testing::Test {
   MapSettingsStore store;
   RecordingErrorLog log;
   FileHost host{prompts, store, log, clock};
-  editor::EditorFlags flags;
   FakeWindow fakeWindow;
-  editor::EditorServices services{document, host, prompts, flags, fakeWindow};
   QWidget top;
+  editor::DocumentController controller{document, host, prompts, top};
+  editor::EditorServices services{controller, document, prompts, fakeWindow};
   HostPage* page;
   CommitField* field;
   QLineEdit* neighbour;
@@ -160,11 +151,11 @@ TEST_F(CommitFieldTest, TypingMarksAnEditPendingUnlessTheUpdateLockIsSet) {
     UpdateLockScope lock(document.flags);
     Type("2");
     EXPECT_FALSE(field->EditPending());
-    EXPECT_FALSE(flags.dataChanged);
+    EXPECT_FALSE(controller.DataChanged());
   }
   Type("3");
   EXPECT_TRUE(field->EditPending());
-  EXPECT_TRUE(flags.dataChanged);
+  EXPECT_TRUE(controller.DataChanged());
   EXPECT_EQ(document.model.dscBasic.userMmsi, "111111111");  // nothing stored while typing
 }
 
@@ -194,7 +185,8 @@ TEST_F(CommitFieldTest, ValidationStoresAPassingTextAndRefusesAWrongOneWithTheCa
     if (!c.passes) {
       ASSERT_EQ(prompts.messages.shown.size(), 1u);
       EXPECT_EQ(prompts.messages.shown[0].title, "User MMSI");
-      EXPECT_EQ(prompts.messages.shown[0].text, kRefusal);
+      EXPECT_EQ(prompts.messages.shown[0].text, "Data Error!!");
+      EXPECT_EQ(prompts.messages.shown[0].explanation, kHint);
       EXPECT_EQ(prompts.messages.shown[0].icon, MessageIcon::kExclamation);
       field->Refill();
     }
@@ -205,7 +197,7 @@ TEST_F(CommitFieldTest, MovingToAControlOfThePageValidatesAndKeepsTheFocus) {
   Type("1234");
   QTest::keyClick(field, Qt::Key_Tab);
   QApplication::processEvents();
-  EXPECT_EQ(prompts.Texts(), std::vector<std::string>{kRefusal});
+  EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Data Error!!"});
   EXPECT_TRUE(field->hasFocus());
   EXPECT_EQ(field->text().toStdString(), "1234");
   EXPECT_EQ(document.model.dscBasic.userMmsi, "111111111");
@@ -215,7 +207,7 @@ TEST_F(CommitFieldTest, TabbingOutOfThePageAlsoValidates) {
   Type("1234");
   QTest::keyClick(field, Qt::Key_Backtab);  // before the field comes the control outside
   QApplication::processEvents();
-  EXPECT_EQ(prompts.Texts(), std::vector<std::string>{kRefusal});
+  EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Data Error!!"});
   EXPECT_TRUE(field->hasFocus());
 }
 
@@ -230,7 +222,7 @@ TEST_F(CommitFieldTest, LeavingThePagePutsBackTheValueShownWhenTheEditBeganAndSa
   EXPECT_TRUE(prompts.Texts().empty());
   EXPECT_EQ(field->text().toStdString(), "111111111");
   EXPECT_FALSE(field->EditPending());
-  EXPECT_EQ(fakeWindow.notes, std::vector<std::string>{"User MMSI not changed: it needs 9 digits"});
+  EXPECT_EQ(fakeWindow.notes, std::vector<std::string>{std::string("User MMSI not changed. ") + kHint});
   Type("222333444");
   outside->setFocus();
   EXPECT_EQ(document.model.dscBasic.userMmsi, "222333444");
@@ -243,7 +235,7 @@ TEST_F(CommitFieldTest, EnterCommitsATakenTextAndKeepsARefusedOneWithItsMessage)
   Type("98765");
   QTest::keyClick(field, Qt::Key_Return);
   QApplication::processEvents();
-  EXPECT_EQ(prompts.Texts(), std::vector<std::string>{kRefusal});
+  EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Data Error!!"});
   EXPECT_EQ(field->text().toStdString(), "98765");
   EXPECT_TRUE(field->EditPending());
   EXPECT_TRUE(field->hasFocus());
@@ -257,9 +249,9 @@ TEST_F(CommitFieldTest, EnterCommitsATakenTextAndKeepsARefusedOneWithItsMessage)
   EXPECT_EQ(prompts.Texts().size(), 1u);
 }
 
-TEST_F(CommitFieldTest, SilentFieldKeepsARefusedTextAndItsPendingEditAndSaysWhatItTakes) {
+TEST_F(CommitFieldTest, SilentFieldKeepsARefusedTextAndItsPendingEditAndGivesTheHint) {
   field->SetRules({.name = "MMSI",
-                   .expected = "9 digits",
+                   .hint = "Type exactly 9 digits.",
                    .commit = [](const std::string& text) { return text.size() == 9; },
                    .storedText = [] { return std::string("123456789"); },
                    .onRefusal = CommitField::OnRefusal::kKeepSilently});
@@ -271,7 +263,7 @@ TEST_F(CommitFieldTest, SilentFieldKeepsARefusedTextAndItsPendingEditAndSaysWhat
   EXPECT_TRUE(prompts.Texts().empty());
   EXPECT_EQ(field->text().toStdString(), "12345");
   EXPECT_TRUE(field->EditPending());
-  EXPECT_EQ(fakeWindow.notes, std::vector<std::string>(3, "MMSI not changed: it needs 9 digits"));
+  EXPECT_EQ(fakeWindow.notes, std::vector<std::string>(3, "MMSI not changed. Type exactly 9 digits."));
 }
 
 // ---------------------------------------------------------------------------------------

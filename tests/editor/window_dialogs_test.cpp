@@ -19,12 +19,12 @@
 namespace kol::test {
 namespace {
 
+using editor::NodeRow;
 using editor::PageKind;
-using editor::PageRow;
 using editor::ReportWindow;
 
-const std::vector<PageRow>& CheckedTable() {
-  static const std::vector<PageRow> kRows = StartPagesAnd<ProbePage>("pictCommon", {PageKind::kCommon});
+const std::vector<NodeRow>& CheckedTable() {
+  static const std::vector<NodeRow> kRows = NodesWithPage<ProbePage>("pictCommon", {PageKind::kCommon});
   return kRows;
 }
 
@@ -87,7 +87,8 @@ TEST_F(WindowDialogsTest, ReportWindowSavesTheTextAsShownWithItsLineEnds) {
   EXPECT_EQ(first->rfind("##### Usable CH Group Setup #####", 0), 0u);
   EXPECT_EQ(ReadWholeFile(dir.File("b.txt")), first);
   EXPECT_EQ(ReadWholeFile(dir.File("edited.txt")), "Checked by J. Smith\r\n" + *first);
-  EXPECT_EQ(prompts.requests[0].filter, "Text files(*.txt)|*.txt|All files(*.*)|*.*");
+  EXPECT_EQ(prompts.requests[0].filter, "Text files (*.txt)|*.txt|All files (*)|*");
+  EXPECT_EQ(prompts.requests[0].fileName, "untitled.txt");
 }
 
 TEST_F(WindowDialogsTest, FailedReportSaveKeepsTheWindowAndItsText) {
@@ -145,7 +146,7 @@ TEST_F(WindowDialogsTest, PrintPreviewAndPdfStartOnlyWhenThePageMayBeLeft) {
   EXPECT_TRUE(pdf(dir.File("preview.pdf")));
   Command("mnuFileExportPdf");
   EXPECT_TRUE(pdf(dir.File("report.pdf")));
-  EXPECT_EQ(prompts.requests.back().fileName, "report.pdf");
+  EXPECT_EQ(prompts.requests.back().fileName, "untitled.pdf");
   EXPECT_TRUE(prompts.Texts().empty());
 }
 
@@ -194,16 +195,16 @@ TEST_F(WindowDialogsTest, HexViewFollowsTheStoredTickOnlyInDebugMode) {
 TEST_F(WindowDialogsTest, ImageFilesSaveAndOpenWithTheirKeysInDebugMode) {
   ASSERT_TRUE(Start(true));
   document.model.common.resumeTime = 4;
-  window->Flags().dataChanged = true;
+  EditDocument();
   const std::string path = dir.File("radio.hex");
   prompts.savePaths = {path};
   Key(Qt::Key_F3);
   ASSERT_TRUE(std::filesystem::exists(path));
-  EXPECT_EQ(prompts.requests.back().filter, "hex files(*.hex)|*.hex|All files(*.*)|*.*");
-  EXPECT_EQ(prompts.requests.back().folder, dir.path().string());
+  EXPECT_EQ(prompts.requests.back().filter, "Radio images (*.hex)|*.hex|All files (*)|*");
+  EXPECT_EQ(prompts.requests.back().folder, dir.File("Documents"));
   // The save changes neither the path nor the caption nor the changed mark.
   EXPECT_TRUE(document.path.empty());
-  EXPECT_TRUE(window->Flags().dataChanged);
+  EXPECT_TRUE(Changed());
 
   document.model.common.resumeTime = 2;
   ClickNode("Common");
@@ -214,8 +215,8 @@ TEST_F(WindowDialogsTest, ImageFilesSaveAndOpenWithTheirKeysInDebugMode) {
             std::vector<std::string>{"KOL data has changed.\r\nDo you want to save changes?"});
   EXPECT_EQ(document.model.common.resumeTime, 4);
   EXPECT_EQ(document.path, path);
-  EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for LZ3300T - radio.hex");
-  EXPECT_FALSE(window->Flags().dataChanged);
+  EXPECT_EQ(Caption(), "KOL Programmer  PC Program for LZ3300T - radio.hex");
+  EXPECT_FALSE(Changed());
   EXPECT_EQ(SelectedKey(), "General");
 
   // A file of the wrong length leaves everything as it was.

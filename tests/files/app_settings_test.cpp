@@ -33,5 +33,20 @@ TEST(AppSettings, ValuesOfAnotherFormReadAsNothing) {
   EXPECT_EQ(ReadFlagSetting(store, kHexVisibleSetting), true);
 }
 
+TEST(AppSettings, APortIsANumberOneToFourOrADevicePath) {
+  const std::pair<const char*, std::optional<PortChoice>> cases[] = {
+      {"1", PortChoice{1, ""}},
+      {"4", PortChoice{4, ""}},
+      {"/dev/ttyUSB0", PortChoice{1, "/dev/ttyUSB0"}},
+      {"COM7", PortChoice{1, "COM7"}},
+      {"1a", PortChoice{1, "1a"}},
+      {"0", std::nullopt},
+      {"5", std::nullopt},
+      {"-1", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const auto& [text, choice] : cases) EXPECT_EQ(PortChoiceFromText(text), choice) << text;
+}
+
 }  // namespace
 }  // namespace kol

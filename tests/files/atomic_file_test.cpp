@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <mutex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -26,6 +27,13 @@ namespace {
 std::vector<std::string>& DiskCalls() {
   static std::vector<std::string> calls;
   return calls;
+}
+
+// Other tests of this program write files from several threads at once.
+void NoteDiskCall(std::string call) {
+  static std::mutex mutex;
+  const std::lock_guard<std::mutex> lock(mutex);
+  DiskCalls().push_back(std::move(call));
 }
 
 std::string PathOfDescriptor(int fd) {
@@ -43,13 +51,13 @@ Function* Next(const char* name) {
 }  // namespace
 
 extern "C" int fsync(int fd) {
-  DiskCalls().push_back("fsync " + PathOfDescriptor(fd));
+  NoteDiskCall("fsync " + PathOfDescriptor(fd));
   static auto* const next = Next<int(int)>("fsync");
   return next(fd);
 }
 
 extern "C" int rename(const char* from, const char* to) {
-  DiskCalls().push_back(std::string("rename ") + from + " " + to);
+  NoteDiskCall(std::string("rename ") + from + " " + to);
   static auto* const next = Next<int(const char*, const char*)>("rename");
   return next(from, to);
 }

@@ -215,7 +215,7 @@ TEST_F(DatFileTest, BadInputEndsInAMessageOrAValidDocument) {
 
   const std::string head = "[MAIN]\r\nMODELTYPE=1\r\n";
   using namespace std::string_literals;
-  WriteFile("long.dat", head + "[CHMMSID1]\r\nX=" + std::string(50'000'000, 'a') + "\r\nTagName=#" +
+  WriteFile("long.dat", head + "[CHMMSID1]\r\nX=" + std::string(1'000'000, 'a') + "\r\nTagName=#" +
                             std::string(1000, 'N') +
                             "\r\n[Common Setup]\r\nChannel No=" + std::string(400, '9') +
                             "\r\nSCAN=1\0\r\nOffset Time=-32769\r\nWeater=2\r\n[CHUSA0]"s);
@@ -226,6 +226,48 @@ TEST_F(DatFileTest, BadInputEndsInAMessageOrAValidDocument) {
   EXPECT_EQ(document.model.common.scan, fresh.model.common.scan);
   EXPECT_EQ(document.model.common.offsetTime, fresh.model.common.offsetTime);
   EXPECT_EQ(document.model.common.weatherAlertMode, 2);
+}
+
+// No settings file comes near 1 MiB: a larger one is refused before it is read, however
+// large it is, and the message says which file and how large.
+TEST_F(DatFileTest, AFileAboveOneMebibyteIsRefusedBeforeItIsRead) {
+  const std::string valid = "[MAIN]\r\nMODELTYPE=1\r\n[Common Setup]\r\nSCAN=0\r\n[Notes]\r\n";
+  struct Case {
+    const char* name;
+    std::uintmax_t size;  // the valid text, then zero bytes up to this size
+    const char* reason;   // empty when the file opens
+  };
+  const Case cases[] = {
+      {"largest.dat", kLargestSettingsFile, ""},
+      {"one-more.dat", kLargestSettingsFile + 1, "1048577 bytes: a settings file has at most 1048576"},
+      {"huge.dat", std::uintmax_t{8} << 30, "8589934592 bytes: a settings file has at most 1048576"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteFile(c.name, valid);
+    std::filesystem::resize_file(dir.File(c.name), c.size);  // sparse: no disk used
+    prompts.shown.clear();
+    log.lines.clear();
+    document.model.common.scan = true;
+    const bool opened = ReadSettingsFile(dir.File(c.name), document, host);
+    EXPECT_EQ(opened, *c.reason == '\0');
+    if (opened) {
+      EXPECT_FALSE(document.model.common.scan);
+      EXPECT_TRUE(prompts.shown.empty());
+      continue;
+    }
+    ASSERT_EQ(prompts.Texts(), std::vector<std::string>{"FileRead Error!!"});
+    EXPECT_EQ(prompts.shown[0].file, dir.File(c.name));
+    EXPECT_EQ(prompts.shown[0].details, c.reason);
+    EXPECT_TRUE(document.flags.errorFlag);
+    ASSERT_EQ(log.lines.size(), 1u);
+    EXPECT_EQ(log.lines[0].message, "27File too large");
+  }
+  // A device that never ends is read only up to the limit.
+  prompts.shown.clear();
+  EXPECT_FALSE(ReadSettingsFile("/dev/zero", document, host));
+  ASSERT_EQ(prompts.shown.size(), 1u);
+  EXPECT_EQ(prompts.shown[0].details, "more than 1048576 bytes: a settings file has at most 1048576");
 }
 
 TEST_F(DatFileTest, AFailedSaveLeavesThePreviousFileAndReports) {

@@ -17,7 +17,7 @@ struct IniCase {
 class IniValueTest : public ::testing::TestWithParam<IniCase> {};
 
 TEST_P(IniValueTest, FindsTheValueAsTheProfileReaderDoes) {
-  EXPECT_EQ(IniFile::Parse(GetParam().text).Value("MAIN", "MODELTYPE"), GetParam().expected);
+  EXPECT_EQ(IniValue(GetParam().text, "MAIN", "MODELTYPE"), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -295,6 +295,16 @@ TEST(PastedRows, PlanSwitchesOnlyWhereTheChannelEditorLetsThemChange) {
             "line 2, Tx Enable: the channel only receives\n");
   EXPECT_EQ(Problems(PastedRows(model, kUsa, kCh01A, header + "1A\tYes\tYes\tNo\n")),
             "line 2, Duplex: the channel has no duplex pair\n");
+  // A duplex bit a radio holds on a channel without a pair shows as the list shows it, and
+  // stays as read.
+  SettingsModel odd = model;
+  odd.group[kGroup1][kCh01A].duplex = true;
+  const std::vector<int> ch01a = {kCh01A};
+  const std::string copied = CopiedRows(odd, kUsa, ch01a);
+  EXPECT_EQ(copied.substr(copied.find('\n') + 1), "01A\t156.050\t156.050\tYes\tYes\tNo\tNo\tNo\tNo\n");
+  for (const char* duplex : {"No", "Yes"}) {
+    EXPECT_EQ(Applied(odd, PastedRows(odd, kUsa, kCh01A, header + "1A\tYes\t" + duplex + "\tNo\n")), odd);
+  }
   EXPECT_EQ(Problems(PastedRows(model, kUsa, kDscChannelPosition, header + "70\tNo\tNo\tYes\n")),
             "line 2, Scan Memory: channel 70 carries DSC, which the radio never scans\n");
 }

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <set>
+#include <thread>
 
 #include "files/file_read.h"
 #include "support/temp_dir.h"
@@ -33,6 +35,42 @@ TEST(ReadBackupTest, BackupNamesCarryTheUserMmsi) {
   std::copy(std::begin(mmsi), std::end(mmsi), bytes.begin() + 0x54);
   EXPECT_EQ(BackupFileName("2024-06-12_10-00-00-000", bytes),
             "2024-06-12_10-00-00-000_366123456.hex");
+}
+
+// Radios read at once finish in the same millisecond, often with the same (or no) user
+// MMSI: each backup gets a name of its own and keeps its own bytes.
+TEST(ReadBackupTest, BackupsOfTheSameMomentNeverReplaceEachOther) {
+  constexpr int kRadios = 8;
+  const std::uint8_t mmsi[] = {0x36, 0x61, 0x23, 0x45, 0x60};
+  for (const bool withMmsi : {false, true}) {
+    test::TempDir dir;
+    std::vector<std::vector<std::uint8_t>> images(kRadios, std::vector<std::uint8_t>(8192, 0xFF));
+    std::vector<KeptBackup> kept(kRadios);
+    std::vector<std::thread> readers;
+    for (int r = 0; r < kRadios; ++r) {
+      if (withMmsi) std::copy(std::begin(mmsi), std::end(mmsi), images[r].begin() + 0x54);
+      images[r][0x100] = static_cast<std::uint8_t>(r);
+      readers.emplace_back([&, r] {
+        kept[r] = KeepReadBackup(dir.File("data"), images[r], "2024-06-12_10-00-00-000");
+      });
+    }
+    for (std::thread& reader : readers) reader.join();
+    std::set<std::string> names;
+    for (int r = 0; r < kRadios; ++r) {
+      ASSERT_TRUE(kept[r].Ok()) << kept[r].error;
+      names.insert(std::filesystem::path(kept[r].path).filename().string());
+      EXPECT_EQ(ReadWholeFile(kept[r].path),
+                std::string(images[r].begin(), images[r].end()));
+    }
+    const std::string stem = withMmsi ? "2024-06-12_10-00-00-000_366123456"
+                                      : "2024-06-12_10-00-00-000";
+    std::set<std::string> expected = {stem + ".hex"};
+    for (int n = 2; n <= kRadios; ++n) expected.insert(stem + "." + std::to_string(n) + ".hex");
+    EXPECT_EQ(names, expected);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.File("data/backups")),
+                            std::filesystem::directory_iterator()),
+              kRadios);  // no temporary file left behind
+  }
 }
 
 TEST(ReadBackupTest, FolderThatCannotBeMadeGivesTheSystemsReason) {

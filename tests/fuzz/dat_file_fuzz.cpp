@@ -8,31 +8,16 @@
 
 #include "files/dat_file.h"
 #include "files/dat_text.h"
+#include "fuzz/dat_documents.h"
 #include "fuzz/fuzz_check.h"
-#include "model/default_document.h"
-#include "model/destination_image.h"
-#include "model/image_codec.h"
 #include "report/printed_report.h"
 #include "report/report_text.h"
 
 namespace {
 
-// A new document of the destination's defaults, for a model with and without the weather
-// channels, ATIS and weather alert (the file holds sections for them only when it has them).
-kol::Document NewDocument(bool everything) {
-  kol::Document document;
-  document.profile.atis = everything;
-  document.profile.weather = everything;
-  document.profile.weatherAlert = everything;
-  kol::BuildNewDocument(document.model, document.image, document.profile);
-  document.image = kol::MakeDestinationImage(kol::kGroup1);
-  kol::DecodeImage(document.image, document.profile, document.model);
-  return document;
-}
-
 const kol::Document& Fresh(bool everything) {
-  static const kol::Document kFull = NewDocument(true);
-  static const kol::Document kPlain = NewDocument(false);
+  static const kol::Document kFull = kol::fuzz::DestinationDocument(kol::kGroup1, true);
+  static const kol::Document kPlain = kol::fuzz::DestinationDocument(kol::kGroup1, false);
   return everything ? kFull : kPlain;
 }
 
@@ -55,6 +40,7 @@ void OpenWriteAndReport(std::string_view text, bool everything) {
 // The round trip reads a whole written file back, so each input is tried on one model: the
 // text's length picks which.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  OpenWriteAndReport(std::string_view(reinterpret_cast<const char*>(data), size), size % 2 == 0);
+  OpenWriteAndReport(std::string_view(reinterpret_cast<const char*>(data), size),
+                     kol::fuzz::ForEverything(size));
   return 0;
 }

@@ -30,6 +30,7 @@ class RecordingLinkHost : public LinkHost {
     linkWaits.push_back(std::to_string(attempt) + "/" + std::to_string(attempts));
   }
   void BeginReadBack() override { ++readBacks; }
+  void ShowRadioSilence(int seconds) override { silences.push_back(seconds); }
 
   ScriptedPrompts prompts;
   std::function<void()> onEvents;
@@ -38,6 +39,7 @@ class RecordingLinkHost : public LinkHost {
   std::vector<int> progress;
   std::vector<std::string> linkWaits;  // "attempt/attempts" of each repeated synchronisation
   int readBacks = 0;
+  std::vector<int> silences;  // seconds of each silence told, 0 when the radio answered again
   bool busy = false;
 };
 

@@ -194,6 +194,33 @@ TEST(ReadRadioTest, FillsTheBufferAndLeavesTheDocument) {
   }
 }
 
+// Once the link is up, a radio that stops answering is told from the third second of
+// silence on, each second, across the retries of the request; an answer ends it.
+TEST(ReadOperationTest, SilenceOfTheRadioIsToldEachSecond) {
+  struct Case {
+    const char* name;
+    SimulatorOptions radio;
+    int lastSecond;  // told before the read ended or the radio answered
+    bool answeredAgain;
+  };
+  const Case cases[] = {
+      // Three attempts of ten seconds: the block fails after half a minute.
+      {"cable pulled", {.silentFromBlock = 3 + 40}, 30, false},
+      // One attempt goes unanswered, its retry is answered.
+      {"one request lost", {.faults = {{RequestKind::kBlock, 3 + 40, RadioFault::kNoReply}}}, 10,
+       true},
+  };
+  for (const Case& c : cases) {
+    LinkRig rig(c.radio, Pattern());
+    rig.operations.Start();
+    std::vector<int> expected;
+    for (int second = 3; second <= c.lastSecond; ++second) expected.push_back(second);
+    if (c.answeredAgain) expected.push_back(0);
+    EXPECT_EQ(rig.host.silences, expected) << c.name;
+    EXPECT_EQ(rig.context.completed, c.answeredAgain) << c.name;
+  }
+}
+
 // A document whose image holds the pattern and whose model was decoded from it.
 void LoadPattern(LinkRig& rig) {
   const std::vector<std::uint8_t> pattern = Pattern();
@@ -341,6 +368,57 @@ TEST(ProgramOperationTest, ResultOfAVerifiedRun) {
   }
 }
 
+// A fleet programmed from one template: each radio keeps its user MMSI (with the byte
+// that says it is set) and its ATIS code as it holds them when the rule says so, and the
+// read-back compares with what was sent.
+TEST(ProgramOperationTest, TheIdentityRuleKeepsTheRadiosOwnMmsiAndAtisCode) {
+  const std::vector<std::uint8_t> radioMmsi = {0x36, 0x61, 0x23, 0x45, 0x60, 0x01};
+  const std::vector<std::uint8_t> radioAtis = {0x92, 0x11, 0x23, 0x45, 0x67};
+  struct Case {
+    IdentityRule rule;
+    int extraReads;
+  };
+  const Case cases[] = {
+      {{false, false, false}, 0},
+      {{true, false, false}, 2},
+      {{false, true, false}, 2},
+      {{false, false, true}, 2},
+      {{false, true, true}, 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.rule.learn) + std::to_string(c.rule.keepUserMmsi) +
+                 std::to_string(c.rule.keepAtisCode));
+    std::vector<std::uint8_t> memory(8192, 0xFF);
+    std::copy(radioMmsi.begin(), radioMmsi.end(), memory.begin() + 0x54);
+    std::copy(radioAtis.begin(), radioAtis.end(), memory.begin() + 0x74);
+    LinkRig rig({}, memory);
+    LoadPattern(rig);
+    rig.document.model.dscBasic.userMmsi = "211000001";
+    rig.document.model.atis.atisCode = "9210000001";
+    rig.context.verify = true;
+    rig.context.identity = c.rule;
+    EXPECT_TRUE(rig.operations.Start());
+    const ProgramResult& result = rig.operations.LastProgram();
+    EXPECT_TRUE(result.verified);
+    EXPECT_EQ(rig.CountHead("#CEPRD"), 3 + c.extraReads + 3 + 190);
+    EXPECT_EQ(result.radioBefore.productCode, "QT512N");
+    EXPECT_EQ(result.radioBefore.userMmsi, c.rule.Reads() ? "366123456" : "");
+    EXPECT_EQ(result.radioBefore.atisCode, c.rule.Reads() ? "9211234567" : "");
+    const auto held = [&](int offset, std::size_t length) {
+      return std::vector<std::uint8_t>(rig.radio.Memory().begin() + offset,
+                                       rig.radio.Memory().begin() + offset + static_cast<int>(length));
+    };
+    const std::vector<std::uint8_t> documentMmsi = {0x21, 0x10, 0x00, 0x00, 0x10, 0x01};
+    const std::vector<std::uint8_t> documentAtis = {0x92, 0x10, 0x00, 0x00, 0x01};
+    EXPECT_EQ(held(0x54, 6), c.rule.keepUserMmsi ? radioMmsi : documentMmsi);
+    EXPECT_EQ(held(0x74, 5), c.rule.keepAtisCode ? radioAtis : documentAtis);
+    EXPECT_EQ(IdentityOf(result.sent).userMmsi, c.rule.keepUserMmsi ? "366123456" : "211000001");
+    // Everything else is the template's.
+    EXPECT_EQ(held(0x5A, 6), std::vector<std::uint8_t>(rig.document.image.Bytes().begin() + 0x5A,
+                                                       rig.document.image.Bytes().begin() + 0x60));
+  }
+}
+
 TEST(ProgramOperationTest, CancelStopsWithoutMessageOrCancelSignal) {
   LinkRig rig;
   LoadPattern(rig);
@@ -404,6 +482,9 @@ TEST(ClearMmsiTest, FailureRestoresTheSixBytes) {
   const RadioImage image = rig.document.image;
   EXPECT_FALSE(rig.operations.Start());
   EXPECT_EQ(ShownMessages(rig), (Shown{{"Clear Data", "Communication Error!!"}}));
+  EXPECT_EQ(rig.host.prompts.shown[0].explanation,
+            "The radio did not answer as expected. Check the cable and that the radio shows PC "
+            "CONTROL, then try again.");
   EXPECT_EQ(Writes(rig).size(), 6u);
   EXPECT_TRUE(rig.document.image == image);
   EXPECT_EQ(rig.document.model.dscBasic.userMmsi, "366123456");

@@ -4,11 +4,10 @@
 #include <ostream>
 
 namespace kol::cli {
-namespace {
 
 // Values come from hand-edited files in a single-byte code page; bytes outside printable
 // ASCII are shown as \xHH, so that a line means the same on any terminal.
-std::string Printable(std::string_view text) {
+std::string PrintableValue(std::string_view text) {
   std::string printable;
   for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);
@@ -23,15 +22,13 @@ std::string Printable(std::string_view text) {
   return printable;
 }
 
-}  // namespace
-
 void PrintFindings(std::ostream& out, const std::string& file,
                    std::span<const CheckFinding> findings) {
   for (const CheckFinding& f : findings) {
     out << file << ": " << (f.severity == CheckSeverity::kError ? "error" : "warning") << ": ["
-        << f.place.section << "] " << f.place.key << "=" << Printable(f.documentValue) << ": "
+        << f.place.section << "] " << f.place.key << "=" << PrintableValue(f.documentValue) << ": "
         << f.message;
-    if (f.radioValue) out << "; the radio gets \"" << Printable(*f.radioValue) << '"';
+    if (f.radioValue) out << "; the radio gets \"" << PrintableValue(*f.radioValue) << '"';
     out << '\n';
   }
 }

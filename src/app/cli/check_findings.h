@@ -11,6 +11,10 @@
 
 namespace kol::cli {
 
+// A value from a hand-edited file as a line shows it: bytes outside printable ASCII (and
+// the backslash) as \xHH.
+std::string PrintableValue(std::string_view text);
+
 // One line per finding: FILE: error: [SECTION] KEY=VALUE: MESSAGE; the radio gets "X".
 void PrintFindings(std::ostream& out, const std::string& file,
                    std::span<const CheckFinding> findings);

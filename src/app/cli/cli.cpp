@@ -134,16 +134,18 @@ int RunCommandLine(const std::vector<std::string>& argv, std::string_view execut
     }
     const OptionSpec* option = FindOption(*command, name);
     if (option == nullptr) return UsageError(io, "unknown option '--" + name + "'", command);
+    std::string value;
     if (option->valueName.empty()) {
       if (inlineValue) return UsageError(io, "option '--" + name + "' takes no value", command);
-      invocation.options[name] = "";
     } else if (inlineValue) {
-      invocation.options[name] = *inlineValue;
+      value = *inlineValue;
     } else if (i + 1 < argv.size()) {
-      invocation.options[name] = argv[++i];
+      value = argv[++i];
     } else {
       return UsageError(io, "option '--" + name + "' needs a value", command);
     }
+    invocation.options[name] = value;
+    invocation.given.emplace_back(name, std::move(value));
   }
   if (invocation.Has("help")) {
     PrintCommandHelp(io.out, *command, invocation);
@@ -161,6 +163,14 @@ std::optional<std::string> Invocation::Value(std::string_view name) const {
   auto it = options.find(name);
   if (it == options.end()) return std::nullopt;
   return it->second;
+}
+
+std::vector<std::string> Invocation::Values(std::string_view name) const {
+  std::vector<std::string> values;
+  for (const auto& [option, value] : given) {
+    if (option == name) values.push_back(value);
+  }
+  return values;
 }
 
 std::string Invocation::ValueOr(std::string_view name, std::string_view fallback) const {

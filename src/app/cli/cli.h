@@ -29,11 +29,14 @@ struct OptionSpec {
 class Invocation {
  public:
   std::vector<std::string> args;
-  std::map<std::string, std::string, std::less<>> options;  // switches map to ""
+  std::map<std::string, std::string, std::less<>> options;  // the last value of each; switches map to ""
+  std::vector<std::pair<std::string, std::string>> given;  // every option, in the order given
   std::string executableDir;
 
   bool Has(std::string_view name) const { return options.find(name) != options.end(); }
   std::optional<std::string> Value(std::string_view name) const;
+  // Every value of an option that may be given again ("--port A --port B").
+  std::vector<std::string> Values(std::string_view name) const;
   std::string ValueOr(std::string_view name, std::string_view fallback) const;
   // The folder of the program's data files: --program-dir, else the executable's folder.
   std::string ProgramDir() const;

@@ -1,10 +1,12 @@
-// `clear WHAT`: clears the user MMSI or one of the radio's three logs.
+// `clear WHAT`: clears the user MMSI or one of the radio's three logs, of several radios at
+// once when several ports are given.
 #include <algorithm>
 #include <array>
 #include <ostream>
 
 #include "app/cli/commands.h"
 #include "app/cli/link_command.h"
+#include "app/cli/radio_fleet.h"
 
 namespace kol::cli {
 namespace {
@@ -24,6 +26,32 @@ constexpr std::array<ClearTarget, 4> kTargets = {{
     {"call-log", Operation::kClearCallLog, "Clearing the call log"},
 }};
 
+// Every radio at once.
+int ClearFleet(Session& session, const Invocation& invocation, const std::vector<RadioPort>& radios,
+               const ClearTarget& target) {
+  const std::vector<RadioOutcome> outcomes =
+      RunFleet(session, invocation, radios, [&](RadioWork& radio) {
+        if (!radio.link.Run(target.operation, target.doing)) {
+          const int writes = radio.link.WritesSent();
+          radio.link.TellWhatWasWritten(target.operation, writes);
+          return Stopped(radio.link, UnfinishedWritesText(target.operation, writes));
+        }
+        RadioOutcome outcome;
+        outcome.exitCode = kExitOk;
+        outcome.result = "cleared";
+        return outcome;
+      });
+  std::vector<std::vector<std::string>> rows;
+  for (std::size_t i = 0; i < radios.size(); ++i) {
+    rows.push_back({radios[i].name, outcomes[i].result, SecondsText(outcomes[i].seconds),
+                    outcomes[i].note});
+  }
+  session.io.out << '\n';
+  PrintTable(session.io.out, {"PORT", "RESULT", "TIME", ""}, rows);
+  session.io.out << std::flush;
+  return FleetExit(outcomes);
+}
+
 int RunClear(const Invocation& invocation, Io& io) {
   const std::string& what = invocation.args[0];
   const auto target = std::find_if(kTargets.begin(), kTargets.end(),
@@ -34,8 +62,11 @@ int RunClear(const Invocation& invocation, Io& io) {
     return kExitUsage;
   }
   if (!TraceWritable(invocation, io)) return kExitUsage;
+  const std::optional<std::vector<RadioPort>> radios = NamedRadios(invocation, io);
+  if (!radios) return kExitUsage;
   Session session(invocation, io);
   if (!session.Ready()) return kExitFailure;
+  if (radios->size() > 1) return ClearFleet(session, invocation, *radios, *target);
   LinkRun link(session, invocation);
   if (!link.Usable()) return link.RefusalExit();
   if (link.Run(target->operation, target->doing)) return kExitOk;
@@ -49,7 +80,8 @@ const CommandSpec kClearCommand{
     "clear",
     "{mmsi|dsc-log|distress-log|call-log}",
     "clear the radio's user MMSI, DSC log, distress log or call log",
-    "The radio must be in PC control mode, as for read.",
+    "The radio must be in PC control mode, as for read. Give --port for each of several\n"
+    "radios to clear them at once; a table on standard output sums up each radio.",
     1,
     1,
     kClearOptions,

@@ -12,6 +12,7 @@ std::span<const CommandSpec* const> Commands() {
       &kConvertCommand,
       &kReportCommand,
       &kCheckCommand,
+      &kDiffCommand,
       &kExportCommand,
       &kImportCommand,
       &kReadCommand,

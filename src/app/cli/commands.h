@@ -8,6 +8,7 @@ namespace kol::cli {
 extern const CommandSpec kConvertCommand;
 extern const CommandSpec kReportCommand;
 extern const CommandSpec kCheckCommand;
+extern const CommandSpec kDiffCommand;
 extern const CommandSpec kExportCommand;
 extern const CommandSpec kImportCommand;
 extern const CommandSpec kReadCommand;

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -15,13 +14,6 @@
 
 namespace kol::cli {
 namespace {
-
-std::optional<int> PortNumber(const std::string& text) {
-  int number = 0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), number);
-  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return number;
-}
 
 // Makes and removes a file in `folder`, as saving into it will: 0, or why it failed.
 int ProbeFolder(const std::filesystem::path& folder) {
@@ -42,15 +34,31 @@ bool IsOperationTitle(std::string_view title) {
 
 }  // namespace
 
-CliLinkHost::CliLinkHost(std::ostream& err, Prompts& prompts, AppFlags& flags, Clock& clock,
-                         const std::atomic<bool>& interrupted, std::string device)
+void StreamProgressLine::Show(const std::string& text) {
+  if (!terminal_) {
+    out_ << text << '\n';
+    return;
+  }
+  out_ << "\r" << text << std::flush;
+  open_ = true;
+}
+
+void StreamProgressLine::End() {
+  if (!open_) return;
+  out_ << '\n';
+  open_ = false;
+}
+
+CliLinkHost::CliLinkHost(std::ostream& err, ProgressLine& progress, Prompts& prompts,
+                         AppFlags& flags, Clock& clock, const std::atomic<bool>& interrupted,
+                         std::string device)
     : err_(err),
+      progress_(progress),
       prompts_(prompts),
       flags_(flags),
       clock_(clock),
       interrupted_(interrupted),
-      device_(std::move(device)),
-      terminal_(&err == &std::cerr && isatty(STDERR_FILENO) != 0) {}
+      device_(std::move(device)) {}
 
 // A title other than an operation's caption says what the text is about ("Model Check",
 // "Product Code Error!" before "address: 0x26 -> 0x0"), so it goes in front of the text.
@@ -113,19 +121,18 @@ void CliLinkHost::ShowProgress(int percent) {
   }
   if (percent == previous || percent == 0) return;
   if (waitLineOpen_) EndLine();
-  if (terminal_ || percent / 10 > printedTens_) {
-    CountingLine(std::to_string(percent) + "%", !terminal_);
+  if (progress_.InPlace() || percent / 10 > printedTens_) {
+    progress_.Show(std::to_string(percent) + "%");
     printedTens_ = percent / 10;
   }
 }
 
 // Like the progress of a transfer: what the link set-up does while the radio is silent.
 void CliLinkHost::ShowLinkWait(int attempt, int attempts) {
-  if (lineOpen_ && !waitLineOpen_) EndLine();
-  CountingLine("waiting for the radio (attempt " + std::to_string(attempt) + " of " +
-                   std::to_string(attempts) + ")...",
-               !terminal_);
-  waitLineOpen_ = lineOpen_;
+  if (!waitLineOpen_) EndLine();
+  progress_.Show("waiting for the radio (attempt " + std::to_string(attempt) + " of " +
+                 std::to_string(attempts) + ")...");
+  waitLineOpen_ = progress_.InPlace();
 }
 
 void CliLinkHost::BeginReadBack() { Announce("Verifying: reading the programmed memory back"); }
@@ -135,63 +142,69 @@ void CliLinkHost::Announce(std::string_view doing) {
   err_ << doing << " on " << device_ << "...\n";
 }
 
-void CliLinkHost::CountingLine(const std::string& text, bool newLine) {
-  if (newLine) {
-    err_ << text << '\n';
-    return;
-  }
-  err_ << "\r" << text << std::flush;
-  lineOpen_ = true;
-}
-
 void CliLinkHost::EndLine() {
-  if (!lineOpen_) return;
-  err_ << '\n';
-  lineOpen_ = false;
+  progress_.End();
   waitLineOpen_ = false;
 }
 
-LinkRun::LinkRun(Session& session, const Invocation& invocation) : session_(session) {
-  Io& io = session.io;
+LinkRun::LinkRun(Session& session, const Invocation& invocation,
+                 const std::optional<std::string>& portText)
+    : interrupt_(std::make_unique<InterruptGuard>()),
+      ownProgress_(std::make_unique<StreamProgressLine>(
+          session.io.err, &session.io.err == &std::cerr && isatty(STDERR_FILENO) != 0)),
+      services_{session.document, session.io.err, *ownProgress_, session.prompts,
+                session.errorLog, session.clock, session.io.link} {
   const PortChoice stored = ReadPortChoice(session.store);
   context_.portNumber = static_cast<std::int16_t>(stored.number);
   context_.devicePath = stored.devicePath;
-  if (const std::optional<std::string> port = invocation.Value("port")) {
-    const std::optional<int> number = PortNumber(*port);
-    if (port->empty() || (number && (*number < kLowestPortNumber || *number > kHighestPortNumber))) {
-      io.err << "kolprog-cli: --port takes 1-4 or a device path, not '" << *port << "'\n";
+  if (const std::optional<std::string> port = portText ? portText : invocation.Value("port")) {
+    const std::optional<PortChoice> choice = PortChoiceFromText(*port);
+    if (!choice) {
+      services_.err << "kolprog-cli: --port takes 1-4 or a device path, not '" << *port << "'\n";
       usable_ = false;
       refusalExit_ = kExitUsage;
       return;
     }
-    if (number) {
-      context_.portNumber = static_cast<std::int16_t>(*number);
-      context_.devicePath.clear();
-    } else {
-      context_.devicePath = *port;
-    }
+    context_.portNumber = static_cast<std::int16_t>(choice->number);
+    context_.devicePath = choice->devicePath;
   }
-  SerialPort* port = io.link != nullptr ? &io.link->port : &qtPort_;
-  Clock& clock = io.link != nullptr ? io.link->clock : session.clock;
-  if (const std::optional<std::string> trace = invocation.Value("trace")) {
+  Connect(invocation.Value("trace"));
+}
+
+LinkRun::LinkRun(const RadioServices& services, const PortChoice& port) : services_(services) {
+  context_.portNumber = static_cast<std::int16_t>(port.number);
+  context_.devicePath = port.devicePath;
+  Connect(std::nullopt);
+}
+
+void LinkRun::Connect(const std::optional<std::string>& trace) {
+  SerialPort* port = &qtPort_;
+  clock_ = &services_.clock;
+  if (services_.platform != nullptr) {
+    const LinkConnection connection = services_.platform->connect(DeviceName());
+    port = &connection.port;
+    clock_ = &connection.clock;
+  }
+  if (trace) {
     errno = 0;
     traceFile_.open(*trace, std::ios::out | std::ios::trunc);
     if (!traceFile_) {
       const int error = errno;
-      io.err << "kolprog-cli: cannot write the trace file '" << *trace << "'"
-             << (error != 0 ? std::string(": ") + std::strerror(error) : std::string()) << '\n';
+      services_.err << "kolprog-cli: cannot write the trace file '" << *trace << "'"
+                    << (error != 0 ? std::string(": ") + std::strerror(error) : std::string())
+                    << '\n';
       usable_ = false;
       refusalExit_ = kExitFailure;
       return;
     }
-    tracing_ = std::make_unique<TracingSerialPort>(*port, clock, traceFile_);
+    tracing_ = std::make_unique<TracingSerialPort>(*port, *clock_, traceFile_);
     port = tracing_.get();
   }
-  Document& document = session.document;
-  host_ = std::make_unique<CliLinkHost>(io.err, session.prompts, document.flags, clock,
-                                        InterruptGuard::Flag(), DeviceName());
+  host_ = std::make_unique<CliLinkHost>(services_.err, services_.progress, services_.prompts,
+                                        services_.document.flags, *clock_, InterruptGuard::Flag(),
+                                        DeviceName());
   operations_ = std::make_unique<TransferOperations>(
-      LinkServices{*port, clock, *host_, session.errorLog}, context_, document);
+      LinkServices{*port, *clock_, *host_, services_.errorLog}, context_, services_.document);
 }
 
 bool LinkRun::Run(Operation operation, std::string_view doing) {
@@ -204,8 +217,9 @@ bool LinkRun::Run(Operation operation, std::string_view doing) {
   return context_.completed && !Interrupted();
 }
 
-ProgramResult LinkRun::Program(bool verify, std::string_view doing) {
+ProgramResult LinkRun::Program(bool verify, const IdentityRule& identity, std::string_view doing) {
   context_.verify = verify;
+  context_.identity = identity;
   Run(Operation::kProgram, doing);
   return operations_->LastProgram();
 }
@@ -226,7 +240,7 @@ std::string LinkRun::DeviceName() const {
 
 int LinkRun::FailureExit() const {
   if (!Interrupted()) return kExitFailure;
-  session_.io.err << "kolprog-cli: cancelled\n";
+  services_.err << "kolprog-cli: cancelled\n";
   return kExitCancelled;
 }
 
@@ -234,7 +248,7 @@ int LinkRun::FailureExit() const {
 // fails, nothing at all; the command line adds the system's reason, the ports that are
 // there, or what to check on the radio.
 void LinkRun::ExplainFailure() {
-  std::ostream& err = session_.io.err;
+  std::ostream& err = services_.err;
   const std::optional<PortFailure>& failure = operations_->GetLink().LastPortFailure();
   if (failure && !failure->opening) {
     err << "kolprog-cli: the serial port " << DeviceName()
@@ -255,13 +269,17 @@ void LinkRun::ExplainFailure() {
 }
 
 void LinkRun::TellWhatWasWritten(Operation operation, int writesSent) const {
-  session_.io.err << "kolprog-cli: " << UnfinishedWritesText(operation, writesSent) << '\n';
+  services_.err << "kolprog-cli: " << UnfinishedWritesText(operation, writesSent) << '\n';
 }
 
-std::string KeepBackup(const Session& session, const std::vector<std::uint8_t>& bytes) {
-  const KeptBackup kept = KeepReadBackup(session.userDataFolder, bytes);
-  if (kept.Ok()) return kept.path;
-  session.io.err << "kolprog-cli: cannot write '" << kept.path << "': " << kept.error << '\n';
+std::string KeepBackup(const std::string& userDataFolder, const std::vector<std::uint8_t>& bytes,
+                       std::ostream& err) {
+  const KeptBackup kept = KeepReadBackup(userDataFolder, bytes);
+  if (kept.Ok()) {
+    err << "Backup of the radio's memory: " << kept.path << '\n';
+    return kept.path;
+  }
+  err << "kolprog-cli: cannot write '" << kept.path << "': " << kept.error << '\n';
   return {};
 }
 

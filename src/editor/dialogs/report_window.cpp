@@ -13,14 +13,18 @@
 namespace kol::editor {
 namespace {
 
-constexpr char kTextFilter[] = "Text files(*.txt)|*.txt|All files(*.*)|*.*";
 constexpr int kStartDelayMs = 10;
 
 }  // namespace
 
-ReportWindow::ReportWindow(Document& document, FileHost& host, WindowPrompts& prompts,
-                           QWidget* parent)
-    : QDialog(parent), document_(document), host_(host), prompts_(prompts) {
+ReportWindow::ReportWindow(const Document& document, AppFlags& flags, FileHost& host,
+                           WindowPrompts& prompts, FileRequest saveAs, QWidget* parent)
+    : QDialog(parent),
+      document_(document),
+      flags_(flags),
+      host_(host),
+      prompts_(prompts),
+      saveAs_(std::move(saveAs)) {
   setObjectName("frmPrn");
   setWindowTitle("Print to File");
   setModal(true);
@@ -71,16 +75,16 @@ void ReportWindow::BuildText() {
 }
 
 bool ReportWindow::SaveAs() {
-  const std::string path = prompts_.AskSavePath({kTextFilter, {}, {}, "Save As"});
+  const std::string path = prompts_.AskSavePath(saveAs_);
   if (path.empty()) {
-    document_.flags.cancelFlag = true;
+    flags_.cancelFlag = true;
     return false;
   }
   return WriteText(path);
 }
 
 bool ReportWindow::WriteText(const std::string& path) {
-  document_.flags.errorFlag = false;
+  flags_.errorFlag = false;
   std::string error;
   bool written = false;
   {
@@ -91,10 +95,10 @@ bool ReportWindow::WriteText(const std::string& path) {
     if (written) host_.Pause();
   }
   if (written) return true;
-  document_.flags.errorFlag = true;
+  flags_.errorFlag = true;
   host_.Tell(document_.profile.modelName + " " + document_.profile.WindowTitle(),
              path + ": " + error, MessageIcon::kExclamation);
-  document_.flags.cancelFlag = true;
+  flags_.cancelFlag = true;
   return false;
 }
 

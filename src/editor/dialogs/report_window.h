@@ -18,8 +18,10 @@ namespace kol::editor {
 class ReportWindow final : public QDialog {
   Q_OBJECT
  public:
-  ReportWindow(Document& document, FileHost& host, WindowPrompts& prompts,
-               QWidget* parent = nullptr);
+  // `flags` get the error and cancel flags of a save; `saveAs` is the dialog its Save As
+  // asks with (folder and proposed name).
+  ReportWindow(const Document& document, AppFlags& flags, FileHost& host, WindowPrompts& prompts,
+               FileRequest saveAs, QWidget* parent = nullptr);
 
   // File > Save As...: true when the file was written.
   bool SaveAs();
@@ -30,9 +32,11 @@ class ReportWindow final : public QDialog {
   // Writes the shown text and CR LF to `path` in one piece; false after the message.
   bool WriteText(const std::string& path);
 
-  Document& document_;
+  const Document& document_;
+  AppFlags& flags_;
   FileHost& host_;
   WindowPrompts& prompts_;
+  FileRequest saveAs_;
   QPlainTextEdit* text_;
   QPushButton* ok_;
   QTimer timer_;

@@ -164,6 +164,9 @@ QString TransferDialog::ResultText() const { return result_->text(); }
 
 MessageButton TransferDialog::Show(const Message& message) {
   if (message.icon == MessageIcon::kCritical) lastError_ = message.text;
+  // A completed read is kept before the link says "Complete!!", so that the result line
+  // names the backup while the user reads the message.
+  if (request_.operation == Operation::kRead && context_.completed && !backupKept_) KeepBackup();
   // The user reads and answers with the normal pointer, not the hourglass.
   QApplication::setOverrideCursor(Qt::ArrowCursor);
   const MessageButton answer = host_.prompts.Show(message);
@@ -188,6 +191,29 @@ void TransferDialog::ShowProgress(int percent) {
   timeLeft_->setText(ToQt(progress_.TimeLeft()));
 }
 
+void TransferDialog::ShowLinkWait(int attempt, int attempts) {
+  ShowWaiting(QString("Waiting for the radio (attempt %1 of %2)\u2026").arg(attempt).arg(attempts));
+}
+
+void TransferDialog::ShowRadioSilence(int seconds) {
+  if (seconds == 0) {
+    EndWaiting();
+    return;
+  }
+  ShowWaiting(QString("Waiting for the radio: its last answer came %1 s ago\u2026").arg(seconds));
+}
+
+void TransferDialog::ShowWaiting(const QString& text) {
+  if (!beforeWaiting_) beforeWaiting_ = result_->text();
+  SetResult(text, false);
+}
+
+void TransferDialog::EndWaiting() {
+  if (!beforeWaiting_) return;
+  SetResult(*beforeWaiting_, false);
+  beforeWaiting_.reset();
+}
+
 void TransferDialog::BeginReadBack() {
   SetResult("Programmed. Reading the radio back to verify it...", false);
   progress_.EnterPhase(kReadBackPhase);
@@ -204,6 +230,7 @@ void TransferDialog::CancelPressed() {
   }
   cancelRequested_ = true;
   document_.flags.cancelFlag = true;
+  beforeWaiting_.reset();
   SetResult("Cancelling...", false);
 }
 
@@ -247,9 +274,11 @@ void TransferDialog::SetResult(const QString& text, bool failed) {
 void TransferDialog::Start() {
   SetRunning(true);
   cancelRequested_ = false;
+  beforeWaiting_.reset();
   SetResult("", false);
   lastError_.clear();
   backupPath_.clear();
+  backupKept_ = false;
   timeLeft_->clear();
   progress_.Begin(context_.verify ? kProgramPhase : ProgressPhase{});
   const bool closes = RunOperation();
@@ -261,12 +290,13 @@ void TransferDialog::Start() {
 
 bool TransferDialog::RunOperation() {
   const bool closes = operations_.Start();
+  beforeWaiting_.reset();  // the outcome replaces any wait
   if (request_.operation == Operation::kProgram) {
     ShowProgramResult();
   } else if (!context_.completed) {
     SetResult(ToQt(CauseText() + " " + ConsequenceText(operations_.GetLink().WritesSent())), true);
   } else if (request_.operation == Operation::kRead) {
-    KeepBackup();
+    if (!backupKept_) KeepBackup();
   } else {
     SetResult(windowTitle() + ": complete.", false);
   }
@@ -297,6 +327,7 @@ void TransferDialog::ShowProgramResult() {
 }
 
 void TransferDialog::KeepBackup() {
+  backupKept_ = true;
   const QString done = windowTitle() + ": complete.";
   if (request_.userDataFolder.empty()) {
     SetResult(done, false);
@@ -325,9 +356,13 @@ std::string TransferDialog::CauseText() {
   if (failure) return "The serial port " + device + " failed: " + failure->error.description + ".";
   if (flags.cancelFlag) return "Cancelled.";
   if (!operations_.LinkUp()) {
+    if (!lastError_.empty()) return "Stopped: " + lastError_;
     return "No answer from the radio on " + device +
-           ". Check the cable, that the radio shows PC CONTROL and the port under Options > "
-           "SerialPort, then press OK to try again.";
+           ". Check:\n"
+           "\u2022 the KOL cable between the PC's serial port and the radio\n"
+           "\u2022 that the radio shows PC CONTROL (step 2 above)\n"
+           "\u2022 the port chosen under Options > SerialPort\n"
+           "Then press OK to try again.";
   }
   if (flags.errorFlag) {
     return "Stopped: " + (lastError_.empty() ? std::string("the radio did not answer as expected.")

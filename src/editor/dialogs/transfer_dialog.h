@@ -60,6 +60,8 @@ class TransferDialog final : public QDialog, public LinkHost {
   // The dialog is busy for the whole press of OK (link set-up, driver, read-back), which
   // holds every busy span the link marks; it has nothing to add for them.
   void SetBusy(bool) override {}
+  void ShowLinkWait(int attempt, int attempts) override;
+  void ShowRadioSilence(int seconds) override;
   void BeginReadBack() override;
 
  public slots:
@@ -83,6 +85,10 @@ class TransferDialog final : public QDialog, public LinkHost {
   void KeepBackup();
   void SetRunning(bool running);
   void SetResult(const QString& text, bool failed);
+  // While the radio does not answer the result line says so; the line it held comes back
+  // when the radio answers.
+  void ShowWaiting(const QString& text);
+  void EndWaiting();
   // The device the port choice opens ("/dev/ttyS0").
   std::string DeviceName() const;
   // Why a run did not complete, and what it may have done to the radio or the document.
@@ -98,11 +104,13 @@ class TransferDialog final : public QDialog, public LinkHost {
   TransferOperations operations_;
   TransferProgress progress_;
   std::string backupPath_;
+  bool backupKept_ = false;  // this press of OK has kept its read, or tried to
   std::string lastError_;  // the last critical message of the run
   bool running_ = false;
   // Cancel was pressed during this press of OK. Each block exchange clears the cancel flag
   // as it starts; a click handled in a pause between two exchanges must not be lost there.
   bool cancelRequested_ = false;
+  std::optional<QString> beforeWaiting_;  // the result line a wait replaced
 
   QLabel* message_ = nullptr;
   QLabel* monitor_ = nullptr;

@@ -115,7 +115,7 @@ void ChannelEditorPage::BuildControls() {
                                std::string (ChannelEditorPage::*shown)()) {
     return CommitField::Rules{
         .caption = caption,
-        .expected = kExpFrequencyRule,
+        .hint = ExpFrequencyHint(),
         .commit =
             [this, frequency](const std::string& text) {
               ExpChannelRecord* channel = ExpRecord();
@@ -310,7 +310,6 @@ void ChannelEditorPage::ApplyChannelEnable(bool filling) {
 
   *Flags().enable = enabled;
   ShowFor(shown_);  // the channel as it now stands, with its fixed restrictions
-  services_.window.SetSelectedNodeText(NodeText());
   enable_->setFocus(Qt::OtherFocusReason);
   services_.MarkChanged();
 }
@@ -346,7 +345,9 @@ bool ChannelEditorPage::Validate() {
   if (focused == rx_ && !rx_->Validate()) return false;
   if (focused == tx_ && !tx_->Validate()) return false;
   if (enable_->isChecked() && (rx_->text().contains("---") || number_->text().isEmpty())) {
-    services_.prompts.Show({services_.document.profile.WindowTitle(), kPageError, MessageIcon::kExclamation});
+    services_.prompts.Show({services_.document.profile.WindowTitle(), kPageError,
+                            MessageIcon::kExclamation, MessageButtons::kOk, MessageButton::kOk, {},
+                            {}, "An enabled channel needs its number and a receive frequency."});
     return false;
   }
   return true;
@@ -401,12 +402,6 @@ std::string ChannelEditorPage::TxText() {
   if (const ExpChannelRecord* exp = ExpRecord()) return Frequency4Text(exp->txFreq);
   const ChannelRecord* plan = PlanRecord();
   return plan ? Frequency3GatedText(PlanTableEntry(*plan).frequency, plan->receiveOnly) : std::string();
-}
-
-std::string ChannelEditorPage::NodeText() {
-  if (const ExpChannelRecord* exp = ExpRecord()) return ExpChannelNodeText(shown_.index, *exp);
-  const ChannelRecord* plan = PlanRecord();
-  return plan ? PlanChannelNodeText(*plan) : std::string();
 }
 
 }  // namespace kol::editor

@@ -64,7 +64,6 @@ class ChannelEditorPage final : public Page {
   // The frequency texts the fields show for the record.
   std::string RxText();
   std::string TxText();
-  std::string NodeText();
 
   NodeTarget shown_;
 

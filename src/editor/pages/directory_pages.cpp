@@ -21,10 +21,6 @@ constexpr int kNameColumnTwips = 2500;
 
 bool Individual(DirectoryKind kind) { return kind == DirectoryKind::kIndividual; }
 
-std::string_view NodePrefix(DirectoryKind kind) {
-  return Individual(kind) ? node_key::kIndividualDirectory : node_key::kGroupDirectory;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------------------
@@ -38,7 +34,7 @@ DirectoryListPage::DirectoryListPage(EditorServices& services, QWidget* parent)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(grid_);
   connect(grid_, &ListGrid::RowActivated, this, [this](int row) {
-    services_.window.SelectNode(LeafKey(NodePrefix(kind_), row + 1));
+    services_.window.SelectNode(LeafKey(DirectoryKey(kind_), row + 1));
   });
 }
 
@@ -144,7 +140,8 @@ void DirectoryEntryPage::Fill() {
   const bool individual = Individual(kind_);
   nameLabel_->setText(individual ? "Station Name" : "Group Name");
   mmsi_->setMaxLength(TypedMmsiDigits(kind_));
-  mmsi_->SetExpected(std::to_string(TypedMmsiDigits(kind_)) + " digits");
+  mmsi_->SetHint("Type exactly " + std::to_string(TypedMmsiDigits(kind_)) +
+                 " digits; an empty MMSI removes the entry.");
   groupMark_->setVisible(!individual);
   name_->Refill();
   mmsi_->Refill();
@@ -162,9 +159,9 @@ void DirectoryEntryPage::Fill() {
   }
   if (state == EntryState::kFirstFree && !mayAdd) {
     services_.prompts.Show({individual ? "Individual Directory" : "Group Directory", "Data Error!!",
-                            MessageIcon::kExclamation});
+                            MessageIcon::kExclamation, MessageButtons::kOk, MessageButton::kOk, {},
+                            {}, "This entry can be added once the one before it has a name and an MMSI."});
   }
-  services_.window.UpdateDirectoryNodeTexts(kind_);
 }
 
 bool DirectoryEntryPage::Validate() {
@@ -188,7 +185,7 @@ void DirectoryEntryPage::OnDelete() {
   if (services_.Locked() || !isVisible()) return;
   const MessageButton answer =
       services_.prompts.Show({services_.document.profile.WindowTitle(), "Are you sure ?",
-                              MessageIcon::kCritical, MessageButtons::kYesNo, MessageButton::kYes});
+                              MessageIcon::kQuestion, MessageButtons::kYesNo, MessageButton::kYes});
   if (answer == MessageButton::kYes) {
     DeleteShownEntry();
   } else {

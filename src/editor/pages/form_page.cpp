@@ -58,7 +58,7 @@ CommitField* FormPage::NewCodeField(QWidget* parent, const QString& name, const 
   SetKeyHelp(*field, keyHelp);
   field->SetRules({.caption = caption,
                    .name = plainName,
-                   .expected = std::to_string(length) + " digits",
+                   .hint = "Type exactly " + std::to_string(length) + " digits, or leave the field empty.",
                    .commit =
                        [&stored, length](const std::string& trimmed) {
                          if (!HasRequiredLength(trimmed, static_cast<std::size_t>(length))) return false;

@@ -51,10 +51,7 @@ void UsablePage::BuildRow(QGridLayout& grid, int row) {
                        return true;  // a status name is never refused, only cut
                      },
                  .storedText = [&group] { return group.statusName; }});
-  connect(&name, &CommitField::Committed, this, [this] {
-    services_.window.UpdateGroupNodeTexts();
-    UpdateExpCaptions();
-  });
+  connect(&name, &CommitField::Committed, this, &UsablePage::UpdateExpCaptions);
   statusLabel_[row]->setBuddy(&name);
   grid.addWidget(statusLabel_[row], row, 1);
   grid.addWidget(&name, row, 2);
@@ -105,8 +102,6 @@ void UsablePage::ApplyUsable(int group, bool on) {
   SetGroupUsable(services_.document.model.usable, group, on);
   if (group < kPlanRows) exp_[group]->setChecked(services_.document.model.usable.expChGroup[group]);
   ShowUsableState(group);
-  // The group's channels come and go in the tree with it.
-  if (isVisible()) services_.window.RebuildTree();
 }
 
 void UsablePage::ShowUsableState(int group) {

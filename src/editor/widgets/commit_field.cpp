@@ -44,13 +44,14 @@ void CommitField::Refill() {
 bool CommitField::TryCommit() {
   const std::string trimmed(TrimBlanks(text().toStdString()));
   if (!rules_.commit || !rules_.commit(trimmed)) return false;
+  services_.MarkChanged();
   Refill();
   emit Committed();
   return true;
 }
 
 void CommitField::NoteNotChanged() {
-  services_.window.ShowStatusNote(Name() + " not changed: it needs " + rules_.expected);
+  services_.window.ShowStatusNote(Name() + " not changed. " + rules_.hint);
 }
 
 bool CommitField::Validate() {
@@ -60,9 +61,10 @@ bool CommitField::Validate() {
     NoteNotChanged();
     return true;
   }
-  services_.prompts.Show({rules_.caption,
-                          std::string(kRefused) + "\n" + Name() + " needs " + rules_.expected + ".",
-                          MessageIcon::kExclamation});
+  services_.prompts.Show({.title = rules_.caption,
+                          .text = kRefused,
+                          .icon = MessageIcon::kExclamation,
+                          .explanation = rules_.hint});
   // The message box took the focus; give it back once it has gone.
   QTimer::singleShot(0, this, [this] {
     setFocus(Qt::OtherFocusReason);

@@ -17,20 +17,22 @@ class CommitField : public QLineEdit {
  public:
   // What a refused text does.
   enum class OnRefusal {
-    // Enter and validation show "Data Error!!" and what the field takes, under the field's
-    // caption, and keep the text for correcting with the focus in the field. The focus
-    // leaving the page puts back what the field showed when the editing began, and the
-    // status bar says so.
+    // Enter and validation show "Data Error!!" with the hint, under the field's caption,
+    // and keep the text for correcting with the focus in the field. The focus leaving the
+    // page puts back what the field showed when the editing began, and the status bar says
+    // so.
     kMessageOrRevert,
     // Nothing is stored and no message box comes up: the text stays as typed and the edit
-    // stays pending, and the status bar says what the field takes.
+    // stays pending, and the status bar gives the hint.
     kKeepSilently,
   };
 
   struct Rules {
     std::string caption;   // the refusal message's title ("User MMSI", "ATISNo", "Rx frequency")
     std::string name;      // the field in plain words ("ATIS code"); the caption when empty
-    std::string expected;  // what the field takes ("9 digits"); empty when it refuses nothing
+    // What the field takes, in plain words ("Type exactly 9 digits, or leave the field
+    // empty."); empty when it refuses nothing.
+    std::string hint;
     // Stores the trimmed text when it passes the check; false when it is refused.
     std::function<bool(const std::string& trimmed)> commit;
     // The text the field shows for the stored value.
@@ -41,7 +43,7 @@ class CommitField : public QLineEdit {
   CommitField(EditorServices& services, QWidget* parent = nullptr);
   void SetRules(Rules rules);
   // What the field takes, for a field whose rule changes with what it shows.
-  void SetExpected(std::string expected) { rules_.expected = std::move(expected); }
+  void SetHint(std::string hint) { rules_.hint = std::move(hint); }
 
   // Shows the stored value; no edit is pending afterwards.
   void Refill();
@@ -61,7 +63,7 @@ class CommitField : public QLineEdit {
  private:
   // Runs the check; on success the field shows the stored value and the edit is done.
   bool TryCommit();
-  // "User MMSI not changed: it needs 9 digits", in the status bar.
+  // "User MMSI not changed. Type exactly 9 digits, ...", in the status bar.
   void NoteNotChanged();
   std::string Name() const { return rules_.name.empty() ? rules_.caption : rules_.name; }
 
