@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <utility>
 
-#include "editor/widgets/busy_scope.h"
+#include "editor/busy_scope.h"
 #include "files/app_settings.h"
 #include "files/dat_file.h"
 #include "files/destinations.h"
@@ -49,6 +49,10 @@ bool DocumentController::Edit(const EditStep& step, const std::function<void(Set
   SetDataChanged(true);
   emit Edited(step);
   return true;
+}
+
+void DocumentController::Typed() {
+  if (!Locked()) SetDataChanged(true);
 }
 
 void DocumentController::SetDataChanged(bool changed) {

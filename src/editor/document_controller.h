@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "editor/dialogs/window_prompts.h"
+#include "editor/window_place.h"
 #include "files/file_host.h"
 #include "files/startup.h"
 #include "link/transfer_context.h"
@@ -23,18 +24,11 @@ class QWidget;
 
 namespace kol::editor {
 
-// Where an edit shows: the node whose page holds the control, and the control.
-struct EditPlace {
-  std::string node;     // node key: "E 7"
-  std::string control;  // objectName: "txtCRF"
-
-  bool operator==(const EditPlace&) const = default;
-};
-
-// One change to the document as the user made it, named as a menu would name it.
+// One change to the document as the user made it, named as a menu would name it, and
+// where the window shows it (the navigator's ShowSetting goes there).
 struct EditStep {
   std::string name;  // "Rx Frequency of EXP 7"
-  EditPlace place;
+  SettingPlace place;
 
   bool operator==(const EditStep&) const = default;
 };
@@ -69,6 +63,9 @@ class DocumentController final : public QObject {
   // and the window told. Under the update lock (a page being filled, a long operation)
   // nothing happens: false.
   bool Edit(const EditStep& step, const std::function<void(SettingsModel&)>& change);
+  // Text was typed into a field and is not committed yet: the document counts as changed
+  // (the closing question asks), though nothing is written until the field commits.
+  void Typed();
 
   // The program's start-up: the model list, the model, a new document with the
   // destination's defaults. No model offered: "Unknown model!!" has been shown.

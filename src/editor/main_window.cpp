@@ -52,7 +52,7 @@ MainWindow::MainWindow(WindowDeps deps, QWidget* parent)
     : QMainWindow(parent),
       deps_(std::move(deps)),
       controller_(deps_.document, deps_.host, deps_.prompts, *this, deps_.documentsFolder),
-      services_{controller_, deps_.document, deps_.prompts, *this},
+      services_{controller_, deps_.prompts, *this},
       navigator_(controller_, services_, deps_.nodes, this),
       transfers_(deps_, controller_, navigator_,
                  [this](int context, const std::string& title) { OpenHelp(context, title); }, *this),

@@ -10,7 +10,6 @@
 #include "editor/page.h"
 #include "editor/setting_places.h"
 #include "editor/widgets/key_help.h"
-#include "files/file_host.h"
 
 namespace kol::editor {
 namespace {
@@ -185,11 +184,7 @@ void Navigator::ShowNodePage(QTreeWidgetItem* item) {
   Page* page = PageFor(node->row->panel);
   stack_->setCurrentWidget(page);
   currentPage_ = page;
-  {
-    // Filling the page fires its controls' handlers; none of that is an edit.
-    const UpdateLockScope lock(flags);
-    page->ShowFor(node->target);
-  }
+  page->Show(node->target);
   emit StatusHelp(key_help::kTree);
   flags.cancelFlag = false;
 }

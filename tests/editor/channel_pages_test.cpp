@@ -363,7 +363,7 @@ TEST_F(ChannelPagesTest, ExpReceiveFrequencyIsCheckedWhenTheFocusMovesOn) {
   EXPECT_TRUE(prompts.messages.shown.empty());
   EXPECT_EQ(Exp(5).txFreq, 0.0);
   EXPECT_EQ(window->statusBar()->currentMessage().toStdString(),
-            "Tx frequency not changed. Type a frequency from 137 to 174 MHz in steps of 25 kHz "
+            "Tx Frequency not changed. Type a frequency from 137 to 174 MHz in steps of 25 kHz "
             "(156.025, for example), or leave the field empty.");
 }
 
@@ -389,6 +389,23 @@ TEST_F(ChannelPagesTest, ExpChannelNumberIsStoredRightAlignedAndFiltered) {
   ClickNode("PU 32");
   EXPECT_EQ(editor::HelpContextOf(*Field("txtCRF")), 0);
   EXPECT_EQ(Field("txtCN_0")->maxLength(), 3);
+}
+
+// Each field stores only its own part: a settings file may hold a longer suffix or number
+// than the fields show, and typing in one field must not cut the other.
+TEST_F(ChannelPagesTest, TypingTheNumberOrTheSuffixLeavesTheOtherAsStored) {
+  UseExpChannels();
+  Exp(4) = {.enable = true, .chDisplayL = "123", .chDisplayR = "AB", .rxFreq = 156.025};
+  ClickNode("E 4");
+  EXPECT_EQ(Text("txtCN_0"), "12");
+  EXPECT_EQ(Text("txtCN_1"), "B");
+  TypeOver(Field("txtCN_0"), "7");
+  EXPECT_EQ(Exp(4).chDisplayL, " 7");
+  EXPECT_EQ(Exp(4).chDisplayR, "AB");
+  Exp(4).chDisplayL = "123";
+  TypeOver(Field("txtCN_1"), "C");
+  EXPECT_EQ(Exp(4).chDisplayR, "C");
+  EXPECT_EQ(Exp(4).chDisplayL, "123");
 }
 
 TEST_F(ChannelPagesTest, TabVisitsTheEditorsControlsInReadingOrder) {

@@ -326,7 +326,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CodeFieldCase{"DSC", "txtUserMMSI", "User MMSI", "211234567", "21123456",
                                     "Type exactly 9 digits, or leave the field empty.", "User MMSI"},
                       CodeFieldCase{"ATIS", "txtATIScode", "ATISNo", "9211234567", "92112345",
-                                    "Type exactly 10 digits, or leave the field empty.", "ATIS code"}),
+                                    "Type exactly 10 digits, or leave the field empty.", "ATIS Code"}),
     [](const auto& info) { return std::string(info.param.field); });
 
 // A read from the radio leaves its pad digit after the nine of the user MMSI.

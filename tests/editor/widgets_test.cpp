@@ -139,7 +139,7 @@ class CommitFieldTest : public ::testing::Test {
   FakeWindow fakeWindow;
   QWidget top;
   editor::DocumentController controller{document, host, prompts, top};
-  editor::EditorServices services{controller, document, prompts, fakeWindow};
+  editor::EditorServices services{controller, prompts, fakeWindow};
   HostPage* page;
   CommitField* field;
   QLineEdit* neighbour;
@@ -230,8 +230,6 @@ TEST_F(CommitFieldTest, LeavingThePagePutsBackTheValueShownWhenTheEditBeganAndSa
 }
 
 TEST_F(CommitFieldTest, EnterCommitsATakenTextAndKeepsARefusedOneWithItsMessage) {
-  int commits = 0;
-  QObject::connect(field, &CommitField::Committed, [&commits] { ++commits; });
   Type("98765");
   QTest::keyClick(field, Qt::Key_Return);
   QApplication::processEvents();
@@ -239,13 +237,12 @@ TEST_F(CommitFieldTest, EnterCommitsATakenTextAndKeepsARefusedOneWithItsMessage)
   EXPECT_EQ(field->text().toStdString(), "98765");
   EXPECT_TRUE(field->EditPending());
   EXPECT_TRUE(field->hasFocus());
-  EXPECT_EQ(commits, 0);
+  EXPECT_EQ(document.model.dscBasic.userMmsi, "111111111");
   EXPECT_EQ(field->selectedText().toStdString(), "98765");  // to be typed over
   QTest::keyClicks(field, "987654321");
   QTest::keyClick(field, Qt::Key_Enter);
   EXPECT_EQ(document.model.dscBasic.userMmsi, "987654321");
   EXPECT_FALSE(field->EditPending());
-  EXPECT_EQ(commits, 1);
   EXPECT_EQ(prompts.Texts().size(), 1u);
 }
 

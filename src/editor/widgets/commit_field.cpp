@@ -29,7 +29,7 @@ CommitField::CommitField(EditorServices& services, QWidget* parent)
   connect(this, &QLineEdit::textEdited, this, [this] {
     if (services_.Locked()) return;
     pending_ = true;
-    services_.MarkChanged();
+    services_.controller.Typed();
   });
 }
 
@@ -44,9 +44,7 @@ void CommitField::Refill() {
 bool CommitField::TryCommit() {
   const std::string trimmed(TrimBlanks(text().toStdString()));
   if (!rules_.commit || !rules_.commit(trimmed)) return false;
-  services_.MarkChanged();
   Refill();
-  emit Committed();
   return true;
 }
 

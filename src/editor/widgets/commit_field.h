@@ -52,10 +52,6 @@ class CommitField : public QLineEdit {
   bool Validate();
   bool EditPending() const { return pending_; }
 
- signals:
-  // A text passed its check and is in the document.
-  void Committed();
-
  protected:
   void focusOutEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
