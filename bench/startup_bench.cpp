@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "editor/main_window.h"
+#include "editor/whole_pixel_style.h"
 #include "editor/window_icon.h"
 #include "files/qt_settings_store.h"
 #include "link/qt_serial_port.h"
@@ -120,5 +121,8 @@ BENCHMARK(BM_StartAgainstPlainQtWindow)->UseManualTime()->Unit(benchmark::kMilli
 
 int main(int argc, char** argv) {
   kol::bench::BenchApplication app(argc, argv);
+  // The program's style, set once as kolprog sets it; the plain window draws with it too
+  // (at scale 1 it draws exactly as the desktop's own).
+  kol::editor::UseWholePixelStyle();
   return kol::bench::RunBenchmarks(argc, argv);
 }

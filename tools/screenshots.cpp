@@ -28,6 +28,7 @@
 
 #include "editor/dialogs/qt_window_prompts.h"
 #include "editor/main_window.h"
+#include "editor/whole_pixel_style.h"
 #include "files/error_log_file.h"
 #include "files/qt_settings_store.h"
 #include "link/memory_serial_port.h"
@@ -380,6 +381,7 @@ int main(int argc, char** argv) {
     argc -= 2;
   }
   QApplication app(argc, argv);
+  kol::editor::UseWholePixelStyle();  // as the program draws itself
   if (argc < 2) {
     std::fprintf(stderr, "usage: kolprog_screenshots FOLDER [PROGRAM_DIR [--scale S]]\n");
     return 2;

@@ -10,6 +10,7 @@
 #include "app/gui/gui_arguments.h"
 #include "editor/dialogs/qt_window_prompts.h"
 #include "editor/main_window.h"
+#include "editor/whole_pixel_style.h"
 #include "editor/window_icon.h"
 #include "files/qt_settings_store.h"
 #include "link/qt_serial_port.h"
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(kol::kApplicationTitle);
   QApplication::setApplicationVersion(KOL_VERSION);
   QApplication::setWindowIcon(kol::editor::ApplicationIcon());
+  kol::editor::UseWholePixelStyle();
 
   std::vector<std::string> arguments;
   for (const QString& argument : QApplication::arguments().mid(1)) {
