@@ -5,18 +5,19 @@ RELEASE_DIR := build/release
 DEBUG_DIR := build/debug
 BENCH_DIR := build/bench
 FUZZ_DIR := build/fuzz
+PACKAGE_DIR := build/package
 
 # Debian 12 packages the project builds, tests and runs with.
 DEB_PACKAGES := build-essential cmake ninja-build pkg-config \
 	qt6-base-dev qt6-serialport-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core \
 	libgtest-dev libgmock-dev libbenchmark-dev \
-	poppler-utils xvfb xauth
+	poppler-utils xvfb xauth groff-base
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 SCREENSHOT_DIR := build/screenshots
 
-.PHONY: deps build run test bench fuzz screenshots clean
+.PHONY: deps build run test bench fuzz screenshots package clean
 
 deps:
 	@missing=$$(for p in $(DEB_PACKAGES); do \
@@ -35,12 +36,27 @@ build: deps
 run: build
 	$(RELEASE_DIR)/bin/kolprog
 
-# Pictures of the window (menus, dialogs, pages) under a virtual X server.
+# Pictures of the window (menus, dialogs, pages) under a virtual X server; the pages and
+# dialogs also at the scales 1.5 and 2, in scale-1.5/ and scale-2/.
+SCREENSHOT_SCALES := 1.5 2
 screenshots: build
 	cmake --build $(RELEASE_DIR) -j $(JOBS) --target kolprog_screenshots
 	rm -rf $(SCREENSHOT_DIR)
 	xvfb-run -a -s "-screen 0 1280x900x24" $(RELEASE_DIR)/tools/kolprog_screenshots \
 	  $(SCREENSHOT_DIR) $(RELEASE_DIR)/bin
+	for scale in $(SCREENSHOT_SCALES); do \
+	  xvfb-run -a -s "-screen 0 2400x1700x24" $(RELEASE_DIR)/tools/kolprog_screenshots \
+	    $(SCREENSHOT_DIR)/scale-$$scale $(RELEASE_DIR)/bin --scale $$scale || exit 1; \
+	done
+
+# The Debian package: build/package/kolprog_<version>_amd64.deb, installed with
+# `sudo apt install ./build/package/kolprog_*.deb`.
+package: DEB_PACKAGES += file dpkg-dev
+package: deps
+	cmake -S . -B $(PACKAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOL_BUILD_TESTS=OFF
+	cmake --build $(PACKAGE_DIR) -j $(JOBS)
+	cd $(PACKAGE_DIR) && cpack
+	@ls $(PACKAGE_DIR)/kolprog_*.deb
 
 test: deps
 	cmake -S . -B $(DEBUG_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKOL_SANITIZE=ON
@@ -50,7 +66,7 @@ test: deps
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOL_BUILD_TESTS=OFF -DKOL_BUILD_BENCH=ON
 	cmake --build $(BENCH_DIR) -j $(JOBS)
-	@for b in $(BENCH_DIR)/bin/*_bench; do echo "== $$b"; $$b; done
+	@for b in $(BENCH_DIR)/bin/*_bench; do echo "== $$b"; $$b || exit 1; done
 
 # `make fuzz` builds the fuzz targets of tests/fuzz with clang and libFuzzer and runs each
 # for FUZZ_SECONDS, one after the other, from the saved corpus and the target's seeds. New

@@ -91,9 +91,9 @@ class QuietHost final : public LinkHost {
   void SetBusy(bool) override {}
 };
 
-class NoErrorLog final : public ErrorLog {
+class NoLinkLog final : public LinkLog {
  public:
-  void Write(std::string_view, std::string_view) override {}
+  void PortFailed(std::string_view, const PortError&) override {}
 };
 
 double CpuSeconds() {
@@ -121,7 +121,7 @@ void RunOperation(benchmark::State& state, Operation operation) {
     CountingPort port(qtPort);
     PauseCountingClock clock(port);
     QuietHost host;
-    NoErrorLog log;
+    NoLinkLog log;
     Document document;
     for (int group = 0; group < 3; ++group) BuildChannelPlan(group, document.model.group[group]);
     BuildWeatherPlan(document.model.weather);

@@ -58,6 +58,7 @@ class EnterPrompts final : public editor::WindowPrompts {
   std::string AskSavePath(const editor::FileRequest&) override { return {}; }
   bool AskPrinter(QPrinter&) override { return false; }
   void PreviewPrint(const std::function<void(QPrinter&)>&) override {}
+  void OpenFolder(const std::string&) override {}
   std::optional<std::string> AskText(const std::string&, const std::string&, const std::string&) override {
     return std::nullopt;
   }

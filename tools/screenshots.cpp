@@ -96,10 +96,12 @@ void Shoot(const QString& folder, const QString& name, const QWidget& window) {
 }
 
 // A picture: `take` sets the window up, calls `shoot` while it shows what it should, and
-// puts the window back.
+// puts the window back. The pages and dialogs a user works in are also taken at the larger
+// scales (`--scale`), where frames and lists must still be drawn whole.
 struct Shot {
   const char* name;
   std::function<void(MainWindow&, const std::function<void()>& shoot)> take;
+  bool everyScale = false;
 };
 
 void WithMenu(MainWindow& window, const char* name, const std::function<void()>& shoot) {
@@ -277,8 +279,8 @@ void SampleSettings(MainWindow& window) {
 
 const std::vector<Shot>& Shots() {
   static const std::vector<Shot> kShots = {
-      {"main_general", [](MainWindow&, const auto& shoot) { shoot(); }},
-      {"menu_file", [](MainWindow& w, const auto& shoot) { WithMenu(w, "mnuFile", shoot); }},
+      {"main_general", [](MainWindow&, const auto& shoot) { shoot(); }, true},
+      {"menu_file", [](MainWindow& w, const auto& shoot) { WithMenu(w, "mnuFile", shoot); }, true},
       {"menu_transfer", [](MainWindow& w, const auto& shoot) { WithMenu(w, "mnuTransfer", shoot); }},
       {"menu_destination",
        [](MainWindow& w, const auto& shoot) { WithMenu(w, "mnuDestination", shoot); }},
@@ -301,9 +303,9 @@ const std::vector<Shot>& Shots() {
          shoot();
          if (QWidget* help = w.findChild<QWidget*>("frmHelp")) help->close();
        }},
-      {"plan_list", [](MainWindow& w, const auto& shoot) { WithNode(w, "PU", shoot); }},
-      {"weather_page", [](MainWindow& w, const auto& shoot) { WithNode(w, "PW", shoot); }},
-      {"plan_channel", [](MainWindow& w, const auto& shoot) { WithNode(w, "PU 40", shoot); }},
+      {"plan_list", [](MainWindow& w, const auto& shoot) { WithNode(w, "PU", shoot); }, true},
+      {"weather_page", [](MainWindow& w, const auto& shoot) { WithNode(w, "PW", shoot); }, true},
+      {"plan_channel", [](MainWindow& w, const auto& shoot) { WithNode(w, "PU 40", shoot); }, true},
       {"plan_channel_receive_only",
        [](MainWindow& w, const auto& shoot) { WithNode(w, "PU 140", shoot); }},
       {"plan_channel_disabled", [](MainWindow& w, const auto& shoot) { WithNode(w, "PU 0", shoot); }},
@@ -311,22 +313,22 @@ const std::vector<Shot>& Shots() {
        [](MainWindow& w, const auto& shoot) {
          UseExpChannels(w);
          WithNode(w, "ExpChannel", shoot);
-       }},
-      {"exp_channel", [](MainWindow& w, const auto& shoot) { WithNode(w, "E 2", shoot); }},
+       }, true},
+      {"exp_channel", [](MainWindow& w, const auto& shoot) { WithNode(w, "E 2", shoot); }, true},
       {"about_box",
-       [](MainWindow& w, const auto& shoot) { WithModal(w, "mnuHelpAbout", "frmAbout", shoot); }},
+       [](MainWindow& w, const auto& shoot) { WithModal(w, "mnuHelpAbout", "frmAbout", shoot); }, true},
       {"transfer_idle",
        [](MainWindow& w, const auto& shoot) {
          w.SelectNode("General");  // the dialogs stand over the start page
          WithModal(w, "mnuTransferRead", "frmRadio", shoot);
-       }},
+       }, true},
       {"transfer_busy", [](MainWindow& w, const auto& shoot) { MidRead(w, shoot); }},
       {"transfer_waiting", [](MainWindow& w, const auto& shoot) { WaitingForTheRadio(w, shoot); }},
-      {"transfer_failed_setup", [](MainWindow& w, const auto& shoot) { FailedSetUp(w, shoot); }},
+      {"transfer_failed_setup", [](MainWindow& w, const auto& shoot) { FailedSetUp(w, shoot); }, true},
       {"transfer_program_idle",
        [](MainWindow& w, const auto& shoot) { WithModal(w, "mnuTransferProgram", "frmRadio", shoot); }},
       {"report_window",
-       [](MainWindow& w, const auto& shoot) { WithModal(w, "mnuFilePrintToFile", "frmPrn", shoot); }},
+       [](MainWindow& w, const auto& shoot) { WithModal(w, "mnuFilePrintToFile", "frmPrn", shoot); }, true},
       {"hex_view", [](MainWindow& w, const auto& shoot) { HexView(w, shoot); }},
       {"print_preview",
        [](MainWindow& w, const auto& shoot) {
@@ -336,21 +338,21 @@ const std::vector<Shot>& Shots() {
        [](MainWindow& w, const auto& shoot) {
          SampleSettings(w);
          WithNode(w, "Usable", shoot);
-       }},
-      {"page_common", [](MainWindow& w, const auto& shoot) { WithNode(w, "Common", shoot); }},
-      {"page_dsc_basic", [](MainWindow& w, const auto& shoot) { WithDscTab(w, 0, shoot); }},
-      {"page_dsc_advanced", [](MainWindow& w, const auto& shoot) { WithDscTab(w, 1, shoot); }},
-      {"page_dsc_display", [](MainWindow& w, const auto& shoot) { WithDscTab(w, 2, shoot); }},
-      {"page_atis", [](MainWindow& w, const auto& shoot) { WithNode(w, "ATIS", shoot); }},
-      {"directory_list_individual", [](MainWindow& w, const auto& shoot) { WithNode(w, "SM", shoot); }},
+       }, true},
+      {"page_common", [](MainWindow& w, const auto& shoot) { WithNode(w, "Common", shoot); }, true},
+      {"page_dsc_basic", [](MainWindow& w, const auto& shoot) { WithDscTab(w, 0, shoot); }, true},
+      {"page_dsc_advanced", [](MainWindow& w, const auto& shoot) { WithDscTab(w, 1, shoot); }, true},
+      {"page_dsc_display", [](MainWindow& w, const auto& shoot) { WithDscTab(w, 2, shoot); }, true},
+      {"page_atis", [](MainWindow& w, const auto& shoot) { WithNode(w, "ATIS", shoot); }, true},
+      {"directory_list_individual", [](MainWindow& w, const auto& shoot) { WithNode(w, "SM", shoot); }, true},
       {"directory_list_group", [](MainWindow& w, const auto& shoot) { WithNode(w, "SG", shoot); }},
-      {"directory_entry_in_use", [](MainWindow& w, const auto& shoot) { WithNode(w, "SM 2", shoot); }},
+      {"directory_entry_in_use", [](MainWindow& w, const auto& shoot) { WithNode(w, "SM 2", shoot); }, true},
       {"directory_entry_group_in_use",
-       [](MainWindow& w, const auto& shoot) { WithNode(w, "SG 2", shoot); }},
+       [](MainWindow& w, const auto& shoot) { WithNode(w, "SG 2", shoot); }, true},
       {"directory_entry_first_free", [](MainWindow& w, const auto& shoot) { WithNode(w, "SG 3", shoot); }},
       {"directory_entry_beyond", [](MainWindow& w, const auto& shoot) { WithNode(w, "SM 6", shoot); }},
       {"directory_entry_first_free_incomplete",
-       [](MainWindow& w, const auto& shoot) { WithNodeMessage(w, "SM 4", shoot); }},
+       [](MainWindow& w, const auto& shoot) { WithNodeMessage(w, "SM 4", shoot); }, true},
       {"compare_with_radio", [](MainWindow& w, const auto& shoot) { CompareWithRadio(w, shoot); }},
   };
   return kShots;
@@ -359,9 +361,15 @@ const std::vector<Shot>& Shots() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // --scale S: the window drawn S times larger, as on a screen set to that scale.
+  const bool scaled = argc > 4 && std::string(argv[argc - 2]) == "--scale";
+  if (scaled) {
+    qputenv("QT_SCALE_FACTOR", argv[argc - 1]);
+    argc -= 2;
+  }
   QApplication app(argc, argv);
   if (argc < 2) {
-    std::fprintf(stderr, "usage: kolprog_screenshots FOLDER [PROGRAM_DIR]\n");
+    std::fprintf(stderr, "usage: kolprog_screenshots FOLDER [PROGRAM_DIR [--scale S]]\n");
     return 2;
   }
   const QString folder = argv[1];
@@ -386,6 +394,7 @@ int main(int argc, char** argv) {
   window.show();
   if (!window.Start()) return 1;
   for (const Shot& shot : Shots()) {
+    if (scaled && !shot.everyScale) continue;
     shot.take(window, [&] { Shoot(folder, shot.name, window); });
     Settle();
   }

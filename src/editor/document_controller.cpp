@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <utility>
 
-#include "editor/widgets/busy_scope.h"
+#include "editor/busy_scope.h"
 #include "files/app_settings.h"
 #include "files/dat_file.h"
 #include "files/destinations.h"
@@ -16,8 +16,6 @@
 namespace kol::editor {
 namespace {
 
-constexpr char kDatFilter[] = "dat files(*.dat)|*.dat|All files(*.*)|*.*";
-constexpr char kHexFilter[] = "hex files(*.hex)|*.hex|All files(*.*)|*.*";
 constexpr int kNewDelayMs = 100;
 
 bool HasExtension(const std::string& path, std::string_view extension) {
@@ -35,8 +33,12 @@ std::string CaptionFileName(const std::string& path) {
 }  // namespace
 
 DocumentController::DocumentController(Document& document, FileHost& host, WindowPrompts& prompts,
-                                       QWidget& window)
-    : document_(document), host_(host), prompts_(prompts), window_(window) {
+                                       QWidget& window, std::string documentsFolder)
+    : document_(document),
+      host_(host),
+      prompts_(prompts),
+      window_(window),
+      documentsFolder_(std::move(documentsFolder)) {
   newTimer_.setSingleShot(true);
   connect(&newTimer_, &QTimer::timeout, this, &DocumentController::RunNew);
 }
@@ -44,9 +46,19 @@ DocumentController::DocumentController(Document& document, FileHost& host, Windo
 bool DocumentController::Edit(const EditStep& step, const std::function<void(SettingsModel&)>& change) {
   if (Locked()) return false;
   change(document_.model);
-  dataChanged_ = true;
+  SetDataChanged(true);
   emit Edited(step);
   return true;
+}
+
+void DocumentController::Typed() {
+  if (!Locked()) SetDataChanged(true);
+}
+
+void DocumentController::SetDataChanged(bool changed) {
+  if (changed == dataChanged_) return;
+  dataChanged_ = changed;
+  emit DataChangedChanged(changed);
 }
 
 void DocumentController::Reloads(Reload how) {
@@ -61,7 +73,7 @@ StartUpResult DocumentController::Start() {
   StartUpResult started = StartUp(document_, host_);
   host_.pauseMs = pauseMs;
   if (started.offeredModels.empty()) return started;
-  dataChanged_ = false;
+  SetDataChanged(false);
   Reloads(Reload::kStartPage);
   return started;
 }
@@ -75,14 +87,32 @@ QString DocumentController::CaptionText() const {
 std::string DocumentController::DialogFolder() const {
   const std::string& path = document_.path;
   if (!path.empty()) return std::filesystem::path(path).parent_path().string();
-  return document_.profile.programFolder;
+  const std::vector<std::string> recent = RecentFiles();
+  std::error_code ec;
+  if (!recent.empty()) {
+    const std::filesystem::path folder = std::filesystem::path(recent.front()).parent_path();
+    if (std::filesystem::is_directory(folder, ec)) return folder.string();
+  }
+  return documentsFolder_;
+}
+
+std::string DocumentController::ProposedFileName(std::string_view extension) const {
+  std::filesystem::path name;
+  if (!document_.path.empty()) {
+    name = std::filesystem::path(document_.path).filename();
+  } else if (!document_.model.dscBasic.userMmsi.empty()) {
+    name = document_.model.dscBasic.userMmsi;
+  } else {
+    name = "untitled";
+  }
+  return name.replace_extension(extension).string();
 }
 
 bool DocumentController::AskToSaveChanges() {
   if (!dataChanged_) return true;
   const MessageButton answer = prompts_.Show(
       {document_.profile.WindowTitle(), "KOL data has changed.\r\nDo you want to save changes?",
-       MessageIcon::kExclamation, MessageButtons::kYesNoCancel, MessageButton::kYes});
+       MessageIcon::kQuestion, MessageButtons::kYesNoCancel, MessageButton::kYes});
   if (answer == MessageButton::kCancel) return false;
   if (answer == MessageButton::kNo) return true;
   if (!MayLeavePage()) return false;
@@ -105,14 +135,15 @@ void DocumentController::RunNew() {
   emit Reloading();
   host_.Pause();
   ResetDocument(document_, host_, true);
-  dataChanged_ = false;
+  SetDataChanged(false);
   Reloads(Reload::kStartPage);
 }
 
 void DocumentController::Open() {
   if (!MayLeavePage() || !AskToSaveChanges()) return;
   document_.flags.cancelFlag = true;
-  const std::string path = prompts_.AskOpenPath({kDatFilter, DialogFolder(), {}, "Open"}, false);
+  const std::string path =
+      prompts_.AskOpenPath({kSettingsFileFilter, DialogFolder(), {}, "Open"}, false);
   if (path.empty()) return;
   OpenPath(path);
 }
@@ -134,6 +165,8 @@ bool DocumentController::OpenPath(const std::string& path) {
   document_.destination = std::move(read.destination);
   document_.path = path;
   document_.flags.cancelFlag = false;
+  // The file as it is on disk: the edits it replaced were offered a save first.
+  SetDataChanged(false);
   RememberRecentFile(path);
   Reloads(Reload::kSamePage);
   return true;
@@ -148,11 +181,8 @@ bool DocumentController::SaveDocument(bool keepPath) {
   const bool reuse = keepPath && !document_.path.empty() && !HasExtension(document_.path, ".hex");
   std::string path = document_.path;
   if (!reuse) {
-    std::string proposed;
-    if (!document_.path.empty()) {
-      proposed = std::filesystem::path(document_.path).replace_extension(".dat").filename().string();
-    }
-    path = prompts_.AskSavePath({kDatFilter, DialogFolder(), proposed, "Save As"});
+    path = prompts_.AskSavePath(
+        {kSettingsFileFilter, DialogFolder(), ProposedFileName(".dat"), "Save As"});
   }
   document_.flags.cancelFlag = true;
   if (path.empty()) return false;
@@ -160,7 +190,7 @@ bool DocumentController::SaveDocument(bool keepPath) {
   if (WriteSettingsFile(path, document_, host_) && !document_.flags.errorFlag) {
     document_.path = path;
     document_.flags.cancelFlag = false;
-    dataChanged_ = false;
+    SetDataChanged(false);
     emit PathChanged();
     RememberRecentFile(path);
   }
@@ -203,7 +233,7 @@ bool DocumentController::ChangeModel(int modelCode) {
     return false;
   }
   BusyScope busy(&window_);
-  dataChanged_ = false;
+  SetDataChanged(false);
   Reloads(Reload::kStartPage);
   return true;
 }
@@ -213,7 +243,7 @@ bool DocumentController::ChangeDestination(const std::string& name) {
     return false;
   }
   BusyScope busy(&window_);
-  dataChanged_ = false;
+  SetDataChanged(false);
   Reloads(Reload::kStartPage);
   return true;
 }
@@ -221,7 +251,7 @@ bool DocumentController::ChangeDestination(const std::string& name) {
 void DocumentController::OpenImage() {
   if (!document_.flags.debugMode || !MayLeavePage() || !AskToSaveChanges()) return;
   const std::string path =
-      prompts_.AskOpenPath({kHexFilter, document_.profile.programFolder, {}, "Open Image"}, true);
+      prompts_.AskOpenPath({kImageFileFilter, DialogFolder(), {}, "Open Image"}, true);
   if (path.empty()) {
     document_.flags.cancelFlag = true;
     return;
@@ -232,14 +262,14 @@ void DocumentController::OpenImage() {
     return;
   }
   document_.path = path;
-  dataChanged_ = false;
+  SetDataChanged(false);
   Reloads(Reload::kStartPage);
 }
 
 void DocumentController::SaveImage() {
   if (!document_.flags.debugMode || !MayLeavePage()) return;
-  const std::string path =
-      prompts_.AskSavePath({kHexFilter, document_.profile.programFolder, {}, "Save Image"});
+  const std::string path = prompts_.AskSavePath(
+      {kImageFileFilter, DialogFolder(), ProposedFileName(".hex"), "Save Image"});
   if (path.empty()) {
     document_.flags.cancelFlag = true;
     return;
@@ -257,7 +287,7 @@ bool DocumentController::Transfer(Operation operation, const std::function<bool(
   switch (operation) {
     case Operation::kRead:
       document_.path.clear();
-      dataChanged_ = false;
+      SetDataChanged(false);
       Reloads(Reload::kStartPage);
       break;
     case Operation::kProgram:
@@ -266,7 +296,7 @@ bool DocumentController::Transfer(Operation operation, const std::function<bool(
     case Operation::kClearDscLog:
     case Operation::kClearDistressLog:
     case Operation::kClearCallLog:
-      dataChanged_ = true;
+      SetDataChanged(true);
       emit Reloaded(Reload::kShownPage);
       break;
   }

@@ -10,9 +10,11 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "editor/dialogs/window_prompts.h"
+#include "editor/window_place.h"
 #include "files/file_host.h"
 #include "files/startup.h"
 #include "link/transfer_context.h"
@@ -22,18 +24,11 @@ class QWidget;
 
 namespace kol::editor {
 
-// Where an edit shows: the node whose page holds the control, and the control.
-struct EditPlace {
-  std::string node;     // node key: "E 7"
-  std::string control;  // objectName: "txtCRF"
-
-  bool operator==(const EditPlace&) const = default;
-};
-
-// One change to the document as the user made it, named as a menu would name it.
+// One change to the document as the user made it, named as a menu would name it, and
+// where the window shows it (the navigator's ShowSetting goes there).
 struct EditStep {
   std::string name;  // "Rx Frequency of EXP 7"
-  EditPlace place;
+  SettingPlace place;
 
   bool operator==(const EditStep&) const = default;
 };
@@ -48,8 +43,10 @@ enum class Reload {
 class DocumentController final : public QObject {
   Q_OBJECT
  public:
-  // `window` shows the wait pointer and takes no input while files are read or written.
-  DocumentController(Document& document, FileHost& host, WindowPrompts& prompts, QWidget& window);
+  // `window` shows the wait pointer and takes no input while files are read or written; the
+  // file dialogs start in `documentsFolder` until the user has used a folder.
+  DocumentController(Document& document, FileHost& host, WindowPrompts& prompts, QWidget& window,
+                     std::string documentsFolder = {});
 
   const Document& Doc() const { return document_; }
   // The application-wide flags: update lock, error and cancel flags, debug mode.
@@ -66,6 +63,9 @@ class DocumentController final : public QObject {
   // and the window told. Under the update lock (a page being filled, a long operation)
   // nothing happens: false.
   bool Edit(const EditStep& step, const std::function<void(SettingsModel&)>& change);
+  // Text was typed into a field and is not committed yet: the document counts as changed
+  // (the closing question asks), though nothing is written until the field commits.
+  void Typed();
 
   // The program's start-up: the model list, the model, a new document with the
   // destination's defaults. No model offered: "Unknown model!!" has been shown.
@@ -87,7 +87,7 @@ class DocumentController final : public QObject {
   // the save did not happen. True at once when nothing changed.
   bool AskToSaveChanges();
   // The unsaved edits are let go without a question (a check that the program starts).
-  void ForgetChanges() { dataChanged_ = false; }
+  void ForgetChanges() { SetDataChanged(false); }
 
   // Edit > Model and the Destination menu: false when the document stayed as it was.
   bool ChangeModel(int modelCode);
@@ -102,8 +102,12 @@ class DocumentController final : public QObject {
 
   // "KOL Programmer  PC Program for LZ3300T - radio.dat"
   QString CaptionText() const;
-  // Where the file dialogs start: the document's folder, else the program's.
+  // Where the file dialogs start, where the user's files are: beside the document, else
+  // where the last document was opened or saved, else the user's documents folder.
   std::string DialogFolder() const;
+  // The name Save As proposes, with `extension` (".dat"): the document's own, else the
+  // radio's MMSI, else "untitled".
+  std::string ProposedFileName(std::string_view extension) const;
 
  signals:
   void Edited(const EditStep& step);
@@ -112,9 +116,12 @@ class DocumentController final : public QObject {
   void Reloaded(Reload how);
   void PathChanged();
   void RecentFilesChanged();
+  // The document came to hold unsaved edits, or lost them (saved, replaced).
+  void DataChangedChanged(bool changed);
 
  private:
   void RunNew();
+  void SetDataChanged(bool changed);
   bool SaveDocument(bool keepPath);
   void RememberRecentFile(const std::string& path);
   void Reloads(Reload how);
@@ -123,6 +130,7 @@ class DocumentController final : public QObject {
   FileHost& host_;
   WindowPrompts& prompts_;
   QWidget& window_;
+  std::string documentsFolder_;
   std::function<bool()> pageCheck_;
   bool dataChanged_ = false;
   QTimer newTimer_;

@@ -13,6 +13,7 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTime>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -23,10 +24,11 @@
 #include "editor/dialogs/help_window.h"
 #include "editor/dialogs/hex_view.h"
 #include "editor/widgets/key_help.h"
-#include "editor/window_icon.h"
+#include "editor/widgets/read_banner.h"
 #include "editor/window_menus.h"
 #include "files/app_settings.h"
 #include "files/data_folders.h"
+#include "model/field_limits.h"
 
 namespace kol::editor {
 namespace {
@@ -49,14 +51,13 @@ QString DroppedDatFile(const QMimeData* data) {
 MainWindow::MainWindow(WindowDeps deps, QWidget* parent)
     : QMainWindow(parent),
       deps_(std::move(deps)),
-      controller_(deps_.document, deps_.host, deps_.prompts, *this),
-      services_{controller_, deps_.document, deps_.prompts, flags_, *this},
+      controller_(deps_.document, deps_.host, deps_.prompts, *this, deps_.documentsFolder),
+      services_{controller_, deps_.prompts, flags_, *this},
       navigator_(controller_, services_, deps_.nodes, this),
       transfers_(deps_, controller_, navigator_,
                  [this](int context, const std::string& title) { OpenHelp(context, title); }, *this),
       report_(controller_, deps_.host, deps_.prompts, *this) {
   setObjectName("frmMain");
-  setWindowIcon(ApplicationIcon());
   setAcceptDrops(true);
   controller_.SetPageCheck([this] { return navigator_.ValidateCurrentPage(); });
   BuildCentre();
@@ -65,6 +66,15 @@ MainWindow::MainWindow(WindowDeps deps, QWidget* parent)
                             [this] { ShowContextHelp(); }, [this] { ShowAbout(); }});
   BuildStatusBar();
   connect(&controller_, &DocumentController::PathChanged, this, &MainWindow::UpdateCaption);
+  // The caption's "*" while the document holds unsaved edits.
+  connect(&controller_, &DocumentController::DataChangedChanged, this, &QWidget::setWindowModified);
+  // The read's banner stays until another document replaces the one read.
+  connect(&controller_, &DocumentController::Reloaded, readBanner_, [this](Reload how) {
+    if (how != Reload::kShownPage) readBanner_->hide();
+  });
+  connect(&transfers_, &TransferRunner::ReadFromRadio, this, &MainWindow::ShowReadBanner);
+  connect(readBanner_, &ReadBanner::OpenFolder, this,
+          [this](const QString& folder) { deps_.prompts.OpenFolder(folder.toStdString()); });
   qApp->installEventFilter(this);
   resize(960, 680);
   UpdateCaption();
@@ -91,8 +101,10 @@ bool MainWindow::Start(const std::string& documentPath) {
 void MainWindow::BuildCentre() {
   auto* pageArea = new QWidget(this);
   pageArea->setObjectName("pictPageArea");
-  auto* pageAreaLayout = new QVBoxLayout(pageArea);  // the hex view above the pages
+  auto* pageAreaLayout = new QVBoxLayout(pageArea);  // the bars and the hex view above the pages
   pageAreaLayout->setContentsMargins(0, 0, 0, 0);
+  readBanner_ = new ReadBanner(pageArea);
+  pageAreaLayout->addWidget(readBanner_);
   hexView_ = new HexView(pageArea);
   hexView_->hide();
   pageAreaLayout->addWidget(hexView_);
@@ -121,11 +133,10 @@ void MainWindow::BuildStatusBar() {
   bar->addWidget(statusHelp_, 3);
   bar->addWidget(statusFile_, 2);
   connect(&navigator_, &Navigator::StatusHelp, statusHelp_, &QLabel::setText);
-  connect(&transfers_, &TransferRunner::StatusHelp, statusHelp_, &QLabel::setText);
 }
 
 void MainWindow::UpdateCaption() {
-  setWindowTitle(controller_.CaptionText());
+  setWindowTitle(controller_.CaptionText() + "[*]");
   statusFile_->setText(ToQt(controller_.Doc().path));
 }
 
@@ -200,6 +211,12 @@ void MainWindow::RestoreGeometryFromStore() {
       return;
     }
   }
+}
+
+void MainWindow::ShowReadBanner(const QString& backup) {
+  const std::string& mmsi = controller_.Doc().model.dscBasic.userMmsi;
+  readBanner_->ShowRead(ToQt(mmsi.substr(0, field_limits::kUserMmsiTyped)),
+                        QTime::currentTime().toString("HH:mm"), backup);
 }
 
 // ---------------------------------------------------------------------------------------

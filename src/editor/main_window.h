@@ -22,6 +22,7 @@ namespace kol::editor {
 
 class HelpWindow;
 class HexView;
+class ReadBanner;
 class WindowMenus;
 
 class MainWindow : public QMainWindow, public EditorWindow {
@@ -60,7 +61,10 @@ class MainWindow : public QMainWindow, public EditorWindow {
   // The stored tick of the hex view (debug mode only).
   void ApplyStoredHexView();
   void ShowHexView(bool shown);
+  // The caption, with Qt's mark of unsaved edits ("[*]", shown as "*").
   void UpdateCaption();
+  // After a read: where the document came from and where the radio's memory is kept.
+  void ShowReadBanner(const QString& backup);
   void SaveGeometryToStore();
   void RestoreGeometryFromStore();
   void ShowContextHelp();
@@ -81,6 +85,7 @@ class MainWindow : public QMainWindow, public EditorWindow {
   QLabel* statusFile_ = nullptr;
   QPointer<HelpWindow> helpWindow_;
   HexView* hexView_ = nullptr;
+  ReadBanner* readBanner_ = nullptr;
 };
 
 }  // namespace kol::editor

@@ -3,12 +3,13 @@
 #include <QHeaderView>
 #include <QSet>
 #include <QStackedWidget>
+#include <QTabWidget>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
 #include "editor/page.h"
+#include "editor/setting_places.h"
 #include "editor/widgets/key_help.h"
-#include "files/file_host.h"
 
 namespace kol::editor {
 namespace {
@@ -183,11 +184,7 @@ void Navigator::ShowNodePage(QTreeWidgetItem* item) {
   Page* page = PageFor(node->row->panel);
   stack_->setCurrentWidget(page);
   currentPage_ = page;
-  {
-    // Filling the page fires its controls' handlers; none of that is an edit.
-    const UpdateLockScope lock(flags);
-    page->ShowFor(node->target);
-  }
+  page->Show(node->target);
   emit StatusHelp(key_help::kTree);
   flags.cancelFlag = false;
 }
@@ -205,6 +202,20 @@ void Navigator::ShowNodeUnchecked(const std::string& key) {
   }
   currentItem_ = item;
   ShowNodePage(item);
+}
+
+bool Navigator::ShowSetting(const SettingPlace& place) {
+  if (!SelectNode(place.node) || !currentPage_) return false;
+  auto* control = currentPage_->findChild<QWidget*>(QString::fromStdString(place.control));
+  if (!control) return true;
+  // A control on a tab that is not shown brings its tab forward first.
+  for (QWidget* w = control; w && w != currentPage_; w = w->parentWidget()) {
+    const QWidget* stack = w->parentWidget();  // a tab widget keeps its pages in a stack
+    auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+    if (tabs && tabs->indexOf(w) >= 0) tabs->setCurrentWidget(w);
+  }
+  control->setFocus(Qt::OtherFocusReason);
+  return true;
 }
 
 }  // namespace kol::editor

@@ -22,6 +22,8 @@ class QWidget;
 
 namespace kol::editor {
 
+struct SettingPlace;
+
 class Page;
 struct EditorServices;
 
@@ -51,6 +53,9 @@ class Navigator final : public QObject {
   void ReshowCurrentPage();
   // A node selected while the window was minimised has its page shown once it is back.
   void ShowPendingNode();
+  // Shows the page of a setting and puts the focus on its control (bringing its tab
+  // forward). False when the page cannot be shown.
+  bool ShowSetting(const SettingPlace& place);
 
  signals:
   // The key help of the tree, for the status bar.

@@ -30,6 +30,7 @@ inline constexpr std::string_view kAtis = "ATIS";
 inline constexpr std::string_view kIndividualDirectory = "SM";
 inline constexpr std::string_view kGroupDirectory = "SG";
 inline constexpr std::string_view kExpChannel = "ExpChannel";
+inline constexpr std::string_view kWeather = "PW";
 // The plan group nodes, by group index: "PU", "PI", "PC".
 inline constexpr std::string_view kPlanGroups[] = {"PU", "PI", "PC"};
 // EXP channel leaves are "E 1" ... "E 40".

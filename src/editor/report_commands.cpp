@@ -2,24 +2,20 @@
 
 #include <QPrinter>
 
-#include <filesystem>
-
 #include "editor/dialogs/report_window.h"
 #include "editor/document_controller.h"
-#include "editor/widgets/busy_scope.h"
+#include "editor/busy_scope.h"
 #include "files/atomic_file.h"
 #include "report/printed_report.h"
 #include "report/qt_print_renderer.h"
 
 namespace kol::editor {
-namespace {
-
-constexpr char kPdfFilter[] = "PDF files(*.pdf)|*.pdf|All files(*.*)|*.*";
-
-}  // namespace
 
 void ReportCommands::ShowReportWindow() {
-  ReportWindow window(controller_.Doc(), controller_.Flags(), host_, prompts_, &window_);
+  ReportWindow window(
+      controller_.Doc(), controller_.Flags(), host_, prompts_,
+      {kTextFileFilter, controller_.DialogFolder(), controller_.ProposedFileName(".txt"), "Save As"},
+      &window_);
   window.exec();
 }
 
@@ -51,13 +47,9 @@ void ReportCommands::ExportPdf() {
   if (!controller_.MayLeavePage()) return;
   const Document& document = controller_.Doc();
   AppFlags& flags = controller_.Flags();
-  const std::string proposed =
-      document.path.empty()
-          ? std::string("report.pdf")
-          : std::filesystem::path(document.path).replace_extension(".pdf").filename().string();
   flags.cancelFlag = true;
-  const std::string path =
-      prompts_.AskSavePath({kPdfFilter, controller_.DialogFolder(), proposed, "Export PDF"});
+  const std::string path = prompts_.AskSavePath(
+      {kPdfFileFilter, controller_.DialogFolder(), controller_.ProposedFileName(".pdf"), "Export PDF"});
   if (path.empty()) return;
   std::string error;
   {

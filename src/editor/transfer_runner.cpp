@@ -7,6 +7,7 @@
 #include "editor/document_controller.h"
 #include "editor/navigator.h"
 #include "editor/page.h"
+#include "editor/setting_places.h"
 #include "files/programming_check.h"
 #include "files/settings_diff.h"
 
@@ -51,9 +52,7 @@ bool TransferRunner::Run(Operation operation) {
   std::string backup;
   const bool completed = controller_.Transfer(
       operation, [&](Document& document) { return RunDialog(document, std::move(request), &backup); });
-  if (completed && operation == Operation::kRead && !backup.empty()) {
-    emit StatusHelp(QString::fromStdString("Read from Radio complete; the radio's memory is kept in " + backup));
-  }
+  if (completed && operation == Operation::kRead) emit ReadFromRadio(QString::fromStdString(backup));
   return completed;
 }
 
@@ -78,6 +77,12 @@ bool TransferRunner::Compare() {
   const DocumentDifferences differences = CompareDocuments(controller_.Doc(), radio);
   CompareDialog dialog(differences, DeviceOfPort(port_.number, port_.devicePath), &window_);
   dialog.exec();
+  if (const std::optional<std::size_t> chosen = dialog.Chosen()) {
+    const SettingDifference& difference = differences.settings[*chosen];
+    if (const std::optional<SettingPlace> place = PlaceOfSetting(difference.section, difference.key)) {
+      navigator_.ShowSetting(*place);
+    }
+  }
   return true;
 }
 
@@ -88,7 +93,8 @@ bool TransferRunner::ConfirmProgramming() {
   // Each finding by the page that shows it, as the tree names it.
   std::vector<std::string> lines;
   for (const CheckFinding& finding : findings) {
-    const std::string node = navigator_.NodeText(finding.place.node);
+    const std::optional<SettingPlace> place = PlaceOfSetting(finding.place.section, finding.place.key);
+    const std::string node = place ? navigator_.NodeText(place->node) : std::string();
     const std::string where = node.empty() ? "[" + finding.place.section + "]" : node;
     std::string line = where + ", " + finding.place.key + ": " + finding.message;
     // Values come from a single-byte settings file.
@@ -114,18 +120,15 @@ bool TransferRunner::ConfirmProgramming() {
              : "Please check before programming:\n\n" + shown + "\nProgram the radio?";
   const MessageButton answer = deps_.prompts.Show(
       {document.profile.WindowTitle(), text,
-       errors ? MessageIcon::kExclamation : MessageIcon::kInformation,
+       errors ? MessageIcon::kExclamation : MessageIcon::kQuestion,
        errors ? MessageButtons::kYesNo : MessageButtons::kOkCancel,
        errors ? MessageButton::kNo : MessageButton::kOk,
        lines.size() > kShownFindings ? all : std::string()});
   if (answer == MessageButton::kYes || answer == MessageButton::kOk) return true;
   // Where the first finding can be put right.
-  const CheckPlace& place = findings.front().place;
-  Page* page = navigator_.SelectNode(place.node) ? navigator_.CurrentPage() : nullptr;
-  if (page && !place.control.empty()) {
-    if (auto* control = page->findChild<QWidget*>(QString::fromStdString(place.control))) {
-      control->setFocus(Qt::OtherFocusReason);
-    }
+  const CheckPlace& first = findings.front().place;
+  if (const std::optional<SettingPlace> place = PlaceOfSetting(first.section, first.key)) {
+    navigator_.ShowSetting(*place);
   }
   return false;
 }

@@ -44,7 +44,8 @@ class TransferRunner final : public QObject {
   bool Compare();
 
  signals:
-  void StatusHelp(const QString& text);
+  // A read completed; the radio's memory as read is kept in `backup` (empty: not kept).
+  void ReadFromRadio(const QString& backup);
 
  private:
   // The check of what the radio would get before it is programmed; false when the user

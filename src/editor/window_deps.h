@@ -31,6 +31,8 @@ struct WindowDeps {
   std::function<std::unique_ptr<SerialPort>()> makeSerialPort;
   // The per-user data folder: every read from the radio is kept in its "backups" folder.
   std::string userDataFolder;
+  // Where the file dialogs start while the user has used no folder yet.
+  std::string documentsFolder;
 };
 
 }  // namespace kol::editor

@@ -1,8 +1,12 @@
 #include "editor/window_icon.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+
+#include <algorithm>
+#include <map>
 
 namespace kol::editor {
 namespace {
@@ -45,12 +49,32 @@ QPixmap IconPixmap(int size) {
   return pixmap;
 }
 
+// Draws the icon at the size asked for, when it is asked for: a window shows at once, and
+// only the sizes the desktop uses are ever drawn.
+class DrawnIconEngine final : public QIconEngine {
+ public:
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+    const int side = std::max(1, std::min(size.width(), size.height()));
+    auto found = drawn_.find(side);
+    if (found == drawn_.end()) found = drawn_.emplace(side, IconPixmap(side)).first;
+    return found->second;
+  }
+  // The sizes a window manager takes for a window's icon.
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    return {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64)};
+  }
+  QIconEngine* clone() const override { return new DrawnIconEngine; }
+  QString key() const override { return "kolprog"; }
+
+ private:
+  std::map<int, QPixmap> drawn_;
+};
+
 }  // namespace
 
-QIcon ApplicationIcon() {
-  QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(IconPixmap(size));
-  return icon;
-}
+QIcon ApplicationIcon() { return QIcon(new DrawnIconEngine); }
 
 }  // namespace kol::editor

@@ -1,4 +1,5 @@
-// The program's icon: a handheld radio on a sea-blue tile, drawn at any size.
+// The program's icon: a handheld radio on a sea-blue tile, drawn at any size when a size
+// is first asked for. Windows of the program take it from the application.
 #pragma once
 
 #include <QIcon>

@@ -118,7 +118,7 @@ void WindowMenus::BuildMenus() {
   portMenu_ = options->addMenu("&SerialPort");
   portMenu_->setObjectName("mnuOptionsSerialPort");
   portGroup_ = new QActionGroup(this);
-  connect(portMenu_, &QMenu::aboutToShow, this, &WindowMenus::RebuildPortMenu);
+  connect(portMenu_, &QMenu::aboutToShow, this, [this] { RebuildPortMenu(); });
   QAction* verify = AddAction(options, "mnuOptionsVerify", "&Verify after Programming", {},
                               [this] { transfers_.SetVerify(Action("mnuOptionsVerify")->isChecked()); });
   verify->setCheckable(true);
@@ -167,7 +167,7 @@ void WindowMenus::BuildToolBar() {
 
 void WindowMenus::ShowStoredOptions() {
   actions_.at("mnuOptionsVerify")->setChecked(transfers_.Verify());
-  RebuildPortMenu();
+  RebuildPortMenu(false);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -251,7 +251,7 @@ void WindowMenus::TickModelAndDestination() {
 // Serial port
 // ---------------------------------------------------------------------------------------
 
-void WindowMenus::RebuildPortMenu() {
+void WindowMenus::RebuildPortMenu(bool listPresent) {
   portMenu_->clear();
   for (QAction* old : portGroup_->actions()) portGroup_->removeAction(old);
   const PortChoice& current = transfers_.Port();
@@ -271,7 +271,8 @@ void WindowMenus::RebuildPortMenu() {
   }
   // The serial ports this machine has beyond the four numbered ones (USB adapters), and
   // a device typed in by the user (a simulator's terminal).
-  std::vector<PortInfo> present = deps_.listPorts ? deps_.listPorts() : std::vector<PortInfo>{};
+  std::vector<PortInfo> present =
+      listPresent && deps_.listPorts ? deps_.listPorts() : std::vector<PortInfo>{};
   std::erase_if(present, [&](const PortInfo& port) {
     return std::find(numbered.begin(), numbered.end(), port.name) != numbered.end();
   });

@@ -53,7 +53,9 @@ class WindowMenus final : public QObject {
   void RebuildRecentMenu();
   void RebuildDestinationMenu();
   void TickModelAndDestination();
-  void RebuildPortMenu();
+  // The numbered ports and the chosen one; the machine's other serial ports are looked for
+  // only when the menu opens (`listPresent`), not at start-up.
+  void RebuildPortMenu(bool listPresent = true);
   void ChoosePort(const PortChoice& choice);
   void ChooseOtherPort();
 

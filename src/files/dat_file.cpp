@@ -45,7 +45,7 @@ bool WriteSettingsFile(const std::string& path, Document& document, FileHost& ho
                            &errorNumber)) {
     document.flags.errorFlag = true;
     ReportFileFailure("frmMain.SaveFileAs", errorNumber, "FileSave Error!!", document, host,
-                      path);
+                      path, {}, "The settings could not be saved in this file.");
     return false;
   }
   host.Pause();
@@ -64,12 +64,13 @@ bool ReadSettingsFile(const std::string& path, Document& document, FileHost& hos
   if (!text) {
     document.flags.errorFlag = true;
     ReportFileFailure("frmMain.FileRead2", errorNumber, "FileRead Error!!", document, host, path,
-                      errorNumber == EFBIG ? TooLargeReason(path) : std::string());
+                      errorNumber == EFBIG ? TooLargeReason(path) : std::string(),
+                      "The settings file could not be read.");
     return false;
   }
   if (!ApplySettingsText(*text, document)) {
     host.Tell(document.profile.WindowTitle(), "ModelType Error !!", MessageIcon::kCritical, {},
-              path);
+              path, "This file is not a settings file for the " + document.profile.modelName + ".");
     document.flags.errorFlag = true;
   }
   host.Pause();

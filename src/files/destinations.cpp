@@ -95,7 +95,7 @@ bool LoadDestination(std::string_view name, Document& document, FileHost& host) 
   const std::string path = DestinationFilePath(name, document.profile);
   if (!LoadImageFile(path, document, host)) {
     host.Tell(document.profile.WindowTitle(), "IniFileRead Error!!", MessageIcon::kExclamation, {},
-              path);
+              path, kDestinationMissing);
     return false;
   }
   document.destination = UpperAscii(name);
@@ -106,7 +106,7 @@ bool LoadDestination(std::string_view name, Document& document, FileHost& host) 
 bool ChangeDestination(std::string_view name, Document& document, FileHost& host) {
   const MessageButton answer = host.prompts.Show(
       {document.profile.WindowTitle(), "Do you want to change to " + std::string(name) + "?",
-       MessageIcon::kExclamation, MessageButtons::kOkCancel, MessageButton::kOk});
+       MessageIcon::kQuestion, MessageButtons::kOkCancel, MessageButton::kOk});
   if (answer != MessageButton::kOk) return false;
   return LoadDestination(name, document, host);
 }

@@ -13,6 +13,11 @@ namespace kol {
 
 inline constexpr int kMaxDestinations = 10;
 
+// The plain words of "IniFileRead Error!!".
+inline constexpr char kDestinationMissing[] =
+    "The default settings of this destination are missing, or the file is not an image of "
+    "this radio.";
+
 // "_" + the model identifier in four upper-case hex digits for the built-in model
 // ("_0CE4"); empty for any other model.
 std::string ModelTag(const ModelProfile& profile);

@@ -23,21 +23,22 @@ struct FileHost {
   int pauseMs = 500;
 
   void Pause() { clock.SleepMs(pauseMs); }
-  // A message with an OK button, about `file` when one is given.
+  // A message with an OK button, about `file` when one is given, with its plain words.
   void Tell(std::string title, std::string text, MessageIcon icon, std::string details = {},
-            std::string file = {}) {
+            std::string file = {}, std::string explanation = {}) {
     prompts.Show({std::move(title), std::move(text), icon, MessageButtons::kOk,
-                  MessageButton::kOk, std::move(details), std::move(file)});
+                  MessageButton::kOk, std::move(details), std::move(file),
+                  std::move(explanation)});
   }
 };
 
 // A file that could not be read or written: the error-log line for `procedure`, the
-// program's message (`text`, under the window title, with the reason as its details, about
-// `file`) and the cancel flag. The reason is the system's description of `errorNumber`
-// unless `reason` says more.
+// program's message (`text`, under the window title, about `file` with the reason, and
+// `explanation` in plain words) and the cancel flag. The reason is the system's description
+// of `errorNumber` unless `reason` says more.
 void ReportFileFailure(std::string_view procedure, int errorNumber, std::string text,
                        Document& document, FileHost& host, std::string file = {},
-                       std::string reason = {});
+                       std::string reason = {}, std::string explanation = {});
 
 // Holds the update lock for its lifetime and then puts back what it was, so that nested
 // operations (a reset inside an open) leave the outer one's lock in place.

@@ -13,14 +13,18 @@ void ReportRefusal(const ImageFileResult& result, const std::string& path, Docum
   document.flags.errorFlag = true;
   switch (result.status) {
     case ImageFileStatus::kBadLength:
-      host.Tell(document.profile.WindowTitle(), "bad file!!", MessageIcon::kCritical, {}, path);
+      host.Tell(document.profile.WindowTitle(), "bad file!!", MessageIcon::kCritical,
+                std::to_string(result.size) + " bytes: an image file has exactly " +
+                    std::to_string(document.profile.imageUpperBound + 1),
+                path, "This file is not a memory image of the radio.");
       return;
     case ImageFileStatus::kWrongModel:
-      host.Tell(kReadFromRadioTitle, "ModelType Error !!", MessageIcon::kCritical, {}, path);
+      host.Tell(kReadFromRadioTitle, "ModelType Error !!", MessageIcon::kCritical, {}, path,
+                "This file is not a memory image of the " + document.profile.modelName + ".");
       return;
     case ImageFileStatus::kIoError:
       ReportFileFailure("frmMain.ReadHexFileAs", result.errorNumber, "FileRead Error!!", document,
-                        host, path);
+                        host, path, {}, "The image file could not be read.");
       return;
     case ImageFileStatus::kOk:
       return;
@@ -34,7 +38,7 @@ bool SaveHexFileAs(const std::string& path, Document& document, FileHost& host) 
   const ImageFileResult result = SaveImageBytes(path, document.image);
   if (!result.Ok()) {
     ReportFileFailure("frmMain.SaveHexFileAs", result.errorNumber, "FileSave Error!!", document,
-                      host, path);
+                      host, path, {}, "The image could not be saved in this file.");
     return false;
   }
   host.Pause();

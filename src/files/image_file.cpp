@@ -30,7 +30,7 @@ bool ImageIdentifierAccepted(const RadioImage& image, const ModelProfile& profil
 
 ImageFileResult ImageFromBytes(std::string_view bytes, const ModelProfile& profile,
                                RadioImage& image) {
-  if (bytes.size() != ImageSize(profile)) return {ImageFileStatus::kBadLength};
+  if (bytes.size() != ImageSize(profile)) return {ImageFileStatus::kBadLength, 0, bytes.size()};
   RadioImage loaded(profile.imageUpperBound);
   std::copy(bytes.begin(), bytes.end(), loaded.Bytes().begin());
   if (!ImageIdentifierAccepted(loaded, profile)) return {ImageFileStatus::kWrongModel};
@@ -44,7 +44,7 @@ ImageFileResult LoadImageBytes(const std::string& path, const ModelProfile& prof
   const std::uintmax_t length = std::filesystem::file_size(path, ec);
   if (ec) return IoError(ec.value());
   // Refused before anything is read, however large the file.
-  if (length != ImageSize(profile)) return {ImageFileStatus::kBadLength};
+  if (length != ImageSize(profile)) return {ImageFileStatus::kBadLength, 0, length};
 
   int errorNumber = 0;
   const std::optional<std::string> bytes = ReadWholeFile(path, &errorNumber);

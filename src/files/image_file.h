@@ -2,6 +2,7 @@
 // the model identifier at both ends. Reading refuses anything else; writing is atomic.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -19,7 +20,8 @@ enum class ImageFileStatus {
 
 struct ImageFileResult {
   ImageFileStatus status = ImageFileStatus::kOk;
-  int errorNumber = 0;  // the system's error number of a kIoError
+  int errorNumber = 0;     // the system's error number of a kIoError
+  std::uintmax_t size = 0;  // the file's length, of a kBadLength
 
   bool Ok() const { return status == ImageFileStatus::kOk; }
 };

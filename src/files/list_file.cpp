@@ -10,7 +10,8 @@ bool WriteListFile(const std::string& path, ListId list, Document& document, Fil
   int errorNumber = 0;
   if (WriteFileAtomically(path, ListCsv(document.model, list), nullptr, &errorNumber)) return true;
   document.flags.errorFlag = true;
-  ReportFileFailure("frmMain.ExportList", errorNumber, "FileSave Error!!", document, host, path);
+  ReportFileFailure("frmMain.ExportList", errorNumber, "FileSave Error!!", document, host, path,
+                    {}, "The list could not be saved in this file.");
   return false;
 }
 
@@ -21,7 +22,8 @@ std::optional<std::string> ReadListFile(const std::string& path, Document& docum
   std::optional<std::string> text = ReadWholeFile(path, &errorNumber);
   if (!text) {
     document.flags.errorFlag = true;
-    ReportFileFailure("frmMain.ImportList", errorNumber, "FileRead Error!!", document, host, path);
+    ReportFileFailure("frmMain.ImportList", errorNumber, "FileRead Error!!", document, host, path,
+                      {}, "The list file could not be read.");
   }
   return text;
 }

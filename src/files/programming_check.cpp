@@ -4,17 +4,22 @@
 #include <cmath>
 #include <map>
 #include <set>
+#include <span>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 #include <variant>
 
 #include "files/dat_layout.h"
 #include "files/dat_text.h"
+#include "model/channel_rules.h"
+#include "model/directory_rules.h"
 #include "model/field_limits.h"
 #include "model/formatters.h"
 #include "model/image_codec.h"
 #include "model/image_map.h"
 #include "model/number_text.h"
+#include "model/setup_rules.h"
 
 namespace kol {
 namespace {
@@ -25,7 +30,6 @@ namespace im = image_map;
 constexpr auto kStoredDigits = static_cast<std::size_t>(field_limits::kStoredMmsi);
 constexpr int kFixedChannelMode = 1;  // Starting Channel Mode "Fixed CH"
 
-constexpr std::string_view kPlanNodes[] = {"PU", "PI", "PC"};
 constexpr std::string_view kGroupNames[] = {"Group1", "Group2", "Group3"};
 
 const void* Address(const DatTarget& target) {
@@ -76,43 +80,6 @@ struct Slot {
   int index = 0;  // record index in its plan, directory or the EXP channels
 };
 
-struct KeyControl {
-  std::string_view key;
-  std::string_view control;
-};
-constexpr KeyControl kChannelControls[] = {
-    {"Enable", "chkCEnable"},   {"LowPower", "chkCTXOnly"},  {"PowUp", "chkCTXPower"},
-    {"Duplex", "chkCDup"},      {"TxEnable", "chkCTXEnable"}, {"ScanMemory", "chkCScan"},
-    {"CHDisplayL", "txtCN_0"},  {"CHDisplayR", "txtCN_1"},    {"Rxfreq", "txtCRF"},
-    {"Txfreq", "txtCTF"},
-};
-constexpr KeyControl kDirectoryControls[] = {
-    {"Enable", "chkGEnable"}, {"TagName", "txtGPosi"}, {"Mmsid", "txtGMMSI"}};
-constexpr KeyControl kWeatherControls[] = {{"Enable", "chkDEnable_"}, {"ScanMemory", "chkDScan_"}};
-
-std::string ControlOf(std::span<const KeyControl> controls, std::string_view key) {
-  for (const KeyControl& c : controls) {
-    if (c.key == key) return std::string(c.control);
-  }
-  return {};
-}
-
-std::string Indexed(std::string_view name, int index) {
-  return std::string(name) + std::to_string(index);
-}
-
-// Tree node keys: a prefix, the blank of the number's sign position, the number.
-std::string NodeKey(std::string_view prefix, int number) {
-  return std::string(prefix) + " " + std::to_string(number);
-}
-
-std::string GeneralNode(std::string_view section) {
-  if (section.starts_with("Usable")) return "Usable";
-  if (section.starts_with("Common")) return "Common";
-  if (section.starts_with("ATIS")) return "ATIS";
-  return "DSC";
-}
-
 // Why a name comes out otherwise on the radio: a character it cannot show (which ends
 // the name there), or more characters than its field has.
 std::string NameLoss(std::string_view text, std::size_t length) {
@@ -156,7 +123,9 @@ class Checker {
     StartingChannel();
     PriorityChannels();
     PlanChannels();
+    ExpGroupUse();
     ExpChannels();
+    TypedLengths();
     Options();
     std::stable_sort(findings_.begin(), findings_.end(),
                      [](const Ordered& a, const Ordered& b) { return a.slot < b.slot; });
@@ -174,24 +143,17 @@ class Checker {
   void NameKinds() {
     for (int i = 0; i < 4; ++i) {
       UsableGroup& group = doc_.usable.group[i];
-      Name(&group.usable, FieldKind::kUsableFlag, Indexed("chkUsable_", i));
-      Name(&group.statusName, FieldKind::kName, Indexed("txtUsable_", i));
-      if (i < kExpGroup) Name(&group.priorityCh, FieldKind::kChannelCode, Indexed("cmbUsablePri_", i));
+      kinds_[&group.usable] = FieldKind::kUsableFlag;
+      kinds_[&group.statusName] = FieldKind::kName;
+      if (i < kExpGroup) kinds_[&group.priorityCh] = FieldKind::kChannelCode;
     }
-    CommonSetup& common = doc_.common;
-    Name(&common.startingChannelMode, std::nullopt, "cmbCommonStartCH");
-    Name(&common.channelNo, FieldKind::kChannelCode, "cmbCommonStartCHNo");
-    Name(&common.txPoDisplay, std::nullopt, "cmbCommonTXPo");
-    Name(&common.resumeTime, std::nullopt, "cmbCommonResume");
-    Name(&common.offsetTime, std::nullopt, "cmbCommonOffset");
-    Name(&common.weatherAlertMode, std::nullopt, "cmbCommonWeater");
-    Name(&doc_.dscBasic.userMmsi, FieldKind::kMmsi, "txtUserMMSI");
-    Name(&doc_.atis.atisCode, FieldKind::kDigits, "txtATIScode");
-    // The window offers no control for the auto-position settings.
+    kinds_[&doc_.common.channelNo] = FieldKind::kChannelCode;
+    kinds_[&doc_.dscBasic.userMmsi] = FieldKind::kMmsi;
+    kinds_[&doc_.atis.atisCode] = FieldKind::kDigits;
     AutoPosSlot& autoPos = doc_.autoPos.slot[1];
-    Name(&autoPos.mmsi, FieldKind::kMmsi, "");
-    Name(&autoPos.channel, FieldKind::kNumberText, "");
-    Name(&autoPos.interval, FieldKind::kNumberText, "");
+    kinds_[&autoPos.mmsi] = FieldKind::kMmsi;
+    kinds_[&autoPos.channel] = FieldKind::kNumberText;
+    kinds_[&autoPos.interval] = FieldKind::kNumberText;
     for (ChannelPlan& plan : doc_.group) {
       for (ChannelRecord& record : plan) {
         kinds_[&record.duplex] = FieldKind::kDuplex;
@@ -207,11 +169,6 @@ class Checker {
       kinds_[&exp.rxFreq] = FieldKind::kFrequency;
       kinds_[&exp.txFreq] = FieldKind::kFrequency;
     }
-  }
-
-  void Name(const void* field, std::optional<FieldKind> kind, std::string control) {
-    if (kind) kinds_[field] = *kind;
-    controls_[field] = std::move(control);
   }
 
   void NameEntry(DirectoryEntry& entry) {
@@ -264,38 +221,6 @@ class Checker {
     }
   }
 
-  // The settings-file key of a slot, and the page and control that show it.
-  CheckPlace PlaceOf(const Slot& slot) const {
-    const std::string& key = slot.doc.key;
-    CheckPlace place{slot.section, key, {}, {}};
-    switch (slot.area) {
-      case Area::kGeneral:
-        place.node = GeneralNode(slot.section);
-        if (auto it = controls_.find(Address(slot.doc.target)); it != controls_.end()) {
-          place.control = it->second;
-        }
-        break;
-      case Area::kPlan:
-        place.node = NodeKey(kPlanNodes[slot.group], slot.index);
-        place.control = ControlOf(kChannelControls, key);
-        break;
-      case Area::kWeather:
-        place.node = "PW";
-        place.control = Indexed(ControlOf(kWeatherControls, key), slot.index);
-        break;
-      case Area::kIndividualDirectory:
-      case Area::kGroupDirectory:
-        place.node = NodeKey(slot.area == Area::kGroupDirectory ? "SG" : "SM", slot.index + 1);
-        place.control = ControlOf(kDirectoryControls, key);
-        break;
-      case Area::kExp:
-        place.node = NodeKey("E", slot.index + 1);
-        place.control = ControlOf(kChannelControls, key);
-        break;
-    }
-    return place;
-  }
-
   std::optional<FieldKind> KindOf(const Slot& slot) const {
     const auto it = kinds_.find(Address(slot.doc.target));
     if (it == kinds_.end()) return std::nullopt;
@@ -304,8 +229,8 @@ class Checker {
 
   void Add(std::size_t slot, CheckSeverity severity, std::string message, bool withRadioValue) {
     const Slot& s = slots_[slot];
-    CheckFinding finding{severity, PlaceOf(s), std::move(message), DatFieldText(s.doc),
-                         std::nullopt};
+    CheckFinding finding{severity, {s.section, s.doc.key}, std::move(message),
+                         DatFieldText(s.doc), std::nullopt};
     if (withRadioValue) finding.radioValue = DatFieldText(s.radio);
     findings_.push_back({slot, std::move(finding)});
     flagged_.insert(slot);
@@ -511,12 +436,55 @@ class Checker {
     }
   }
 
+  // Unticking a group in the editor ends the EXP channels' use in it; a document may still
+  // hold that use.
+  void ExpGroupUse() {
+    for (int group = kGroup1; group <= kGroup3; ++group) {
+      if (!doc_.usable.expChGroup[group] || doc_.usable.group[group].usable) continue;
+      Warning(SlotOf(&doc_.usable.expChGroup[group]),
+              "is set, but " + std::string(kGroupNames[group]) + " is not usable");
+    }
+  }
+
+  // An enabled EXP channel's frequencies, as the editor would take them.
   void ExpChannels() {
     for (const ExpChannelRecord& exp : doc_.exp) {
-      if (exp.enable && exp.rxFreq == 0.0) {
+      if (!exp.enable) continue;
+      if (exp.rxFreq == 0.0) {
         Warning(SlotOf(&exp.rxFreq), "the channel is enabled without a receive frequency");
       }
+      for (const double* frequency : {&exp.rxFreq, &exp.txFreq}) {
+        const std::size_t slot = SlotOf(frequency);
+        if (*frequency == 0.0 || flagged_.count(slot) || ExpFrequencyOnRaster(*frequency)) continue;
+        Warning(slot, "is not a frequency the editor takes (" + std::string(kExpFrequencyRule) + ")");
+      }
     }
+  }
+
+  // MMSIs and the ATIS code, which the editor takes only whole: the digits its field shows
+  // of the stored value must be none or all.
+  void TypedLengths() {
+    Shorter(doc_.dscBasic.userMmsi, doc_.dscBasic.userMmsi, field_limits::kUserMmsiTyped,
+            "an MMSI");
+    if (profile_.atis) Shorter(doc_.atis.atisCode, doc_.atis.atisCode, field_limits::kAtisCode, "an ATIS code");
+    for (const DirectoryKind kind : {DirectoryKind::kIndividual, DirectoryKind::kGroup}) {
+      const std::span<const DirectoryEntry> entries = DirectoryEntries(std::as_const(doc_), kind);
+      const int end = ListEnd(kind == DirectoryKind::kGroup ? Area::kGroupDirectory
+                                                            : Area::kIndividualDirectory);
+      for (int n = 0; n < end; ++n) {
+        const std::string& mmsi = entries[static_cast<std::size_t>(n)].mmsi;
+        Shorter(mmsi, TypedMmsi(kind, TrimBlanks(mmsi)), TypedMmsiDigits(kind),
+                kind == DirectoryKind::kGroup ? "a group MMSI" : "an MMSI");
+      }
+    }
+  }
+
+  void Shorter(const std::string& field, std::string_view shown, int length, const std::string& what) {
+    const std::size_t slot = SlotOf(&field);
+    const std::string_view typed = TrimBlanks(shown).substr(0, static_cast<std::size_t>(length));
+    if (flagged_.count(slot) || HasRequiredLength(typed, static_cast<std::size_t>(length))) return;
+    Warning(slot, "has " + std::to_string(typed.size()) + " digits; the editor takes " + what +
+                      " only with " + std::to_string(length));
   }
 
   // Values the radio takes but that none of its option lists offers.
@@ -551,7 +519,6 @@ class Checker {
   SettingsModel radio_;  // what the radio would hold
   RadioImage image_;     // what programming would send
   std::map<const void*, FieldKind> kinds_;
-  std::map<const void*, std::string> controls_;
   std::vector<Slot> slots_;
   std::map<const void*, std::size_t> slotOf_;
   std::vector<Ordered> findings_;

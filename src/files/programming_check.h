@@ -16,13 +16,11 @@ enum class CheckSeverity {
   kError,    // the radio would hold something else than the document says
 };
 
-// Where a finding lies, in the settings file and in the editor window.
+// The setting a finding is about, as the settings file names it. The window finds the page
+// and control that show a setting from these two.
 struct CheckPlace {
   std::string section;  // settings-file section: "DSC Setup (Basic Setup)", "CHEXP7"
   std::string key;      // its key: "User MMSI", "Rxfreq"
-  std::string node;     // tree node key of the page that shows it: "DSC", "E 7", "SM 3"
-  std::string control;  // objectName of the control on that page ("txtUserMMSI"); empty
-                        // when the window has no control for it
 
   bool operator==(const CheckPlace&) const = default;
 };

@@ -45,7 +45,8 @@ bool LoadCurrentDestination(Document& document, FileHost& host) {
     const std::string wanted = WantedDestination(document, host.store);
     host.Tell(document.profile.WindowTitle(), "IniFileRead Error!!", MessageIcon::kExclamation, {},
               DataFilePath(document.profile.programFolder,
-                           DestinationFileName(wanted, document.profile)));
+                           DestinationFileName(wanted, document.profile)),
+              kDestinationMissing);
     return false;
   }
   return LoadDestination(ticked, document, host);
@@ -105,7 +106,9 @@ StartUpResult StartUp(Document& document, FileHost& host) {
   const std::vector<int> offered = SelectStartUpModel(document.profile, host.store);
   if (offered.empty()) {
     host.Tell(document.profile.WindowTitle(), "Unknown model!!", MessageIcon::kCritical, {},
-              ModelListPath(document.profile));
+              ModelListPath(document.profile),
+              "The model list offers no radio model, so the program cannot start. Installing "
+              "the program again puts its data files back.");
     return {};
   }
   const bool loaded = ResetDocument(document, host, true);
@@ -124,7 +127,7 @@ bool ChangeModelType(int modelCode, Document& document, FileHost& host) {
   const MessageButton answer =
       host.prompts.Show({document.profile.WindowTitle(),
                          "Do you want to program the " + ModelNameFor(modelCode) + " series?",
-                         MessageIcon::kExclamation, MessageButtons::kOkCancel, MessageButton::kOk});
+                         MessageIcon::kQuestion, MessageButtons::kOkCancel, MessageButton::kOk});
   if (answer != MessageButton::kOk) return false;
   SelectModel(modelCode, LoadModelList(document.profile), document.profile);
   SaveLastModel(host.store, modelCode);

@@ -83,7 +83,7 @@ class Link {
   void Status(const std::string& text);
   // A message box titled with the dialog caption unless `title` is given.
   MessageButton Show(Message message);
-  // A critical message with an OK button.
+  // A critical message with an OK button, with plain words beside the link's own texts.
   void Critical(std::string text, std::string title = {});
 
   // The port's first failure since the last LinkSetup began, if any.

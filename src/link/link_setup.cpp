@@ -11,6 +11,40 @@ constexpr std::uint8_t kProbeDone = '0';
 constexpr int kProbeAttempts = 3;
 constexpr std::string_view kPreambleCommand = "ACMD:002";
 
+// The plain words beside the link's terse texts: what happened, and whether the user should
+// check the cable and the radio's PC CONTROL mode.
+struct PlainWords {
+  std::string_view text;
+  std::string_view what;
+  bool checkTheRadio = true;
+};
+constexpr PlainWords kPlainWords[] = {
+    {"port inicialize error!!",
+     "The serial port could not be opened. Check that the cable is plugged in and that the port "
+     "chosen is the one it is on.",
+     false},
+    {"Communication Error!!", "The radio did not answer as expected."},
+    {"ModelType Error !!", "The radio connected is not of the model this program is set for.", false},
+    {"Radio not ready!!", "The radio did not report ready."},
+    {"time out!!", "The radio stopped answering."},
+    {"ACMD Command error!!", "The radio refused to start the transfer."},
+    {"error!!", "The radio gave an answer that does not belong to the start of a transfer."},
+    {"address error!!", "The radio's answer was garbled on the way."},
+    {"data error!!", "The radio's answer was garbled on the way."},
+};
+
+std::string ExplanationOf(std::string_view text) {
+  for (const PlainWords& words : kPlainWords) {
+    if (words.text != text) continue;
+    std::string explanation(words.what);
+    if (words.checkTheRadio) {
+      explanation += " Check the cable and that the radio shows PC CONTROL, then try again.";
+    }
+    return explanation;
+  }
+  return {};
+}
+
 }  // namespace
 
 void Link::Status(const std::string& text) {
@@ -23,7 +57,9 @@ MessageButton Link::Show(Message message) {
 }
 
 void Link::Critical(std::string text, std::string title) {
-  Show({std::move(title), std::move(text), MessageIcon::kCritical});
+  std::string explanation = ExplanationOf(text);
+  Show({std::move(title), std::move(text), MessageIcon::kCritical, MessageButtons::kOk,
+        MessageButton::kOk, {}, {}, std::move(explanation)});
 }
 
 bool Link::PreambleProbe() {
@@ -40,6 +76,7 @@ bool Link::LinkSetup() {
   synchronised_ = false;
   silentSinceMs_.reset();
   silenceShown_ = 0;
+  waitShown_ = false;
   // Every later step needs an open port, so a port that cannot be opened ends the set-up.
   if (!PortInit()) {
     Critical("port inicialize error!!");

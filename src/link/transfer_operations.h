@@ -34,6 +34,7 @@ class TransferOperations {
   const std::vector<std::uint8_t>& ReceivedImage() const { return received_; }
   // True when the link set-up of the last Start or ReadRadio succeeded.
   bool LinkUp() const { return linkUp_; }
+
   // Driver frame: status check, model and product checks, then `ownStep`.
   void RunDriver(const std::function<void()>& ownStep);
   void ReadDataChkModel();

@@ -62,20 +62,22 @@ std::string StoredDisplayLeft(std::string_view typed) {
   return padded.substr(padded.size() - 2);
 }
 
-std::optional<double> ExpFrequencyFromText(std::string_view text, FrequencyRefusal* why) {
-  const std::string_view trimmed = TrimBlanks(text);
-  const double mhz = LeadingNumber(trimmed);
+std::optional<double> ExpFrequencyOnRaster(double mhz, FrequencyRefusal* why) {
   FrequencyRefusal refusal = FrequencyRefusal::kOutsideBand;
-  if (mhz < kLowestExpMhz || mhz > kHighestExpMhz) {
-    if (trimmed.empty()) return 0.0;
-  } else if (const long long units = std::llround(mhz * kUnitsPerMhz); units % kRasterUnits == 0) {
+  if (mhz >= kLowestExpMhz && mhz <= kHighestExpMhz) {
+    const long long units = std::llround(mhz * kUnitsPerMhz);
     // The step itself is stored, so that the document holds exactly what the field shows.
-    return static_cast<double>(units) / kUnitsPerMhz;
-  } else {
+    if (units % kRasterUnits == 0) return static_cast<double>(units) / kUnitsPerMhz;
     refusal = FrequencyRefusal::kOffRaster;
   }
   if (why != nullptr) *why = refusal;
   return std::nullopt;
+}
+
+std::optional<double> ExpFrequencyFromText(std::string_view text, FrequencyRefusal* why) {
+  const std::string_view trimmed = TrimBlanks(text);
+  if (trimmed.empty()) return 0.0;
+  return ExpFrequencyOnRaster(LeadingNumber(trimmed), why);
 }
 
 bool ExpChannelComplete(const ExpChannelRecord& channel) {
@@ -106,6 +108,13 @@ bool PlanSwitchAllowed(const ChannelRecord& record, PlanSwitch which, bool on) {
     case PlanSwitch::kScanMemory: return record.position != kDscChannelPosition;
     default: return true;
   }
+}
+
+std::string ExpFrequencyHint() {
+  return "Type a frequency from " + std::to_string(std::llround(kLowestExpMhz)) + " to " +
+         std::to_string(std::llround(kHighestExpMhz)) + " MHz in steps of " +
+         std::to_string(kRasterUnits * 100 / 1000) +
+         " kHz (156.025, for example), or leave the field empty.";
 }
 
 std::vector<std::string> PlanListRow(const ChannelRecord& record) {

@@ -45,12 +45,22 @@ std::string ExpDisplayName(const ExpChannelRecord& channel);
 // right-aligned with a leading blank.
 std::string StoredDisplayLeft(std::string_view typed);
 
-// Why an EXP frequency text is refused.
+// The EXP frequencies the editor takes, in words for its messages and the check.
+inline constexpr char kExpFrequencyRule[] = "137.000-174.000 MHz in 25 kHz steps";
+
+// Why an EXP frequency is refused.
 enum class FrequencyRefusal { kOutsideBand, kOffRaster };
+
+// The frequency (MHz) the editor stores for `mhz`: its 25 kHz step when it lies within
+// 137-174 MHz within 100 Hz of one; nothing otherwise (`why`, when given, then says why).
+std::optional<double> ExpFrequencyOnRaster(double mhz, FrequencyRefusal* why = nullptr);
+
 // The frequency (MHz) an EXP frequency text stores, or nothing when the text is refused
 // (`why`, when given, then says why). Only 137-174 MHz on the 25 kHz raster is taken; an
 // empty text stores 0 (no frequency).
 std::optional<double> ExpFrequencyFromText(std::string_view text, FrequencyRefusal* why = nullptr);
+// What ExpFrequencyFromText takes, in plain words for the user.
+std::string ExpFrequencyHint();
 
 // An enabled EXP channel needs a receive frequency and a channel number: the editor keeps
 // the user on the channel until it has both.

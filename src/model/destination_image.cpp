@@ -8,6 +8,7 @@
 #include "model/image_map.h"
 #include "model/model_profile.h"
 #include "model/settings_model.h"
+#include "model/setup_rules.h"
 #include "model/value_tables.h"
 
 namespace kol {
@@ -20,7 +21,7 @@ void ChooseSaneSettings(int group, SettingsModel& model) {
   const int channel16 = ChannelPosition("16");
   for (int g = kGroup1; g <= kExpGroup; ++g) {
     const bool own = g == group;
-    model.usable.group[g].usable = own;
+    SetGroupUsable(model.usable, g, own);  // as the editor does: no EXP use without the group
     model.dscBasic.usableGroup[g] = own;
     model.atis.usableGroup[g] = own;
   }

@@ -19,10 +19,21 @@ struct Message {
   // The system's reason behind a failure, when there is one: the window offers it on
   // request, the command line prints it after the text.
   std::string details;
-  // The file the message is about, when it is about one: the window may show its name,
-  // the command line names it after the text.
+  // The file the message is about, when it is about one: both programs name it after the
+  // text, with the reason.
   std::string file;
+  // One line in plain words beside the program's terse text: what happened and what to do.
+  std::string explanation;
 };
+
+// "'out.dat' (Permission denied)": the file a message is about and the system's reason, as
+// both programs show them after the message's text; empty when it has neither.
+inline std::string FileAndReason(const Message& message) {
+  std::string text;
+  if (!message.file.empty()) text = "'" + message.file + "'";
+  if (!message.details.empty()) text += (text.empty() ? "(" : " (") + message.details + ")";
+  return text;
+}
 
 class Prompts {
  public:

@@ -42,16 +42,22 @@ class CheckCli : public ::testing::Test {
   std::string good_;
 };
 
-TEST_F(CheckCli, PrintsEachFindingWithItsFileAndFailsOnErrors) {
+TEST_F(CheckCli, PrintsALineForEveryFileAndFailsOnErrors) {
   const std::string bad = Edited("bad.dat", {{"User MMSI", "#36612345X"}});
-  const std::string lines =
-      bad + ": error: [DSC Setup (Basic Setup)] User MMSI=36612345X: is not all digits; "
-            "the radio gets \"36612345\"\n";
-  const test::CliRun run =
-      test::RunKolprogCli({"check", Path("good.dat"), bad, Path("missing.dat"), Path("usa.hex")});
+  std::ofstream(Path("notes.txt")) << "not a document";
+  const test::CliRun run = test::RunKolprogCli(
+      {"check", Path("good.dat"), bad, Path("missing.dat"), Path("notes.txt"), Path("usa.hex")});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.out, lines);
+  EXPECT_EQ(run.out,
+            Path("good.dat") + ": ok\n" + bad +
+                ": error: [DSC Setup (Basic Setup)] User MMSI=36612345X: is not all digits; "
+                "the radio gets \"36612345\"\n" +
+                Path("missing.dat") + ": error: could not be read\n" + Path("notes.txt") +
+                ": error: is not a settings file (.dat) or an image file (.hex)\n" +
+                Path("usa.hex") + ": ok\n");
   EXPECT_EQ(run.err, "FileRead Error!! '" + Path("missing.dat") + "' (No such file or directory)\n");
+  const test::CliRun clean = test::RunKolprogCli({"check", Path("good.dat"), Path("usa.hex")});
+  EXPECT_EQ(clean.exitCode, 0);
 
   // Only a station name the radio cannot show: bytes outside ASCII are written out.
   const std::string name = Edited("name.dat", {{"Enable", "1", "[CHMMSID1]"},

@@ -63,12 +63,12 @@ struct FailureCase {
   const char* out;
   const char* message;
   bool aboutOut;       // the message names OUT, else IN
-  const char* reason;  // the system's, in brackets
+  const char* reason;  // the system's or the program's, in brackets
 };
 
 const FailureCase kFailures[] = {
     {"an 8191-byte file", [](const std::string& image) { return image.substr(1); }, "out.hex",
-     "bad file!!", false, ""},
+     "bad file!!", false, " (8191 bytes: an image file has exactly 8192)"},
     {"a wrong identifier at the end",
      [](const std::string& image) { return image.substr(0, 8190) + "\x0C\xE5"; }, "out.hex",
      "ModelType Error !!", false, ""},

@@ -273,8 +273,7 @@ TEST(LinkCli, SimulatorLinksAreNotTakenOver) {
 }
 
 // The radio behind a command run in this process: the simulator on an in-memory port and
-// a virtual clock, so that a transfer costs no real time. `onPoll` runs whenever the link
-// looks at the clock, that is in every turn of its receive loop.
+// a virtual clock, so that a transfer costs no real time.
 class SimulatedRadio {
  public:
   explicit SimulatedRadio(SimulatorOptions options = {},
@@ -287,7 +286,8 @@ class SimulatedRadio {
     for (const RadioRequest& r : radio_.Requests()) n += r.head == head;
     return n;
   }
-  // Ctrl+C, through the program's own handler, once `condition` holds.
+  // Ctrl+C, through the program's own handler, once `condition` holds: it is looked at
+  // whenever the link reads the clock, in every turn of its receive loop.
   void InterruptWhen(std::function<bool()> condition) { clock_.interruptWhen = std::move(condition); }
 
   // Runs `args` as kolprog-cli does, with per-user folders of its own in `home`.

@@ -347,6 +347,9 @@ TEST_F(ChannelPagesTest, ExpReceiveFrequencyIsCheckedWhenTheFocusMovesOn) {
       ASSERT_EQ(prompts.messages.shown.size(), 1u);
       EXPECT_EQ(prompts.messages.shown[0].title, "Rx frequency");
       EXPECT_EQ(prompts.messages.shown[0].text, "Data Error!!");
+      EXPECT_EQ(prompts.messages.shown[0].explanation,
+                "Type a frequency from 137 to 174 MHz in steps of 25 kHz (156.025, for example), "
+                "or leave the field empty.");
       EXPECT_TRUE(Field("txtCRF")->hasFocus());
     }
   }
@@ -383,6 +386,23 @@ TEST_F(ChannelPagesTest, ExpChannelNumberIsStoredRightAlignedAndFiltered) {
   EXPECT_EQ(Field("txtCN_0")->maxLength(), 3);
 }
 
+// Each field stores only its own part: a settings file may hold a longer suffix or number
+// than the fields show, and typing in one field must not cut the other.
+TEST_F(ChannelPagesTest, TypingTheNumberOrTheSuffixLeavesTheOtherAsStored) {
+  UseExpChannels();
+  Exp(4) = {.enable = true, .chDisplayL = "123", .chDisplayR = "AB", .rxFreq = 156.025};
+  ClickNode("E 4");
+  EXPECT_EQ(Text("txtCN_0"), "12");
+  EXPECT_EQ(Text("txtCN_1"), "B");
+  TypeOver(Field("txtCN_0"), "7");
+  EXPECT_EQ(Exp(4).chDisplayL, " 7");
+  EXPECT_EQ(Exp(4).chDisplayR, "AB");
+  Exp(4).chDisplayL = "123";
+  TypeOver(Field("txtCN_1"), "C");
+  EXPECT_EQ(Exp(4).chDisplayR, "C");
+  EXPECT_EQ(Exp(4).chDisplayL, "123");
+}
+
 TEST_F(ChannelPagesTest, TabVisitsTheEditorsControlsInReadingOrder) {
   UseExpChannels();
   Exp(2) = {.enable = true, .lowPower = true, .txEnable = true, .chDisplayL = "2", .rxFreq = 156.025};
@@ -414,6 +434,8 @@ TEST_F(ChannelPagesTest, EnabledExpChannelNeedsAReceiveFrequencyAndANumberBefore
   EXPECT_EQ(SelectedKey(), "E 1");
   EXPECT_EQ(prompts.Texts(), std::vector<std::string>{kPageError});
   EXPECT_EQ(prompts.messages.shown[0].title, "PC Program for LZ3300T");
+  EXPECT_EQ(prompts.messages.shown[0].explanation,
+            "An enabled channel needs its number and a receive frequency.");
 
   TypeOver(Field("txtCRF"), "156.050");
   TypeOver(Field("txtCN_0"), "");

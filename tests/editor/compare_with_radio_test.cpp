@@ -6,9 +6,14 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <variant>
+
 #include "editor/dialogs/compare_dialog.h"
 #include "editor/dialogs/transfer_dialog.h"
+#include "editor/setting_places.h"
 #include "editor_rig.h"
+#include "files/dat_layout.h"
+#include "model/default_document.h"
 #include "model/image_map.h"
 #include "model/setting_captions.h"
 
@@ -95,6 +100,27 @@ TEST_F(CompareWithRadioTest, ListsWhatProgrammingWouldChangeAndLeavesTheDocument
   EXPECT_TRUE(std::filesystem::is_directory(dir.File("user-data/backups")));
 }
 
+// A double click on a difference shows the setting's page with its control in focus, as
+// the window's table of places has it.
+TEST_F(CompareWithRadioTest, ADoubleClickShowsTheSettingsPageAndField) {
+  EditDocument([](SettingsModel& m) {
+    m.dscBasic.userMmsi = "366999999";
+    m.common.scan = !m.common.scan;
+  });
+  Compare([](editor::CompareDialog& list) {
+    auto* tree = list.findChild<QTreeWidget*>("lvwCompare");
+    ASSERT_EQ(tree->topLevelItemCount(), 2);
+    QTreeWidgetItem* mmsi = tree->topLevelItem(1);  // in settings-file order: Common first
+    ASSERT_EQ(mmsi->text(3).toStdString(), "[DSC Setup (Basic Setup)] User MMSI");
+    const QPoint at = tree->visualItemRect(mmsi).center();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
+  });
+  EXPECT_EQ(SelectedKey(), "DSC");
+  // The window's focus, which it has again once the list has closed.
+  EXPECT_EQ(window->focusWidget(), Find<QWidget>("txtUserMMSI"));
+}
+
 TEST_F(CompareWithRadioTest, ARadioThatHoldsTheDocumentHasNothingToList) {
   // The page takes the MMSI's nine digits; the radio reports ten, the pad digit last.
   EditDocument([](SettingsModel& m) { m.dscBasic.userMmsi = kRadioMmsi; });
@@ -107,6 +133,34 @@ TEST_F(CompareWithRadioTest, ARadioThatHoldsTheDocumentHasNothingToList) {
   });
   EXPECT_EQ(heading, "The radio on /dev/ttyS0 holds every setting as this document says.");
   EXPECT_FALSE(listShown);
+}
+
+// The core's captions (the command line's names) and the window's table of places name the
+// same settings: a setting has a caption exactly when the window has a control for it.
+TEST(SettingCaptionsTest, NameExactlyTheSettingsTheWindowShows) {
+  Document document;
+  document.profile.atis = document.profile.weather = document.profile.weatherAlert = true;
+  BuildNewDocument(document.model, document.image, document.profile);
+  SettingsModel& model = document.model;
+  const std::map<const void*, std::string> captions = SettingCaptions(model);
+  std::vector<DatSection> sections = SettingsSections(model, document.profile);
+  for (const DatPlan& plan : kDatPlans) {
+    for (std::size_t i = 0; i < model.group[plan.group].size(); ++i) {
+      sections.push_back({PlanSectionName(plan, i), ChannelFields(model.group[plan.group][i])});
+    }
+  }
+  for (DatSection& section : TrailingSections(model, document.profile)) sections.push_back(section);
+  int shown = 0;
+  for (const DatSection& section : sections) {
+    for (const DatField& field : section.fields) {
+      const void* address = std::visit([](auto* f) -> const void* { return f; }, field.target);
+      const bool captioned = captions.count(address) > 0;
+      EXPECT_EQ(captioned, editor::PlaceOfSetting(section.name, field.key).has_value())
+          << section.name << " " << field.key;
+      shown += captioned;
+    }
+  }
+  EXPECT_GT(shown, 1000);
 }
 
 }  // namespace

@@ -51,6 +51,10 @@ TEST_F(DirectoryPagesTest, StationIsAddedNamedAndGivenItsNineDigits) {
   EXPECT_TRUE(Box("chkGDelete")->isEnabled());
 
   TypeInto("txtGPosi", "sea hawk");
+  // The status bar's help says what the field takes.
+  EXPECT_EQ(Control<QLabel>("sbStatusBar_0")->text().toStdString(),
+            "A maximum of " + std::to_string(Control<QLineEdit>("txtGPosi")->maxLength()) +
+                " characters.");
   TabOut("txtGPosi");
   EXPECT_EQ(Station(1).tagName, "SEA HAWK");
   TypeInto("txtGMMSI", "2112345678");  // the box takes nine digits
@@ -124,7 +128,7 @@ TEST_F(DirectoryPagesTest, DeleteAsksFirstAndNoKeepsTheEntry) {
   const Message& question = prompts.messages.shown[0];
   EXPECT_EQ(question.text, "Are you sure ?");
   EXPECT_EQ(question.title, "PC Program for LZ3300T");
-  EXPECT_EQ(question.icon, MessageIcon::kCritical);
+  EXPECT_EQ(question.icon, MessageIcon::kQuestion);
   EXPECT_EQ(question.buttons, MessageButtons::kYesNo);
   EXPECT_EQ(Station(2).tagName, "S2");
   EXPECT_FALSE(Box("chkGDelete")->isChecked());
@@ -180,6 +184,8 @@ TEST_F(DirectoryPagesTest, EntryStatesSetTheButtonsAndAnIncompletePredecessorBlo
     if (c.message) {
       EXPECT_EQ(prompts.messages.shown[0].text, "Data Error!!");
       EXPECT_EQ(prompts.messages.shown[0].title, "Individual Directory");
+      EXPECT_EQ(prompts.messages.shown[0].explanation,
+                "This entry can be added once the one before it has a name and an MMSI.");
       EXPECT_EQ(prompts.messages.shown[0].icon, MessageIcon::kExclamation);
     }
   }

@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QTest>
 #include <QTreeWidget>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -40,7 +41,10 @@ inline constexpr char kFullModelList[] = "[model1]\r\nuse=1\r\natis=1\r\nwx=1\r\
 // answered from their own scripts (empty script: cancelled).
 class ScriptedWindowPrompts : public editor::WindowPrompts {
  public:
-  MessageButton Show(const Message& message) override { return messages.Show(message); }
+  MessageButton Show(const Message& message) override {
+    if (onShow) onShow(message);
+    return messages.Show(message);
+  }
   std::string AskOpenPath(const editor::FileRequest& request, bool) override {
     requests.push_back(request);
     return Next(openPaths);
@@ -67,6 +71,7 @@ class ScriptedWindowPrompts : public editor::WindowPrompts {
     printer.setOutputFileName(QString::fromStdString(printerPdf));
     paint(printer);
   }
+  void OpenFolder(const std::string& folder) override { openedFolders.push_back(folder); }
   std::optional<std::string> AskText(const std::string&, const std::string&,
                                      const std::string&) override {
     if (texts.empty()) return std::nullopt;
@@ -82,6 +87,8 @@ class ScriptedWindowPrompts : public editor::WindowPrompts {
   std::deque<std::string> savePaths;
   std::deque<std::string> texts;
   std::vector<editor::FileRequest> requests;
+  std::vector<std::string> openedFolders;
+  std::function<void(const Message&)> onShow;  // runs while a message is up
   bool printerAnswer = false;
   int printerQuestions = 0;
   int previews = 0;
@@ -158,7 +165,12 @@ class EditorRig : public ::testing::Test {
   // Builds and shows the window and runs its start-up; false when the program would end.
   bool StartWindow(const std::string& documentPath = {},
                    std::span<const editor::NodeRow> nodes = editor::NodeTable()) {
-    editor::WindowDeps deps{document, host, prompts, [] { return std::vector<PortInfo>{}; }, nodes};
+    editor::WindowDeps deps{document, host, prompts,
+                            [this] {
+                              ++portListings;
+                              return presentPorts;
+                            },
+                            nodes};
     deps.makeSerialPort = [this] {
       auto port = std::make_unique<MemorySerialPort>(wire, clock);
       port->opensBeforeFailure = opensBeforeFailure;
@@ -166,6 +178,7 @@ class EditorRig : public ::testing::Test {
       return port;
     };
     deps.userDataFolder = dir.File("user-data");
+    deps.documentsFolder = dir.File("Documents");
     window = std::make_unique<editor::MainWindow>(std::move(deps));
     window->resize(1024, 700);
     window->show();
@@ -186,6 +199,8 @@ class EditorRig : public ::testing::Test {
   std::string SelectedKey() const { return window->Navigation().SelectedNodeKey(); }
   // The document holds unsaved edits.
   bool Changed() const { return window->Controller().DataChanged(); }
+  // The caption as the desktop shows it, "*" for unsaved edits included.
+  std::string Caption() const { return window->windowHandle()->title().toStdString(); }
   // An edit of the document as a page makes it (by default one that changes nothing).
   void EditDocument(const std::function<void(SettingsModel&)>& change = [](SettingsModel&) {}) {
     ASSERT_TRUE(window->Controller().Edit({"Test edit", {}}, change));
@@ -229,6 +244,8 @@ class EditorRig : public ::testing::Test {
   RadioSimulator radio;
   SimulatedWire wire{radio};
   MemorySerialPort* lastPort = nullptr;  // the port of the transfer dialog that is open
+  std::vector<PortInfo> presentPorts;     // the machine's serial ports, as listed
+  int portListings = 0;                   // how often the window looked for them
   int opensBeforeFailure = -1;           // for ports made from now on
   ScriptedWindowPrompts prompts;
   MapSettingsStore store;

@@ -9,13 +9,16 @@
 #include <QUrl>
 #include <QLabel>
 #include <QLineEdit>
+#include <QComboBox>
 #include <QMenu>
+#include <QMessageBox>
 #include <QStackedWidget>
 #include <QToolButton>
 
 #include <filesystem>
 
 #include "editor/dialogs/help_window.h"
+#include "editor/dialogs/qt_window_prompts.h"
 #include "editor/pages/general_page.h"
 #include "editor/widgets/key_help.h"
 #include "editor_rig.h"
@@ -26,6 +29,7 @@
 namespace kol::test {
 namespace {
 
+using editor::FileRequest;
 using editor::NodeRow;
 using editor::PageKind;
 
@@ -108,18 +112,52 @@ TEST_F(MainWindowTest, NoOfferedModelEndsTheProgramWithItsMessage) {
 
 TEST_F(MainWindowTest, CaptionNamesTheModelAndTheFile) {
   ASSERT_TRUE(StartProbeWindow());
-  EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for LZ3300T");
+  EXPECT_EQ(Caption(), "KOL Programmer  PC Program for LZ3300T");
   const std::string path = SavedDat("Radio One.DAT");
   prompts.openPaths.push_back(path);
   Command("mnuFileOpen");
-  EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for LZ3300T - radio one.dat");
+  EXPECT_EQ(Caption(), "KOL Programmer  PC Program for LZ3300T - radio one.dat");
   prompts.savePaths.push_back(dir.File("Copy.dat"));
   Command("mnuFileSaveAs");
-  EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for LZ3300T - copy.dat");
+  EXPECT_EQ(Caption(), "KOL Programmer  PC Program for LZ3300T - copy.dat");
   Command("mnuFileNew");
   Wait(150);
-  EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for LZ3300T");
+  EXPECT_EQ(Caption(), "KOL Programmer  PC Program for LZ3300T");
   EXPECT_TRUE(document.path.empty());
+}
+
+// The caption carries "*" while there are unsaved edits: an edit on a page sets it; Save, a
+// new document and an opened file clear it.
+TEST_F(MainWindowTest, CaptionMarksUnsavedEditsUntilTheyAreSavedOrLetGo) {
+  ASSERT_TRUE(StartWindow());
+  const std::string plain = "KOL Programmer  PC Program for LZ3300T";
+  EXPECT_EQ(Caption(), plain);
+  auto editOnThePage = [&] {
+    ClickNode("Common");
+    auto* scan = Find<QComboBox>("cmbCommonScan");
+    scan->setFocus();
+    QTest::keyClick(scan, scan->currentIndex() == 0 ? Qt::Key_Down : Qt::Key_Up);
+  };
+  editOnThePage();
+  EXPECT_EQ(Caption(), plain + "*");
+  EXPECT_TRUE(window->isWindowModified());
+  prompts.savePaths = {dir.File("boat.dat")};
+  Command("mnuFileSave");
+  EXPECT_EQ(Caption(), plain + " - boat.dat");
+
+  editOnThePage();
+  EXPECT_EQ(Caption(), plain + " - boat.dat*");
+  prompts.messages.answers = {MessageButton::kNo};  // do not save: let the edit go
+  Command("mnuFileNew");
+  Wait(150);
+  EXPECT_EQ(Caption(), plain);
+
+  editOnThePage();
+  prompts.messages.answers = {MessageButton::kNo};
+  prompts.openPaths = {dir.File("boat.dat")};
+  Command("mnuFileOpen");
+  EXPECT_EQ(Caption(), plain + " - boat.dat");
+  EXPECT_FALSE(Changed());
 }
 
 // ---------------------------------------------------------------------------------------
@@ -304,7 +342,51 @@ TEST_F(MainWindowTest, RefusedOpenKeepsTheDocument) {
   EXPECT_EQ(prompts.messages.shown[2].details, "52428800 bytes: a settings file has at most 1048576");
   EXPECT_EQ(document.model, before);
   EXPECT_TRUE(document.path.empty());
-  EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for LZ3300T");
+  EXPECT_EQ(Caption(), "KOL Programmer  PC Program for LZ3300T");
+}
+
+// What the user reads in the box: the program's own text first, then what happened in plain
+// words, and the file with the system's reason in view rather than behind "Show Details".
+TEST_F(MainWindowTest, FileMessagesShowThePlainWordsTheFileAndTheReason) {
+  document.flags.debugMode = true;
+  ASSERT_TRUE(StartProbeWindow());
+  WriteFile("other-model.dat", "[MAIN]\r\nMODELTYPE=7\r\n");
+  WriteFile("short.hex", "0123");
+  prompts.openPaths = {dir.File("other-model.dat"), dir.File("missing.dat"), dir.File("short.hex")};
+  prompts.savePaths = {dir.File("gone/radio.dat")};
+  Command("mnuFileOpen");
+  Command("mnuFileOpen");
+  Command("keyOpenImage");
+  Command("mnuFileSaveAs");
+  struct Seen {
+    std::string text;
+    std::string informative;
+  };
+  const std::vector<Seen> expected = {
+      {"ModelType Error !!",
+       "This file is not a settings file for the LZ3300T.\n'" + dir.File("other-model.dat") + "'"},
+      {"FileRead Error!!", "The settings file could not be read.\n'" + dir.File("missing.dat") +
+                               "' (No such file or directory)"},
+      {"bad file!!", "This file is not a memory image of the radio.\n'" + dir.File("short.hex") +
+                         "' (4 bytes: an image file has exactly 8192)"},
+      {"FileSave Error!!", "The settings could not be saved in this file.\n'" +
+                               dir.File("gone/radio.dat") + "' (No such file or directory)"},
+  };
+  ASSERT_EQ(prompts.messages.shown.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    const std::unique_ptr<QMessageBox> box = editor::NewMessageBox(prompts.messages.shown[i], nullptr);
+    EXPECT_EQ(box->text().toStdString(), expected[i].text);
+    EXPECT_EQ(box->informativeText().toStdString(), expected[i].informative);
+    EXPECT_TRUE(box->detailedText().isEmpty()) << expected[i].text;
+  }
+  // A message about no file keeps a long list behind "Show Details".
+  const std::unique_ptr<QMessageBox> list =
+      editor::NewMessageBox({"Title", "Program the radio?", MessageIcon::kQuestion,
+                             MessageButtons::kOkCancel, MessageButton::kOk, "line 1\nline 2"},
+                            nullptr);
+  EXPECT_EQ(list->detailedText().toStdString(), "line 1\nline 2");
+  EXPECT_TRUE(list->informativeText().isEmpty());
+  EXPECT_EQ(list->icon(), QMessageBox::Question);
 }
 
 TEST_F(MainWindowTest, SaveClearsTheChangedFlagAndReusesThePath) {
@@ -326,6 +408,44 @@ TEST_F(MainWindowTest, SaveClearsTheChangedFlagAndReusesThePath) {
   EXPECT_EQ(prompts.requests.back().fileName, "radio.dat");
   EXPECT_FALSE(std::filesystem::exists(dir.File("radio.hex")));
   EXPECT_EQ(document.path, dir.File("from-image.dat"));
+}
+
+// The dialogs start where the user's files are and propose a name to save under.
+TEST_F(MainWindowTest, FileDialogsStartInTheDocumentsFolderThenInTheLastOneUsed) {
+  ASSERT_TRUE(StartProbeWindow());
+  std::filesystem::create_directory(dir.path() / "boats");
+  const FileRequest* asked = nullptr;
+  auto saveAs = [&](const std::string& answer) {
+    prompts.savePaths = {answer};
+    Command("mnuFileSaveAs");
+    asked = &prompts.requests.back();
+  };
+  saveAs("");  // a new document: the documents folder and "untitled"
+  EXPECT_EQ(asked->folder, dir.File("Documents"));
+  EXPECT_EQ(asked->fileName, "untitled.dat");
+  EXPECT_EQ(asked->filter, "KOL settings (*.dat)|*.dat|All files (*)|*");
+  document.model.dscBasic.userMmsi = "366123456";  // a radio's own MMSI names its settings
+  saveAs(dir.File("boats/366123456.dat"));
+  EXPECT_EQ(asked->fileName, "366123456.dat");
+  saveAs("");  // then beside the document, under its name
+  EXPECT_EQ(asked->folder, dir.File("boats"));
+  EXPECT_EQ(asked->fileName, "366123456.dat");
+
+  // A new document, even in the next run, starts in the folder used last.
+  Command("mnuFileNew");
+  Wait(150);
+  Command("mnuFileOpen");
+  EXPECT_EQ(prompts.requests.back().folder, dir.File("boats"));
+  EXPECT_EQ(prompts.requests.back().filter, "KOL settings (*.dat)|*.dat|All files (*)|*");
+  window.reset();
+  FreshDocument();
+  ASSERT_TRUE(StartProbeWindow());
+  Command("mnuFileOpen");
+  EXPECT_EQ(prompts.requests.back().folder, dir.File("boats"));
+  // A folder that has gone gives way to the documents folder.
+  std::filesystem::remove_all(dir.path() / "boats");
+  Command("mnuFileOpen");
+  EXPECT_EQ(prompts.requests.back().folder, dir.File("Documents"));
 }
 
 TEST_F(MainWindowTest, OpenRecentOpensAndDropsMissingFiles) {
@@ -437,7 +557,7 @@ TEST_F(MainWindowTest, ModelMenuOnlyWithTwoModelsAndAChangeAsksFirst) {
   EXPECT_EQ(document.profile.modelCode, 2);
   EXPECT_TRUE(window->findChild<QAction*>("mnuEditModelType_2")->isChecked());
   EXPECT_EQ(store.Read("Settings", "lastmodel", ""), "2");
-  EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for Unknown model");
+  EXPECT_EQ(Caption(), "KOL Programmer  PC Program for Unknown model");
 }
 
 TEST_F(MainWindowTest, PortChoicePersistsAndADeviceCanBeTyped) {
@@ -455,6 +575,22 @@ TEST_F(MainWindowTest, PortChoicePersistsAndADeviceCanBeTyped) {
   ASSERT_NE(device, nullptr);
   EXPECT_TRUE(device->isChecked());
   EXPECT_EQ(device->text().toStdString(), "/dev/pts/7");
+}
+
+// Looking for serial ports costs thousands of system calls: the menu does it when it opens.
+TEST_F(MainWindowTest, SerialPortsAreListedWhenTheMenuOpensNotAtStart) {
+  presentPorts = {{"/dev/ttyUSB0", "USB serial"}};
+  ASSERT_TRUE(StartProbeWindow());
+  EXPECT_EQ(portListings, 0);
+  EXPECT_TRUE(window->findChild<QAction*>("mnuOptionsSerialPort1_0")->isChecked());
+  auto* menu = Find<QMenu>("mnuOptionsSerialPort");
+  menu->popup(window->mapToGlobal(QPoint(0, 0)));
+  QApplication::processEvents();
+  menu->close();
+  EXPECT_EQ(portListings, 1);
+  QAction* device = window->findChild<QAction*>("mnuOptionsSerialPortDevice_0");
+  ASSERT_NE(device, nullptr);
+  EXPECT_EQ(device->text().toStdString(), "/dev/ttyUSB0  (USB serial)");
 }
 
 TEST_F(MainWindowTest, HelpOpensAtTheContextOrSaysThereIsNone) {

@@ -267,6 +267,7 @@ struct CodeFieldCase {
   const char* caption;
   const char* valid;
   const char* shortText;
+  const char* hint;  // beside "Data Error!!"
 };
 
 class CodeFieldTest : public SettingsPagesTest, public ::testing::WithParamInterface<CodeFieldCase> {
@@ -293,6 +294,7 @@ TEST_P(CodeFieldTest, TakesEmptyOrTheFullLengthRefusesOthersAndRevertsThemWhenLe
   ASSERT_EQ(prompts.messages.shown.size(), 1u);
   EXPECT_EQ(prompts.messages.shown[0].title, c.caption);
   EXPECT_EQ(prompts.messages.shown[0].text, "Data Error!!");
+  EXPECT_EQ(prompts.messages.shown[0].explanation, c.hint);
   EXPECT_EQ(prompts.messages.shown[0].icon, MessageIcon::kExclamation);
   EXPECT_EQ(Stored(), c.valid);
   EXPECT_FALSE(window->Navigation().ValidateCurrentPage());  // the page cannot be left with it either
@@ -315,8 +317,10 @@ TEST_P(CodeFieldTest, TakesEmptyOrTheFullLengthRefusesOthersAndRevertsThemWhenLe
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, CodeFieldTest,
-    ::testing::Values(CodeFieldCase{"DSC", "txtUserMMSI", "User MMSI", "211234567", "21123456"},
-                      CodeFieldCase{"ATIS", "txtATIScode", "ATISNo", "9211234567", "92112345"}),
+    ::testing::Values(CodeFieldCase{"DSC", "txtUserMMSI", "User MMSI", "211234567", "21123456",
+                                    "Type exactly 9 digits, or leave the field empty."},
+                      CodeFieldCase{"ATIS", "txtATIScode", "ATISNo", "9211234567", "92112345",
+                                    "Type exactly 10 digits, or leave the field empty."}),
     [](const auto& info) { return std::string(info.param.field); });
 
 // A read from the radio leaves its pad digit after the nine of the user MMSI.

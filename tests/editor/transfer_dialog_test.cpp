@@ -11,6 +11,7 @@
 
 #include "editor/dialogs/help_window.h"
 #include "editor/dialogs/transfer_dialog.h"
+#include "editor/widgets/read_banner.h"
 #include "editor_rig.h"
 #include "files/app_settings.h"
 #include "model/image_map.h"
@@ -22,6 +23,7 @@ using editor::NodeRow;
 using editor::NodeTarget;
 using editor::Page;
 using editor::PageKind;
+using editor::ReadBanner;
 using editor::TransferDialog;
 
 constexpr char kRadioMmsi[] = "366123450";
@@ -38,12 +40,12 @@ class StandInDscPage final : public Page {
     clear_->setObjectName("cmdFClear");
     connect(clear_, &QPushButton::clicked, this, [this] {
       services_.window.RunTransfer(Operation::kClearMmsi);
-      count_->setText(QString::number(services_.document.image[image_map::kUserMmsiPresent]));
+      count_->setText(QString::number(services_.Doc().image[image_map::kUserMmsiPresent]));
     });
   }
   void ShowFor(const NodeTarget&) override {
     ++fills;
-    mmsi_->setText(QString::fromStdString(services_.document.model.dscBasic.userMmsi));
+    mmsi_->setText(QString::fromStdString(services_.Doc().model.dscBasic.userMmsi));
   }
   int fills = 0;
 
@@ -150,6 +152,11 @@ TEST_F(TransferDialogTest, CompletedReadShowsTheRadiosDocumentAndKeepsABackup) {
   EditDocument();
   prompts.messages.answers = {MessageButton::kNo};  // the closing question: do not save
   std::string result;
+  std::string resultWhileComplete;  // what the result line says under "Complete!!"
+  prompts.onShow = [&](const Message& message) {
+    auto* dialog = qobject_cast<TransferDialog*>(QApplication::activeModalWidget());
+    if (message.text == "Complete!!" && dialog) resultWhileComplete = dialog->ResultText().toStdString();
+  };
   bool pictureOrder = false;
   WhenOpen([&](TransferDialog& dialog) {
     EXPECT_EQ(dialog.windowTitle().toStdString(), "Read from Radio");
@@ -165,7 +172,7 @@ TEST_F(TransferDialogTest, CompletedReadShowsTheRadiosDocumentAndKeepsABackup) {
   EXPECT_EQ(SelectedKey(), "General");
   EXPECT_TRUE(document.path.empty());
   EXPECT_FALSE(Changed());
-  EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for LZ3300T");
+  EXPECT_EQ(Caption(), "KOL Programmer  PC Program for LZ3300T");
   // The tree and the pages show the radio's document: its International group is usable.
   EXPECT_NE(Node("PI"), nullptr);
   EXPECT_EQ(Node("PU"), nullptr);
@@ -177,6 +184,37 @@ TEST_F(TransferDialogTest, CompletedReadShowsTheRadiosDocumentAndKeepsABackup) {
   const auto backup = *std::filesystem::directory_iterator(backups);
   EXPECT_EQ(std::filesystem::file_size(backup), 8192u);
   EXPECT_NE(result.find(backup.path().string()), std::string::npos) << result;
+  EXPECT_EQ(resultWhileComplete, result);
+
+  // The window says where the document came from and where the radio's memory is kept.
+  auto* banner = Find<ReadBanner>("pictReadBanner");
+  ASSERT_TRUE(banner->isVisible());
+  const std::string said = banner->Text().toStdString();
+  EXPECT_EQ(said.rfind("Read from the radio with MMSI 366123450 at ", 0), 0u) << said;
+  EXPECT_NE(said.find("kept in " + backup.path().string()), std::string::npos) << said;
+  QTest::mouseClick(banner->findChild<QPushButton*>("cmdOpenBackups"), Qt::LeftButton);
+  EXPECT_EQ(prompts.openedFolders, std::vector<std::string>{backups.string()});
+  QTest::mouseClick(banner->findChild<QPushButton*>("cmdCloseBanner"), Qt::LeftButton);
+  EXPECT_FALSE(banner->isVisible());
+}
+
+// The banner belongs to the document read: another document takes it away.
+TEST_F(TransferDialogTest, ReadBannerGoesWithTheDocumentItDescribes) {
+  auto read = [&] {
+    WhenOpen([&](TransferDialog& dialog) { PressOk(dialog); });
+    ASSERT_TRUE(window->RunTransfer(Operation::kRead));
+  };
+  auto* banner = Find<ReadBanner>("pictReadBanner");
+  EXPECT_FALSE(banner->isVisible());
+  read();
+  EXPECT_TRUE(banner->isVisible());
+  ClickNode("DSC");  // another page of the same document
+  EXPECT_TRUE(banner->isVisible());
+  Command("mnuFileNew");
+  Wait(150);
+  EXPECT_FALSE(banner->isVisible());
+  read();
+  EXPECT_TRUE(banner->isVisible());
 }
 
 TEST_F(TransferDialogTest, CancelOnTheIdleDialogClosesItWithoutOpeningThePort) {

@@ -133,7 +133,7 @@ class CommitFieldTest : public ::testing::Test {
   FakeWindow fakeWindow;
   QWidget top;
   editor::DocumentController controller{document, host, prompts, top};
-  editor::EditorServices services{controller, document, prompts, flags, fakeWindow};
+  editor::EditorServices services{controller, prompts, flags, fakeWindow};
   HostPage* page;
   CommitField* field;
   QLineEdit* neighbour;

@@ -87,7 +87,8 @@ TEST_F(WindowDialogsTest, ReportWindowSavesTheTextAsShownWithItsLineEnds) {
   EXPECT_EQ(first->rfind("##### Usable CH Group Setup #####", 0), 0u);
   EXPECT_EQ(ReadWholeFile(dir.File("b.txt")), first);
   EXPECT_EQ(ReadWholeFile(dir.File("edited.txt")), "Checked by J. Smith\r\n" + *first);
-  EXPECT_EQ(prompts.requests[0].filter, "Text files(*.txt)|*.txt|All files(*.*)|*.*");
+  EXPECT_EQ(prompts.requests[0].filter, "Text files (*.txt)|*.txt|All files (*)|*");
+  EXPECT_EQ(prompts.requests[0].fileName, "untitled.txt");
 }
 
 TEST_F(WindowDialogsTest, FailedReportSaveKeepsTheWindowAndItsText) {
@@ -145,7 +146,7 @@ TEST_F(WindowDialogsTest, PrintPreviewAndPdfStartOnlyWhenThePageMayBeLeft) {
   EXPECT_TRUE(pdf(dir.File("preview.pdf")));
   Command("mnuFileExportPdf");
   EXPECT_TRUE(pdf(dir.File("report.pdf")));
-  EXPECT_EQ(prompts.requests.back().fileName, "report.pdf");
+  EXPECT_EQ(prompts.requests.back().fileName, "untitled.pdf");
   EXPECT_TRUE(prompts.Texts().empty());
 }
 
@@ -199,8 +200,8 @@ TEST_F(WindowDialogsTest, ImageFilesSaveAndOpenWithTheirKeysInDebugMode) {
   prompts.savePaths = {path};
   Key(Qt::Key_F3);
   ASSERT_TRUE(std::filesystem::exists(path));
-  EXPECT_EQ(prompts.requests.back().filter, "hex files(*.hex)|*.hex|All files(*.*)|*.*");
-  EXPECT_EQ(prompts.requests.back().folder, dir.path().string());
+  EXPECT_EQ(prompts.requests.back().filter, "Radio images (*.hex)|*.hex|All files (*)|*");
+  EXPECT_EQ(prompts.requests.back().folder, dir.File("Documents"));
   // The save changes neither the path nor the caption nor the changed mark.
   EXPECT_TRUE(document.path.empty());
   EXPECT_TRUE(Changed());
@@ -214,7 +215,7 @@ TEST_F(WindowDialogsTest, ImageFilesSaveAndOpenWithTheirKeysInDebugMode) {
             std::vector<std::string>{"KOL data has changed.\r\nDo you want to save changes?"});
   EXPECT_EQ(document.model.common.resumeTime, 4);
   EXPECT_EQ(document.path, path);
-  EXPECT_EQ(window->windowTitle().toStdString(), "KOL Programmer  PC Program for LZ3300T - radio.hex");
+  EXPECT_EQ(Caption(), "KOL Programmer  PC Program for LZ3300T - radio.hex");
   EXPECT_FALSE(Changed());
   EXPECT_EQ(SelectedKey(), "General");
 

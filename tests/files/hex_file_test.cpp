@@ -57,6 +57,7 @@ struct RefusalCase {
   const char* message;
   const char* title;
   bool logged;
+  const char* details;  // the size of a file of the wrong length, the system's reason
 };
 
 class HexRefusalTest : public HexFileTest, public ::testing::WithParamInterface<RefusalCase> {};
@@ -78,6 +79,8 @@ TEST_P(HexRefusalTest, ChangesNothingAndSaysWhy) {
   EXPECT_TRUE(document.flags.errorFlag);
   ASSERT_EQ(prompts.Texts(), std::vector<std::string>{c.message});
   EXPECT_EQ(prompts.shown[0].title, c.title);
+  EXPECT_EQ(prompts.shown[0].details, c.details);
+  EXPECT_EQ(prompts.shown[0].file, path);
   EXPECT_EQ(log.lines.size(), c.logged ? 1u : 0u);
   EXPECT_EQ(document.flags.cancelFlag, c.logged);
 }
@@ -95,13 +98,15 @@ INSTANTIATE_TEST_SUITE_P(
     Files, HexRefusalTest,
     ::testing::Values(
         RefusalCase{"Short", "short.hex", Identified(8191, '\xE4'), "bad file!!",
-                    "PC Program for LZ3300T", false},
+                    "PC Program for LZ3300T", false, "8191 bytes: an image file has exactly 8192"},
         RefusalCase{"Long", "long.hex", Identified(8193, '\xE4'), "bad file!!",
-                    "PC Program for LZ3300T", false},
+                    "PC Program for LZ3300T", false, "8193 bytes: an image file has exactly 8192"},
         RefusalCase{"OtherModel", "other.hex", Identified(8192, '\xE5'), "ModelType Error !!",
-                    "Read from Radio", false},
-        RefusalCase{"Missing", "", "", "FileRead Error!!", "PC Program for LZ3300T", true},
-        RefusalCase{"Folder", "/", "", "FileRead Error!!", "PC Program for LZ3300T", true}),
+                    "Read from Radio", false, ""},
+        RefusalCase{"Missing", "", "", "FileRead Error!!", "PC Program for LZ3300T", true,
+                    "No such file or directory"},
+        RefusalCase{"Folder", "/", "", "FileRead Error!!", "PC Program for LZ3300T", true,
+                    "Is a directory"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(HexFileTest, AFailedSaveKeepsThePreviousFileAndReports) {

@@ -83,6 +83,10 @@ TEST(LinkSetupTest, PortThatCannotBeOpenedEndsSetUp) {
     rig.port.opensBeforeFailure = c.opensBeforeFailure;
     EXPECT_FALSE(rig.link().LinkSetup());
     EXPECT_EQ(rig.Texts(), Texts{"port inicialize error!!"});
+    // Beside the terse text, what happened and what to do; the radio is not to blame.
+    EXPECT_EQ(rig.host.prompts.shown[0].explanation,
+              "The serial port could not be opened. Check that the cable is plugged in and that "
+              "the port chosen is the one it is on.");
     EXPECT_EQ(rig.Heads(), c.heads);
     ASSERT_EQ(rig.errorLog.lines.size(), 1u);
     EXPECT_EQ(rig.errorLog.lines[0].procedure, c.procedure);

@@ -482,6 +482,9 @@ TEST(ClearMmsiTest, FailureRestoresTheSixBytes) {
   const RadioImage image = rig.document.image;
   EXPECT_FALSE(rig.operations.Start());
   EXPECT_EQ(ShownMessages(rig), (Shown{{"Clear Data", "Communication Error!!"}}));
+  EXPECT_EQ(rig.host.prompts.shown[0].explanation,
+            "The radio did not answer as expected. Check the cable and that the radio shows PC "
+            "CONTROL, then try again.");
   EXPECT_EQ(Writes(rig).size(), 6u);
   EXPECT_TRUE(rig.document.image == image);
   EXPECT_EQ(rig.document.model.dscBasic.userMmsi, "366123456");

@@ -35,6 +35,9 @@ TEST_P(DestinationImageTest, OwnGroupIsUsableAndOperatingInASaneRadio) {
   for (int g = kGroup1; g <= kExpGroup; ++g) {
     EXPECT_EQ(model.usable.group[g].usable, g == group) << g;
     EXPECT_EQ(model.dscBasic.usableGroup[g], g == group) << g;
+    if (g < kExpGroup) {
+      EXPECT_EQ(model.usable.expChGroup[g], g == group) << g;
+    }
   }
   const int operating = image.ReadCh15(image_map::kOperatingChannel);
   ASSERT_GE(operating, 0);

@@ -27,8 +27,7 @@ Answers AnswersFor(MessageButtons buttons) {
 
 MessageButton CliPrompts::Show(const Message& message) {
   err_ << message.text;
-  if (!message.file.empty()) err_ << " '" << message.file << '\'';
-  if (!message.details.empty()) err_ << " (" << message.details << ')';
+  if (const std::string about = FileAndReason(message); !about.empty()) err_ << ' ' << about;
   if (message.buttons == MessageButtons::kOk) {
     err_ << '\n';
     return MessageButton::kOk;

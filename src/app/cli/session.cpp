@@ -38,7 +38,8 @@ Session::Session(const Invocation& invocation, Io& io_)
   // destination files a window would quietly keep its built-in image.
   if (destination && started.destinationLoaded && ListDestinations(document.profile).empty()) {
     host.Tell(document.profile.WindowTitle(), "IniFileRead Error!!", MessageIcon::kExclamation, {},
-              DataFilePath(programDir, DestinationFileName(*destination, document.profile)));
+              DataFilePath(programDir, DestinationFileName(*destination, document.profile)),
+              kDestinationMissing);
     return;
   }
   ready_ = started.destinationLoaded || !destination;

@@ -1,5 +1,7 @@
 // kolprog: the editor window. Start-up and wiring, nothing else.
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <cstdio>
@@ -12,6 +14,17 @@
 #include "files/qt_settings_store.h"
 #include "link/qt_serial_port.h"
 #include "model/qt_event_loop_clock.h"
+
+namespace {
+
+// The user's documents folder, or the home folder where there is none.
+std::string DocumentsFolder() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (QDir(documents).exists()) return documents.toStdString();
+  return QDir::homePath().toStdString();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -40,6 +53,7 @@ int main(int argc, char** argv) {
 
   kol::editor::WindowDeps deps{core.document, host, prompts, &kol::ListSerialPorts};
   deps.userDataFolder = core.userDataFolder;
+  deps.documentsFolder = DocumentsFolder();
   kol::editor::MainWindow window(std::move(deps));
   prompts.SetParent(&window);
   window.show();

@@ -1,12 +1,14 @@
 #include "editor/dialogs/qt_window_prompts.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QUrl>
 
 namespace kol::editor {
 namespace {
@@ -85,13 +87,26 @@ QWidget* QtWindowPrompts::DialogParent() const {
   return parent_ ? parent_.data() : QApplication::activeWindow();
 }
 
+std::unique_ptr<QMessageBox> NewMessageBox(const Message& message, QWidget* parent) {
+  auto box = std::make_unique<QMessageBox>(BoxIcon(message.icon), ToQt(message.title),
+                                           ToQt(message.text), BoxButtons(message.buttons), parent);
+  box->setObjectName("MessageBox");
+  box->setDefaultButton(BoxButton(message.defaultButton));
+  QStringList lines;
+  if (!message.explanation.empty()) lines << ToQt(message.explanation);
+  // The file and the reason are what the user acts on: in view, not behind a button.
+  if (!message.file.empty()) {
+    lines << ToQt(FileAndReason(message));
+  } else if (!message.details.empty()) {
+    box->setDetailedText(ToQt(message.details));
+  }
+  box->setInformativeText(lines.join('\n'));
+  return box;
+}
+
 MessageButton QtWindowPrompts::Show(const Message& message) {
-  QMessageBox box(BoxIcon(message.icon), ToQt(message.title), ToQt(message.text),
-                  BoxButtons(message.buttons), DialogParent());
-  box.setObjectName("MessageBox");
-  box.setDefaultButton(BoxButton(message.defaultButton));
-  if (!message.details.empty()) box.setDetailedText(ToQt(message.details));
-  return Pressed(box.exec(), message);
+  const std::unique_ptr<QMessageBox> box = NewMessageBox(message, DialogParent());
+  return Pressed(box->exec(), message);
 }
 
 std::string QtWindowPrompts::AskOpenPath(const FileRequest& request, bool mustExist) {
@@ -133,6 +148,12 @@ void QtWindowPrompts::PreviewPrint(const std::function<void(QPrinter&)>& paint) 
   QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                    [&paint](QPrinter* target) { paint(*target); });
   dialog.exec();
+}
+
+void QtWindowPrompts::OpenFolder(const std::string& folder) {
+  if (QDesktopServices::openUrl(QUrl::fromLocalFile(ToQt(folder)))) return;
+  Show({"Open Folder", "No program could show the folder.", MessageIcon::kExclamation,
+        MessageButtons::kOk, MessageButton::kOk, {}, folder});
 }
 
 std::optional<std::string> QtWindowPrompts::AskText(const std::string& title,

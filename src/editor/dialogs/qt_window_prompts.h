@@ -5,7 +5,11 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
+
 #include "editor/dialogs/window_prompts.h"
+
+class QMessageBox;
 
 namespace kol::editor {
 
@@ -19,6 +23,7 @@ class QtWindowPrompts final : public WindowPrompts {
   std::string AskSavePath(const FileRequest& request) override;
   bool AskPrinter(QPrinter& printer) override;
   void PreviewPrint(const std::function<void(QPrinter&)>& paint) override;
+  void OpenFolder(const std::string& folder) override;
   std::optional<std::string> AskText(const std::string& title, const std::string& label,
                                      const std::string& initial) override;
 
@@ -27,6 +32,10 @@ class QtWindowPrompts final : public WindowPrompts {
 
   QPointer<QWidget> parent_;
 };
+
+// The box that shows `message`: the program's own text first; under it the plain words and
+// the file with the system's reason; other details (a long list) behind "Show Details...".
+std::unique_ptr<QMessageBox> NewMessageBox(const Message& message, QWidget* parent);
 
 // "dat files(*.dat)|*.dat|All files(*.*)|*.*" as Qt's filter list
 // "dat files(*.dat) (*.dat);;All files(*.*) (*.*)".

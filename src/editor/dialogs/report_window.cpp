@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "editor/widgets/busy_scope.h"
+#include "editor/busy_scope.h"
 #include "editor/widgets/fixed_pitch_font.h"
 #include "files/atomic_file.h"
 #include "report/report_text.h"
@@ -13,14 +13,18 @@
 namespace kol::editor {
 namespace {
 
-constexpr char kTextFilter[] = "Text files(*.txt)|*.txt|All files(*.*)|*.*";
 constexpr int kStartDelayMs = 10;
 
 }  // namespace
 
 ReportWindow::ReportWindow(const Document& document, AppFlags& flags, FileHost& host,
-                           WindowPrompts& prompts, QWidget* parent)
-    : QDialog(parent), document_(document), flags_(flags), host_(host), prompts_(prompts) {
+                           WindowPrompts& prompts, FileRequest saveAs, QWidget* parent)
+    : QDialog(parent),
+      document_(document),
+      flags_(flags),
+      host_(host),
+      prompts_(prompts),
+      saveAs_(std::move(saveAs)) {
   setObjectName("frmPrn");
   setWindowTitle("Print to File");
   setModal(true);
@@ -71,7 +75,7 @@ void ReportWindow::BuildText() {
 }
 
 bool ReportWindow::SaveAs() {
-  const std::string path = prompts_.AskSavePath({kTextFilter, {}, {}, "Save As"});
+  const std::string path = prompts_.AskSavePath(saveAs_);
   if (path.empty()) {
     flags_.cancelFlag = true;
     return false;

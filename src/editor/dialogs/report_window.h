@@ -18,9 +18,10 @@ namespace kol::editor {
 class ReportWindow final : public QDialog {
   Q_OBJECT
  public:
-  // `flags` get the error and cancel flags of a save.
+  // `flags` get the error and cancel flags of a save; `saveAs` is the dialog its Save As
+  // asks with (folder and proposed name).
   ReportWindow(const Document& document, AppFlags& flags, FileHost& host, WindowPrompts& prompts,
-               QWidget* parent = nullptr);
+               FileRequest saveAs, QWidget* parent = nullptr);
 
   // File > Save As...: true when the file was written.
   bool SaveAs();
@@ -35,6 +36,7 @@ class ReportWindow final : public QDialog {
   AppFlags& flags_;
   FileHost& host_;
   WindowPrompts& prompts_;
+  FileRequest saveAs_;
   QPlainTextEdit* text_;
   QPushButton* ok_;
   QTimer timer_;

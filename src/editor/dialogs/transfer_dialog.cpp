@@ -163,6 +163,9 @@ QString TransferDialog::ResultText() const { return result_->text(); }
 
 MessageButton TransferDialog::Show(const Message& message) {
   if (message.icon == MessageIcon::kCritical) lastError_ = message.text;
+  // A completed read is kept before the link says "Complete!!", so that the result line
+  // names the backup while the user reads the message.
+  if (request_.operation == Operation::kRead && context_.completed && !backupKept_) KeepBackup();
   // The user reads and answers with the normal pointer, not the hourglass.
   QApplication::setOverrideCursor(Qt::ArrowCursor);
   const MessageButton answer = host_.prompts.Show(message);
@@ -274,6 +277,7 @@ void TransferDialog::Start() {
   SetResult("", false);
   lastError_.clear();
   backupPath_.clear();
+  backupKept_ = false;
   timeLeft_->clear();
   progress_.Begin(context_.verify ? kProgramPhase : ProgressPhase{});
   const bool closes = RunOperation();
@@ -291,7 +295,7 @@ bool TransferDialog::RunOperation() {
   } else if (!context_.completed) {
     SetResult(ToQt(CauseText() + " " + ConsequenceText(operations_.GetLink().WritesSent())), true);
   } else if (request_.operation == Operation::kRead) {
-    KeepBackup();
+    if (!backupKept_) KeepBackup();
   } else {
     SetResult(windowTitle() + ": complete.", false);
   }
@@ -322,6 +326,7 @@ void TransferDialog::ShowProgramResult() {
 }
 
 void TransferDialog::KeepBackup() {
+  backupKept_ = true;
   const QString done = windowTitle() + ": complete.";
   if (request_.userDataFolder.empty()) {
     SetResult(done, false);

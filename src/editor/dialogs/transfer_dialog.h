@@ -104,6 +104,7 @@ class TransferDialog final : public QDialog, public LinkHost {
   TransferOperations operations_;
   TransferProgress progress_;
   std::string backupPath_;
+  bool backupKept_ = false;  // this press of OK has kept its read, or tried to
   std::string lastError_;  // the last critical message of the run
   bool running_ = false;
   // Cancel was pressed during this press of OK. Each block exchange clears the cancel flag

@@ -14,12 +14,18 @@ namespace kol::editor {
 
 struct FileRequest {
   // Filters as pairs of description and pattern joined by "|":
-  // "dat files(*.dat)|*.dat|All files(*.*)|*.*".
+  // "KOL settings (*.dat)|*.dat|All files (*)|*".
   std::string filter;
   std::string folder;    // where the dialog starts
   std::string fileName;  // proposed name (save dialogs)
   std::string title;
 };
+
+// The kinds of file the window's dialogs offer, each with every file as the other choice.
+inline constexpr char kSettingsFileFilter[] = "KOL settings (*.dat)|*.dat|All files (*)|*";
+inline constexpr char kImageFileFilter[] = "Radio images (*.hex)|*.hex|All files (*)|*";
+inline constexpr char kPdfFileFilter[] = "PDF files (*.pdf)|*.pdf|All files (*)|*";
+inline constexpr char kTextFileFilter[] = "Text files (*.txt)|*.txt|All files (*)|*";
 
 class WindowPrompts : public Prompts {
  public:
@@ -33,6 +39,8 @@ class WindowPrompts : public Prompts {
   // Shows the print preview; `paint` draws the pages on the printer it is given, the
   // preview's own or the one the user prints on from there.
   virtual void PreviewPrint(const std::function<void(QPrinter&)>& paint) = 0;
+  // Shows `folder` in the desktop's file manager.
+  virtual void OpenFolder(const std::string& folder) = 0;
   // A line of text typed by the user (a device path); nothing when cancelled.
   virtual std::optional<std::string> AskText(const std::string& title, const std::string& label,
                                              const std::string& initial) = 0;

@@ -21,8 +21,7 @@ ChannelListPage::ChannelListPage(EditorServices& services, QWidget* parent)
 }
 
 void ChannelListPage::ShowFor(const NodeTarget& target) {
-  shown_ = target;
-  const SettingsModel& model = services_.document.model;
+  const SettingsModel& model = Model();
   if (target.kind == PageKind::kExpList) {
     grid_->SetContent(ExpListHeaders(), ExpListRows(model.exp));
   } else {
@@ -31,11 +30,11 @@ void ChannelListPage::ShowFor(const NodeTarget& target) {
 }
 
 std::string ChannelListPage::RowNodeKey(int row) const {
-  if (shown_.kind == PageKind::kExpList) return LeafKey(node_key::kExpLeafPrefix, row + 1);
+  if (Shown().kind == PageKind::kExpList) return LeafKey(node_key::kExpLeafPrefix, row + 1);
   // The row's channel is found again by its number in the channel table; a number the
   // table does not know leads back to the list's own node.
   const int position = ChannelPosition(grid_->CellText(row, 0));
-  return position < 0 ? shown_.key : LeafKey(shown_.key, position);
+  return position < 0 ? Shown().key : LeafKey(Shown().key, position);
 }
 
 }  // namespace kol::editor

@@ -12,6 +12,8 @@ class ChannelListPage final : public Page {
   Q_OBJECT
  public:
   ChannelListPage(EditorServices& services, QWidget* parent);
+
+ protected:
   void ShowFor(const NodeTarget& target) override;
 
  private:
@@ -19,7 +21,6 @@ class ChannelListPage final : public Page {
   std::string RowNodeKey(int row) const;
 
   ListGrid* grid_;
-  NodeTarget shown_;
 };
 
 }  // namespace kol::editor

@@ -27,7 +27,7 @@ CommitField::CommitField(EditorServices& services, QWidget* parent)
   connect(this, &QLineEdit::textEdited, this, [this] {
     if (services_.Locked()) return;
     SetPending(true);
-    services_.MarkChanged();
+    services_.controller.Typed();
   });
 }
 
@@ -46,7 +46,6 @@ void CommitField::Refill() {
 bool CommitField::TryCommit() {
   const std::string trimmed(TrimBlanks(text().toStdString()));
   if (!rules_.commit || !rules_.commit(trimmed)) return false;
-  services_.MarkChanged();
   SetPending(false);
   Refill();
   emit Committed();
@@ -57,7 +56,8 @@ bool CommitField::Validate() {
   if (!pending_) return true;
   if (TryCommit()) return true;
   if (rules_.onRefusal == OnRefusal::kKeepSilently) return true;
-  services_.prompts.Show({rules_.caption, "Data Error!!", MessageIcon::kExclamation});
+  services_.prompts.Show({rules_.caption, "Data Error!!", MessageIcon::kExclamation,
+                          MessageButtons::kOk, MessageButton::kOk, {}, {}, rules_.hint});
   // The message box took the focus; give it back once it has gone.
   QTimer::singleShot(0, this, [this] {
     setFocus(Qt::OtherFocusReason);

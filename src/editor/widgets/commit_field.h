@@ -32,6 +32,8 @@ class CommitField : public QLineEdit {
     std::function<std::string()> storedText;
     OnRefusal onRefusal = OnRefusal::kMessageOrRevert;
     bool commitOnEnter = false;
+    // What the field takes, in plain words beside "Data Error!!".
+    std::string hint;
   };
 
   CommitField(EditorServices& services, QWidget* parent = nullptr);

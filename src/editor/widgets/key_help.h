@@ -21,7 +21,7 @@ inline constexpr const char* kChannelNumber = "Indispensable 2 figures.";
 inline constexpr const char* kChannelSuffix = "Indispensable 1 figures.";
 inline constexpr const char* kRxFrequency = "Rx frequency";
 inline constexpr const char* kTxFrequency = "Tx frequency";
-inline constexpr const char* kStationName = "A maximum of 10 characters.";
+inline constexpr const char* kStationName = "A maximum of 11 characters.";
 inline constexpr const char* kMmsiClear =
     "A Click Inicializes the number of User MMSI setting permission";
 inline constexpr const char* kLogClear = "A Click Inicializes the log";
