@@ -12,6 +12,7 @@
 #include "files/file_read.h"
 #include "files/fleet_file.h"
 #include "files/program_log.h"
+#include "model/formatters.h"
 
 namespace kol::cli {
 namespace {
@@ -178,6 +179,23 @@ std::optional<std::vector<FleetEntry>> ReadFleetFile(const std::string& path, Io
   return entries;
 }
 
+// Radios on the air must be told apart: one identity from IN for several radios is refused
+// (unless --force), as neither --keep-identity nor a fleet file keeps them apart.
+bool DistinctIdentities(const Invocation& invocation, Session& session, const ProgramPlan& plan) {
+  if (plan.keepIdentity || invocation.Has("fleet") || invocation.Has("force")) return true;
+  const SettingsModel& model = session.document.model;
+  const std::string_view mmsi = TrimBlanks(model.dscBasic.userMmsi);
+  const std::string_view atis = TrimBlanks(model.atis.atisCode);
+  if (mmsi.empty() && atis.empty()) return true;
+  session.io.err << "kolprog-cli: every radio would get " << plan.in << "'s "
+                 << (mmsi.empty() ? "" : "user MMSI " + std::string(mmsi))
+                 << (mmsi.empty() || atis.empty() ? "" : " and ")
+                 << (atis.empty() ? "" : "ATIS code " + std::string(atis))
+                 << " and answer as one station; --keep-identity keeps each radio's own, --fleet "
+                    "gives each its own (--force programs them all the same)\n";
+  return false;
+}
+
 // The log, opened before any radio is touched; false after a message.
 bool OpenLog(const Invocation& invocation, ProgramLog& log, Io& io) {
   const std::optional<std::string> path = invocation.Value("log");
@@ -289,6 +307,7 @@ int RunProgram(const Invocation& invocation, Io& io) {
   TellStartingPoint(session, invocation, *format, plan.in);
   if (!PassesCheck(invocation, session, plan.in)) return kExitFailure;
   if (entries.size() <= 1 && !invocation.Has("fleet")) return ProgramOne(invocation, session, plan, log);
+  if (!DistinctIdentities(invocation, session, plan)) return kExitFailure;
   return ProgramFleet(invocation, session, plan, entries, log);
 }
 
