@@ -267,6 +267,21 @@ TEST_F(FleetCli, ClearingSeveralRadios) {
   EXPECT_TRUE(std::regex_search(run.out, std::regex("/dev/ttyUSB1 +cleared"))) << run.out;
 }
 
+// diff reads a radio named radio:PORT and names what programming the file would change;
+// once programmed, nothing is left.
+TEST_F(FleetCli, DiffOfARadioAndAFile) {
+  const test::CliRun before = fleet.Run({"diff", "radio:" + kPorts[0], in}, dir);
+  EXPECT_EQ(before.exitCode, 1) << before.err;
+  EXPECT_EQ(before.out,
+            "DSC Setup \xE2\x96\xB8 Basic Setup \xE2\x96\xB8 UserMMSI: 3660000010 \xE2\x86\x92 "
+            "2119999990  [DSC Setup (Basic Setup)] User MMSI\n"
+            "ATIS Setup \xE2\x96\xB8 ATIS Code: 9210000001 \xE2\x86\x92 9219999999  [ATIS Setup] Atis Code\n");
+  ASSERT_EQ(fleet.Run({"program", "--port", kPorts[0], in}, dir).exitCode, 0);
+  const test::CliRun after = fleet.Run({"diff", in, "radio:" + kPorts[0]}, dir);
+  EXPECT_EQ(after.exitCode, 0) << after.out << after.err;
+  EXPECT_EQ(after.out, "");
+}
+
 // What cannot work is refused before any radio is touched.
 TEST_F(FleetCli, RefusedBeforeAnyRadioIsTouched) {
   const std::string csv = dir.File("fleet.csv");

@@ -121,14 +121,22 @@ RadioOutcome ProgramRadio(RadioWork& radio, const ProgramPlan& plan, const Ident
   return outcome;
 }
 
+// A radio's line of the log; one that was not programmed to the end is logged with the
+// user MMSI it reported at the start, its note saying what may have been written.
 ProgramLogRow LogRow(const RadioOutcome& outcome, const std::string& port, const std::string& in) {
-  const bool sent = !outcome.imageSha256.empty();
-  return {outcome.started,       port,
-          outcome.radio.productCode, outcome.radio.userMmsi,
-          sent && outcome.result == "programmed" ? outcome.after.userMmsi : outcome.radio.userMmsi,
-          in,                    outcome.imageSha256,
-          outcome.result,        outcome.verified,
-          outcome.seconds,       outcome.note};
+  ProgramLogRow row;
+  row.time = outcome.started;
+  row.port = port;
+  row.productCode = outcome.radio.productCode;
+  row.userMmsiBefore = outcome.radio.userMmsi;
+  row.userMmsiAfter = outcome.result == "programmed" ? outcome.after.userMmsi : outcome.radio.userMmsi;
+  row.file = in;
+  row.imageSha256 = outcome.imageSha256;
+  row.result = outcome.result;
+  row.verified = outcome.verified;
+  row.seconds = outcome.seconds;
+  row.note = outcome.note;
+  return row;
 }
 
 // "366123456 (kept)", "366123456", or the value before when nothing went to the radio.
