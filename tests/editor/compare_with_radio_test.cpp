@@ -100,25 +100,42 @@ TEST_F(CompareWithRadioTest, ListsWhatProgrammingWouldChangeAndLeavesTheDocument
   EXPECT_TRUE(std::filesystem::is_directory(dir.File("user-data/backups")));
 }
 
-// A double click on a difference shows the setting's page with its control in focus, as
-// the window's table of places has it.
-TEST_F(CompareWithRadioTest, ADoubleClickShowsTheSettingsPageAndField) {
+// A double click on a difference, or Return on it, shows the setting's page with its
+// control in focus, as the window's table of places has it.
+TEST_F(CompareWithRadioTest, ADoubleClickOrReturnShowsTheSettingsPageAndField) {
   EditDocument([](SettingsModel& m) {
     m.dscBasic.userMmsi = "366999999";
     m.common.scan = !m.common.scan;
   });
-  Compare([](editor::CompareDialog& list) {
-    auto* tree = list.findChild<QTreeWidget*>("lvwCompare");
-    ASSERT_EQ(tree->topLevelItemCount(), 2);
-    QTreeWidgetItem* mmsi = tree->topLevelItem(1);  // in settings-file order: Common first
-    ASSERT_EQ(mmsi->text(3).toStdString(), "[DSC Setup (Basic Setup)] User MMSI");
-    const QPoint at = tree->visualItemRect(mmsi).center();
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
-  });
-  EXPECT_EQ(SelectedKey(), "DSC");
-  // The window's focus, which it has again once the list has closed.
-  EXPECT_EQ(window->focusWidget(), Find<QWidget>("txtUserMMSI"));
+  using Choose = std::function<void(QTreeWidget&, QTreeWidgetItem&)>;
+  const std::pair<const char*, Choose> ways[] = {
+      {"double click",
+       [](QTreeWidget& tree, QTreeWidgetItem& row) {
+         const QPoint at = tree.visualItemRect(&row).center();
+         QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, at);
+         QTest::mouseDClick(tree.viewport(), Qt::LeftButton, {}, at);
+       }},
+      {"keys",
+       [](QTreeWidget& tree, QTreeWidgetItem&) {
+         tree.setFocus();
+         QTest::keyClick(&tree, Qt::Key_Down);
+         QTest::keyClick(&tree, Qt::Key_Return);
+       }},
+  };
+  for (const auto& [way, choose] : ways) {
+    SCOPED_TRACE(way);
+    ClickNode("General");
+    Compare([&choose](editor::CompareDialog& list) {
+      auto* tree = list.findChild<QTreeWidget*>("lvwCompare");
+      ASSERT_EQ(tree->topLevelItemCount(), 2);
+      QTreeWidgetItem* mmsi = tree->topLevelItem(1);  // in settings-file order: Common first
+      ASSERT_EQ(mmsi->text(3).toStdString(), "[DSC Setup (Basic Setup)] User MMSI");
+      choose(*tree, *mmsi);
+    });
+    EXPECT_EQ(SelectedKey(), "DSC");
+    // The window's focus, which it has again once the list has closed.
+    EXPECT_EQ(window->focusWidget(), Find<QWidget>("txtUserMMSI"));
+  }
 }
 
 TEST_F(CompareWithRadioTest, ARadioThatHoldsTheDocumentHasNothingToList) {
