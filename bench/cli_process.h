@@ -1,5 +1,5 @@
-// kolprog-cli started as a user starts it, from a benchmark: its output thrown away, its
-// wall time and the processor time it used measured.
+// A program started from a benchmark as a user starts it (kolprog-cli, or a yardstick): its
+// output thrown away, its wall time and the processor time it used measured.
 #pragma once
 
 #include <fcntl.h>
@@ -22,11 +22,10 @@ struct ProcessRun {
   double cpuSeconds = 0;  // user and system
 };
 
-// Runs the built kolprog-cli with `args` and `environment` (NAME=VALUE) added to this
-// program's environment.
-inline ProcessRun RunKolprogCli(const std::vector<std::string>& args,
-                                const std::vector<std::string>& environment) {
-  const std::string program = std::string(KOL_BIN_DIR) + "/kolprog-cli";
+// Runs `program` with `args` and `environment` (NAME=VALUE) added to this program's
+// environment.
+inline ProcessRun RunProcess(const std::string& program, const std::vector<std::string>& args,
+                             const std::vector<std::string>& environment) {
   std::vector<std::string> argv = {program};
   argv.insert(argv.end(), args.begin(), args.end());
   std::vector<char*> argvPointers;
@@ -57,6 +56,12 @@ inline ProcessRun RunKolprogCli(const std::vector<std::string>& args,
   run.cpuSeconds = seconds(usage.ru_utime) + seconds(usage.ru_stime);
   run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return run;
+}
+
+// Runs the built kolprog-cli.
+inline ProcessRun RunKolprogCli(const std::vector<std::string>& args,
+                                const std::vector<std::string>& environment) {
+  return RunProcess(std::string(KOL_BIN_DIR) + "/kolprog-cli", args, environment);
 }
 
 }  // namespace kol::bench

@@ -78,7 +78,8 @@ void BM_ProgramEightRadiosAtOnce(benchmark::State& state) {
       state.SkipWithError(fleet.Error().c_str());
       return false;
     }
-    std::vector<std::string> args = {"program", "--no-verify", "--keep-identity", in};
+    std::vector<std::string> args = {"program", "--keep-identity", in};
+    if (state.range(0) == 0) args.push_back("--no-verify");
     const std::vector<std::string> ports = fleet.PortArguments();
     args.insert(args.end(), ports.begin(), ports.end());
     run = kol::bench::RunKolprogCli(args, environment);
@@ -98,10 +99,18 @@ void BM_ProgramEightRadiosAtOnce(benchmark::State& state) {
   state.counters["eight_radios_s"] = eight.wallSeconds;
   state.counters["ratio"] = eight.wallSeconds / one.wallSeconds;
   state.counters["cpu_per_radio_pct"] = 100.0 * eight.cpuSeconds / eight.wallSeconds / kRadios;
+  state.counters["cpu_per_added_radio_pct"] =
+      100.0 * (eight.cpuSeconds - one.cpuSeconds) / (kRadios - 1) / eight.wallSeconds;
   state.counters["one_radio_cpu_pct"] = 100.0 * one.cpuSeconds / one.wallSeconds;
 }
 
-BENCHMARK(BM_ProgramEightRadiosAtOnce)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_ProgramEightRadiosAtOnce)
+    ->ArgName("verify")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
 
 }  // namespace
 

@@ -215,6 +215,27 @@ void FailedSetUp(MainWindow& window, const std::function<void()>& shoot) {
   });
 }
 
+// What programming would change: the radio is read (its "Complete!!" answered), then the
+// list of differences is pictured and closed.
+void CompareWithRadio(MainWindow& window, const std::function<void()>& shoot) {
+  Radio().Answer();
+  bool shot = false;
+  QTimer watch;  // another timer than the one that presses OK, which waits for the read
+  watch.setInterval(50);
+  QObject::connect(&watch, &QTimer::timeout, &window, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      box->accept();
+    } else if (modal != nullptr && modal->objectName() == "frmCompare" && !shot) {
+      shot = true;
+      shoot();
+      modal->close();
+    }
+  });
+  watch.start();
+  WithModal(window, "mnuTransferCompare", "frmRadio", [](QWidget& dialog) { Press(dialog, "cmdOK"); });
+}
+
 // The hex view shows in debug mode only; the picture switches it on for a moment.
 void HexView(MainWindow& window, const std::function<void()>& shoot) {
   kol::AppFlags& flags = window.Controller().Flags();
@@ -367,7 +388,9 @@ const std::vector<Shot>& Shots() {
       {"directory_entry_first_free", [](MainWindow& w, const auto& shoot) { WithNode(w, "SG 3", shoot); }},
       {"directory_entry_beyond", [](MainWindow& w, const auto& shoot) { WithNode(w, "SM 6", shoot); }},
       {"directory_entry_first_free_incomplete",
-       [](MainWindow& w, const auto& shoot) { WithNodeMessage(w, "SM 4", shoot); }, true},  };
+       [](MainWindow& w, const auto& shoot) { WithNodeMessage(w, "SM 4", shoot); }, true},
+      {"compare_with_radio", [](MainWindow& w, const auto& shoot) { CompareWithRadio(w, shoot); }},
+  };
   return kShots;
 }
 

@@ -2,12 +2,14 @@
 
 #include <QWidget>
 
+#include "editor/dialogs/compare_dialog.h"
 #include "editor/dialogs/transfer_dialog.h"
 #include "editor/document_controller.h"
 #include "editor/navigator.h"
 #include "editor/page.h"
 #include "editor/setting_places.h"
 #include "files/programming_check.h"
+#include "files/settings_diff.h"
 
 namespace kol::editor {
 namespace {
@@ -48,18 +50,40 @@ bool TransferRunner::Run(Operation operation) {
   TransferRequest request{operation, port_, operation == Operation::kProgram && verify_,
                           deps_.userDataFolder};
   std::string backup;
-  const bool completed = controller_.Transfer(operation, [&](Document& document) {
-    std::unique_ptr<SerialPort> port =
-        deps_.makeSerialPort ? deps_.makeSerialPort() : std::make_unique<QtSerialPort>();
-    TransferDialog dialog(document, deps_.host, std::move(port), std::move(request),
-                          [this](const std::string& caption) { help_(kTransferHelpContext, caption); },
-                          &window_);
-    dialog.exec();
-    backup = dialog.BackupPath();
-    return dialog.Completed();
-  });
+  const bool completed = controller_.Transfer(
+      operation, [&](Document& document) { return RunDialog(document, std::move(request), &backup); });
   if (completed && operation == Operation::kRead) emit ReadFromRadio(QString::fromStdString(backup));
   return completed;
+}
+
+bool TransferRunner::RunDialog(Document& document, TransferRequest request, std::string* backup) {
+  std::unique_ptr<SerialPort> port =
+      deps_.makeSerialPort ? deps_.makeSerialPort() : std::make_unique<QtSerialPort>();
+  TransferDialog dialog(document, deps_.host, std::move(port), std::move(request),
+                        [this](const std::string& caption) { help_(kTransferHelpContext, caption); },
+                        &window_);
+  dialog.exec();
+  if (backup != nullptr) *backup = dialog.BackupPath();
+  return dialog.Completed();
+}
+
+bool TransferRunner::Compare() {
+  if (!controller_.MayLeavePage()) return false;
+  // The radio is read into a copy: the document stays as it is, edits and all.
+  Document radio = controller_.Doc();
+  if (!RunDialog(radio, {Operation::kRead, port_, false, deps_.userDataFolder}, nullptr)) {
+    return false;
+  }
+  const DocumentDifferences differences = CompareDocuments(controller_.Doc(), radio);
+  CompareDialog dialog(differences, DeviceOfPort(port_.number, port_.devicePath), &window_);
+  dialog.exec();
+  if (const std::optional<std::size_t> chosen = dialog.Chosen()) {
+    const SettingDifference& difference = differences.settings[*chosen];
+    if (const std::optional<SettingPlace> place = PlaceOfSetting(difference.section, difference.key)) {
+      navigator_.ShowSetting(*place);
+    }
+  }
+  return true;
 }
 
 bool TransferRunner::ConfirmProgramming() {

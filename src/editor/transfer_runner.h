@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "editor/dialogs/transfer_dialog.h"
 #include "editor/window_deps.h"
 #include "files/app_settings.h"
 #include "link/transfer_context.h"
@@ -38,6 +39,9 @@ class TransferRunner final : public QObject {
 
   // Runs `operation` after the page check; true when it completed.
   bool Run(Operation operation);
+  // Reads the radio, leaving the document as it is, and lists the settings in which the
+  // two differ: what programming would change. True when the radio was read.
+  bool Compare();
 
  signals:
   // A read completed; the radio's memory as read is kept in `backup` (empty: not kept).
@@ -47,6 +51,8 @@ class TransferRunner final : public QObject {
   // The check of what the radio would get before it is programmed; false when the user
   // stops to correct the document (the page of the first finding is then shown).
   bool ConfirmProgramming();
+  // Runs `request` in the transfer dialog on `document`; true when it completed.
+  bool RunDialog(Document& document, TransferRequest request, std::string* backup);
 
   const WindowDeps& deps_;
   DocumentController& controller_;

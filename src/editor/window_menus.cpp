@@ -107,6 +107,8 @@ void WindowMenus::BuildMenus() {
   AddAction(transfer, "mnuTransferProgram", "&Program to Radio", {},
             [this] { transfers_.Run(Operation::kProgram); });
   AddAction(transfer, "mnuTransferRead", "&Read from Radio", {}, [this] { transfers_.Run(Operation::kRead); });
+  transfer->addSeparator();
+  AddAction(transfer, "mnuTransferCompare", "&Compare with Radio...", {}, [this] { transfers_.Compare(); });
 
   destinationMenu_ = bar->addMenu("&Destination");
   destinationMenu_->setObjectName("mnuDestination");

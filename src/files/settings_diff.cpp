@@ -1,10 +1,12 @@
 #include "files/settings_diff.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "files/dat_layout.h"
 #include "files/dat_text.h"
 #include "link/memory_plan.h"
+#include "model/field_limits.h"
 #include "model/image_codec.h"
 #include "model/setting_captions.h"
 
@@ -15,48 +17,32 @@ const void* Address(const DatTarget& target) {
   return std::visit([](auto* field) -> const void* { return field; }, target);
 }
 
-class Comparer {
- public:
-  Comparer(const Document& a, const Document& b)
-      : profile_(a.profile), a_(a.model), b_(b.model), captions_(SettingCaptions(a_)) {}
+// One key of the settings file: its section and the field it holds in a model.
+struct Slot {
+  std::string section;
+  DatField field;
+};
 
-  std::vector<SettingDifference> Settings() {
-    Sections(SettingsSections(a_, profile_), SettingsSections(b_, profile_));
-    for (const DatPlan& plan : kDatPlans) {
-      ChannelPlan& a = a_.group[plan.group];
-      ChannelPlan& b = b_.group[plan.group];
-      for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
-        Fields(PlanSectionName(plan, i), ChannelFields(a[i]), ChannelFields(b[i]));
+// Every key of the settings file, bound to `model`, in file order.
+std::vector<Slot> Slots(SettingsModel& model, const ModelProfile& profile) {
+  std::vector<Slot> slots;
+  const auto add = [&](const std::vector<DatSection>& sections) {
+    for (const DatSection& section : sections) {
+      for (const DatField& field : section.fields) slots.push_back({section.name, field});
+    }
+  };
+  add(SettingsSections(model, profile));
+  for (const DatPlan& plan : kDatPlans) {
+    ChannelPlan& records = model.group[plan.group];
+    for (std::size_t i = 0; i < records.size(); ++i) {
+      for (const DatField& field : ChannelFields(records[i])) {
+        slots.push_back({PlanSectionName(plan, i), field});
       }
     }
-    Sections(TrailingSections(a_, profile_), TrailingSections(b_, profile_));
-    return std::move(differences_);
   }
-
- private:
-  void Sections(const std::vector<DatSection>& a, const std::vector<DatSection>& b) {
-    for (std::size_t s = 0; s < a.size() && s < b.size(); ++s) Fields(a[s].name, a[s].fields, b[s].fields);
-  }
-
-  void Fields(const std::string& section, const std::vector<DatField>& a,
-              const std::vector<DatField>& b) {
-    for (std::size_t f = 0; f < a.size() && f < b.size(); ++f) {
-      std::string left = DatFieldText(a[f]);
-      std::string right = DatFieldText(b[f]);
-      if (left == right) continue;
-      const auto caption = captions_.find(Address(a[f].target));
-      differences_.push_back({section, a[f].key,
-                              caption == captions_.end() ? std::string() : caption->second,
-                              std::move(left), std::move(right)});
-    }
-  }
-
-  const ModelProfile& profile_;
-  SettingsModel a_;
-  SettingsModel b_;
-  std::map<const void*, std::string> captions_;
-  std::vector<SettingDifference> differences_;
-};
+  add(TrailingSections(model, profile));
+  return slots;
+}
 
 // The settings of `model` encoded and prepared over `image`, as programming sends them.
 RadioImage Prepared(SettingsModel model, const ModelProfile& profile, RadioImage image) {
@@ -65,11 +51,48 @@ RadioImage Prepared(SettingsModel model, const ModelProfile& profile, RadioImage
   return image;
 }
 
+bool AllDigits(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// One value written two ways that the radio holds alike: with or without trailing blanks
+// (a name), nine digits or the same with the radio's pad digit after them (an MMSI typed
+// in the window and one read from the radio).
+bool SameValue(std::string_view a, std::string_view b) {
+  a = a.substr(0, a.find_last_not_of(' ') + 1);
+  b = b.substr(0, b.find_last_not_of(' ') + 1);
+  if (a == b) return true;
+  constexpr std::size_t kTyped = field_limits::kUserMmsiTyped;
+  if (a.size() > b.size()) std::swap(a, b);
+  return a.size() == kTyped && b.size() == kTyped + 1 && b.back() == '0' && b.starts_with(a) &&
+         AllDigits(b);
+}
+
+// The settings whose values differ, each named by its section and key.
+std::vector<SettingDifference> DifferentSettings(const Document& a, const Document& b) {
+  SettingsModel modelA = a.model;
+  SettingsModel modelB = b.model;
+  const std::map<const void*, std::string> captions = SettingCaptions(modelA);
+  const std::vector<Slot> slotsA = Slots(modelA, a.profile);
+  const std::vector<Slot> slotsB = Slots(modelB, a.profile);
+  std::vector<SettingDifference> differences;
+  for (std::size_t i = 0; i < slotsA.size() && i < slotsB.size(); ++i) {
+    std::string left = DatFieldText(slotsA[i].field);
+    std::string right = DatFieldText(slotsB[i].field);
+    if (SameValue(left, right)) continue;
+    const auto caption = captions.find(Address(slotsA[i].field.target));
+    differences.push_back({slotsA[i].section, slotsA[i].field.key,
+                           caption == captions.end() ? std::string() : caption->second,
+                           std::move(left), std::move(right)});
+  }
+  return differences;
+}
+
 }  // namespace
 
 DocumentDifferences CompareDocuments(const Document& a, const Document& b) {
   DocumentDifferences differences;
-  differences.settings = Comparer(a, b).Settings();
+  differences.settings = DifferentSettings(a, b);
   // The same settings over either image: what differs then is what the images hold beyond
   // the settings.
   const RadioImage overA = Prepared(a.model, a.profile, a.image);

@@ -20,7 +20,9 @@ struct SettingDifference {
 };
 
 struct DocumentDifferences {
-  std::vector<SettingDifference> settings;  // in settings-file order
+  // In settings-file order. One value written two ways the radio holds alike (a name with
+  // trailing blanks, an MMSI with or without its pad digit) is not a difference.
+  std::vector<SettingDifference> settings;
   // Programmed bytes (the radio's product code aside) in which the two images differ
   // beyond their settings: programming one document over the other would change them.
   int otherBytes = 0;

@@ -103,6 +103,10 @@ std::string DeviceForPortNumber(int portNumber) {
 #endif
 }
 
+std::string DeviceOfPort(int portNumber, const std::string& devicePath) {
+  return devicePath.empty() ? DeviceForPortNumber(portNumber) : devicePath;
+}
+
 bool QtSerialPort::OpenNumber(int portNumber) { return OpenPath(DeviceForPortNumber(portNumber)); }
 
 // Flow control, DTR and RTS stay at the port's defaults.

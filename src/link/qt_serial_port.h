@@ -21,6 +21,8 @@ std::vector<PortInfo> ListSerialPorts();
 
 // "COM1".."COM4" on Windows, "/dev/ttyS0".."/dev/ttyS3" elsewhere.
 std::string DeviceForPortNumber(int portNumber);
+// The device a port choice opens: the path when there is one, else the numbered port's.
+std::string DeviceOfPort(int portNumber, const std::string& devicePath);
 
 // Why a port could not be opened, from the port's error and the system's text, in words a
 // user can act on: a port that another program holds is "in use", and a device the user

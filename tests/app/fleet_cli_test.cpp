@@ -192,8 +192,9 @@ TEST_F(FleetCli, AFleetFileGivesEachRadioItsOwnValues) {
 TEST_F(FleetCli, OneRadioFailingLeavesTheOthersProgrammed) {
   fleet.Add(kPorts[1], RadioMemory("366000002", ""), {.wrongModel = true});
   const std::string log = dir.File("log.csv");
+  // --force: every radio gets the template's identity as it stands.
   const test::CliRun run = fleet.Run({"program", "--port", kPorts[0], "--port", kPorts[1], "--port",
-                                      "/dev/ttyUSB7", "--log", log, in},
+                                      "/dev/ttyUSB7", "--force", "--log", log, in},
                                      dir);
   EXPECT_EQ(run.exitCode, 1) << run.err;
   EXPECT_EQ(IdentityOf(fleet[kPorts[0]].simulator.Memory()).userMmsi, "211999999");
@@ -215,7 +216,9 @@ TEST_F(FleetCli, CtrlCStopsEveryRadioAndEachSaysWhatWasWritten) {
   first.clock.interruptWhen = [&] { return first.Requests("#CEPWR") >= 30; };
   const std::string log = dir.File("log.csv");
   const test::CliRun run =
-      fleet.Run({"program", "--port", kPorts[0], "--port", kPorts[1], "--log", log, in}, dir);
+      fleet.Run({"program", "--port", kPorts[0], "--port", kPorts[1], "--keep-identity", "--log",
+                 log, in},
+                dir);
   EXPECT_EQ(run.exitCode, 3) << run.err;
   for (const std::string& port : {kPorts[0], kPorts[1]}) {
     const int writes = fleet[port].Requests("#CEPWR");
@@ -264,6 +267,21 @@ TEST_F(FleetCli, ClearingSeveralRadios) {
   EXPECT_TRUE(std::regex_search(run.out, std::regex("/dev/ttyUSB1 +cleared"))) << run.out;
 }
 
+// diff reads a radio named radio:PORT and names what programming the file would change;
+// once programmed, nothing is left.
+TEST_F(FleetCli, DiffOfARadioAndAFile) {
+  const test::CliRun before = fleet.Run({"diff", "radio:" + kPorts[0], in}, dir);
+  EXPECT_EQ(before.exitCode, 1) << before.err;
+  EXPECT_EQ(before.out,
+            "DSC Setup \xE2\x96\xB8 Basic Setup \xE2\x96\xB8 UserMMSI: 3660000010 \xE2\x86\x92 "
+            "2119999990  [DSC Setup (Basic Setup)] User MMSI\n"
+            "ATIS Setup \xE2\x96\xB8 ATIS Code: 9210000001 \xE2\x86\x92 9219999999  [ATIS Setup] Atis Code\n");
+  ASSERT_EQ(fleet.Run({"program", "--port", kPorts[0], in}, dir).exitCode, 0);
+  const test::CliRun after = fleet.Run({"diff", in, "radio:" + kPorts[0]}, dir);
+  EXPECT_EQ(after.exitCode, 0) << after.out << after.err;
+  EXPECT_EQ(after.out, "");
+}
+
 // What cannot work is refused before any radio is touched.
 TEST_F(FleetCli, RefusedBeforeAnyRadioIsTouched) {
   const std::string csv = dir.File("fleet.csv");
@@ -283,6 +301,10 @@ TEST_F(FleetCli, RefusedBeforeAnyRadioIsTouched) {
        2, "--trace follows one radio"},
       {{"program", "--port", kPorts[0], "--log", dir.File("no-folder/log.csv"), in}, 2,
        "cannot write the log"},
+      // One identity for every radio: they would answer as one station.
+      {{"program", "--port", kPorts[0], "--port", kPorts[1], in}, 1,
+       "every radio would get " + in + "'s user MMSI 2119999990 and ATIS code 9219999999 and "
+       "answer as one station"},
       {{"program", "--fleet", csv, in}, 1,
        csv + ":2: User MMSI '36611111': takes nine digits, or nothing to keep the radio's own\n"
              "kolprog-cli: no radio was programmed; " + csv + " must be put right first\n"},

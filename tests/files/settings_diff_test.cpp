@@ -76,6 +76,22 @@ TEST(SettingsDiff, AnEditIsNamedByFileKeyAndWindowCaption) {
   }
 }
 
+// The window takes an MMSI as its nine digits, the radio reports ten with the pad digit; a
+// name may carry blanks the radio drops. Written another way, a value is the same.
+TEST(SettingsDiff, OneValueWrittenTwoWaysIsNoDifference) {
+  const Document a = DestinationDocument(kGroup1);
+  Document typed = a;
+  typed.model.dscBasic.userMmsi = "366123450";
+  typed.model.groupDirectory[0] = {true, "HARBOUR", "0366000000", {}};
+  Document read = typed;
+  read.model.dscBasic.userMmsi = "3661234500";
+  read.model.groupDirectory[0].tagName = "HARBOUR  ";
+  EXPECT_TRUE(CompareDocuments(typed, read).None());
+  read.model.dscBasic.userMmsi = "3661234510";
+  ASSERT_EQ(CompareDocuments(typed, read).settings.size(), 1u);
+  EXPECT_EQ(CompareDocuments(typed, read).settings[0].b, "3661234510");
+}
+
 // Programming writes image bytes no setting holds; two images that differ only there
 // differ all the same. The product code is never written: the radio keeps its own.
 TEST(SettingsDiff, ProgrammedBytesBeyondTheSettingsCount) {

@@ -12,6 +12,7 @@
 #include "files/file_read.h"
 #include "files/fleet_file.h"
 #include "files/program_log.h"
+#include "model/formatters.h"
 
 namespace kol::cli {
 namespace {
@@ -120,14 +121,22 @@ RadioOutcome ProgramRadio(RadioWork& radio, const ProgramPlan& plan, const Ident
   return outcome;
 }
 
+// A radio's line of the log; one that was not programmed to the end is logged with the
+// user MMSI it reported at the start, its note saying what may have been written.
 ProgramLogRow LogRow(const RadioOutcome& outcome, const std::string& port, const std::string& in) {
-  const bool sent = !outcome.imageSha256.empty();
-  return {outcome.started,       port,
-          outcome.radio.productCode, outcome.radio.userMmsi,
-          sent && outcome.result == "programmed" ? outcome.after.userMmsi : outcome.radio.userMmsi,
-          in,                    outcome.imageSha256,
-          outcome.result,        outcome.verified,
-          outcome.seconds,       outcome.note};
+  ProgramLogRow row;
+  row.time = outcome.started;
+  row.port = port;
+  row.productCode = outcome.radio.productCode;
+  row.userMmsiBefore = outcome.radio.userMmsi;
+  row.userMmsiAfter = outcome.result == "programmed" ? outcome.after.userMmsi : outcome.radio.userMmsi;
+  row.file = in;
+  row.imageSha256 = outcome.imageSha256;
+  row.result = outcome.result;
+  row.verified = outcome.verified;
+  row.seconds = outcome.seconds;
+  row.note = outcome.note;
+  return row;
 }
 
 // "366123456 (kept)", "366123456", or the value before when nothing went to the radio.
@@ -176,6 +185,23 @@ std::optional<std::vector<FleetEntry>> ReadFleetFile(const std::string& path, Io
     entries.push_back({{radio.port, radio.portChoice}, radio.userMmsi, radio.atisCode});
   }
   return entries;
+}
+
+// Radios on the air must be told apart: one identity from IN for several radios is refused
+// (unless --force), as neither --keep-identity nor a fleet file keeps them apart.
+bool DistinctIdentities(const Invocation& invocation, Session& session, const ProgramPlan& plan) {
+  if (plan.keepIdentity || invocation.Has("fleet") || invocation.Has("force")) return true;
+  const SettingsModel& model = session.document.model;
+  const std::string_view mmsi = TrimBlanks(model.dscBasic.userMmsi);
+  const std::string_view atis = TrimBlanks(model.atis.atisCode);
+  if (mmsi.empty() && atis.empty()) return true;
+  session.io.err << "kolprog-cli: every radio would get " << plan.in << "'s "
+                 << (mmsi.empty() ? "" : "user MMSI " + std::string(mmsi))
+                 << (mmsi.empty() || atis.empty() ? "" : " and ")
+                 << (atis.empty() ? "" : "ATIS code " + std::string(atis))
+                 << " and answer as one station; --keep-identity keeps each radio's own, --fleet "
+                    "gives each its own (--force programs them all the same)\n";
+  return false;
 }
 
 // The log, opened before any radio is touched; false after a message.
@@ -289,6 +315,7 @@ int RunProgram(const Invocation& invocation, Io& io) {
   TellStartingPoint(session, invocation, *format, plan.in);
   if (!PassesCheck(invocation, session, plan.in)) return kExitFailure;
   if (entries.size() <= 1 && !invocation.Has("fleet")) return ProgramOne(invocation, session, plan, log);
+  if (!DistinctIdentities(invocation, session, plan)) return kExitFailure;
   return ProgramFleet(invocation, session, plan, entries, log);
 }
 

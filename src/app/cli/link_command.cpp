@@ -234,8 +234,7 @@ bool LinkRun::ReadRadio(std::vector<std::uint8_t>& buffer, std::string_view doin
 }
 
 std::string LinkRun::DeviceName() const {
-  return context_.devicePath.empty() ? DeviceForPortNumber(context_.portNumber)
-                                     : context_.devicePath;
+  return DeviceOfPort(context_.portNumber, context_.devicePath);
 }
 
 int LinkRun::FailureExit() const {

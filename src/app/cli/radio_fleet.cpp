@@ -31,10 +31,7 @@ class BoardProgressLine final : public ProgressLine {
   std::size_t row_;
 };
 
-// "/dev/ttyUSB0" for a radio on /dev/ttyUSB0 or on port 1 when that is the device.
-std::string DeviceOf(const PortChoice& choice) {
-  return choice.devicePath.empty() ? DeviceForPortNumber(choice.number) : choice.devicePath;
-}
+std::string DeviceOf(const PortChoice& choice) { return DeviceOfPort(choice.number, choice.devicePath); }
 
 // One radio's run on its own thread: its lines, its messages, its link, its work.
 RadioOutcome RunRadio(Session& session, const Invocation& invocation, ProgressBoard& board,

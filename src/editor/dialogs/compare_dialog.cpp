@@ -48,6 +48,7 @@ CompareDialog::CompareDialog(const DocumentDifferences& differences, const std::
   for (const SettingDifference& d : differences.settings) {
     auto* row = new QTreeWidgetItem(list_);
     row->setText(kSetting, QString::fromStdString(d.caption.empty() ? "(no control in the window)" : d.caption));
+    row->setData(kSetting, Qt::UserRole, !d.caption.empty());
     row->setText(kDocumentValue, Value(d.a));
     row->setText(kRadioValue, Value(d.b));
     row->setText(kFileKey, Value("[" + d.section + "] " + d.key));
@@ -57,13 +58,17 @@ CompareDialog::CompareDialog(const DocumentDifferences& differences, const std::
   if (!differences.settings.empty()) list_->setCurrentItem(list_->topLevelItem(0));
 
   show_->setObjectName("cmdShow");
-  show_->setEnabled(!differences.settings.empty());
+  show_->setEnabled(!differences.settings.empty() && !differences.settings.front().caption.empty());
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   buttons->addButton(show_, QDialogButtonBox::ActionRole);
   buttons->button(QDialogButtonBox::Close)->setObjectName("cmdClose");
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(show_, &QPushButton::clicked, this, &CompareDialog::Choose);
   connect(list_, &QTreeWidget::itemActivated, this, &CompareDialog::Choose);
+  // A setting the window has no control for has no page to show.
+  connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* row) {
+    show_->setEnabled(row != nullptr && row->data(kSetting, Qt::UserRole).toBool());
+  });
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(heading);
@@ -74,7 +79,7 @@ CompareDialog::CompareDialog(const DocumentDifferences& differences, const std::
 
 void CompareDialog::Choose() {
   QTreeWidgetItem* row = list_->currentItem();
-  if (row == nullptr) return;
+  if (row == nullptr || !row->data(kSetting, Qt::UserRole).toBool()) return;
   chosen_ = static_cast<std::size_t>(list_->indexOfTopLevelItem(row));
   accept();
 }

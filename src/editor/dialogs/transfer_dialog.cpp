@@ -152,8 +152,7 @@ QLayout* TransferDialog::BuildButtons() {
 TransferDialog::~TransferDialog() { SetRunning(false); }
 
 std::string TransferDialog::DeviceName() const {
-  return request_.port.devicePath.empty() ? DeviceForPortNumber(request_.port.number)
-                                          : request_.port.devicePath;
+  return DeviceOfPort(request_.port.number, request_.port.devicePath);
 }
 
 QString TransferDialog::ResultText() const { return result_->text(); }
