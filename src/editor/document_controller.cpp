@@ -5,11 +5,13 @@
 #include <filesystem>
 #include <utility>
 
+#include "editor/list_places.h"
 #include "editor/widgets/busy_scope.h"
 #include "files/app_settings.h"
 #include "files/dat_file.h"
 #include "files/destinations.h"
 #include "files/hex_file.h"
+#include "files/list_file.h"
 #include "files/qt_settings_store.h"
 #include "files/text_lines.h"
 
@@ -47,8 +49,50 @@ bool DocumentController::Edit(const EditStep& step, const std::function<void(Set
   if (Locked()) return false;
   change(document_.model);
   SetDataChanged(true);
+  if (history_.Record(step, document_.model)) emit HistoryChanged();
   emit Edited(step);
   return true;
+}
+
+bool DocumentController::EditAndShow(const EditStep& step,
+                                     const std::function<void(SettingsModel&)>& change) {
+  if (!Edit(step, change)) return false;
+  emit Applied(step);
+  return true;
+}
+
+// ---------------------------------------------------------------------------------------
+// Undo and redo
+// ---------------------------------------------------------------------------------------
+
+bool DocumentController::Undo() {
+  // The page check may commit a typed text: that is then the step taken back.
+  if (Locked() || !history_.CanUndo() || !MayLeavePage() || !history_.CanUndo()) return false;
+  Restore(history_.Undo());
+  return true;
+}
+
+bool DocumentController::Redo() {
+  if (Locked() || !history_.CanRedo() || !MayLeavePage() || !history_.CanRedo()) return false;
+  Restore(history_.Redo());
+  return true;
+}
+
+void DocumentController::Restore(const SettingsModel& model) {
+  document_.model = model;
+  SetDataChanged(!history_.AtSaved());
+  emit HistoryChanged();
+  emit Applied(history_.LastMoved());
+}
+
+void DocumentController::StartHistory(bool saved) {
+  history_.Reset(document_.model, saved);
+  emit HistoryChanged();
+}
+
+void DocumentController::ForgetChanges() {
+  SetDataChanged(false);
+  StartHistory(true);
 }
 
 void DocumentController::SetDataChanged(bool changed) {
@@ -70,6 +114,7 @@ StartUpResult DocumentController::Start() {
   host_.pauseMs = pauseMs;
   if (started.offeredModels.empty()) return started;
   SetDataChanged(false);
+  StartHistory(true);
   Reloads(Reload::kStartPage);
   return started;
 }
@@ -132,6 +177,7 @@ void DocumentController::RunNew() {
   host_.Pause();
   ResetDocument(document_, host_, true);
   SetDataChanged(false);
+  StartHistory(true);
   Reloads(Reload::kStartPage);
 }
 
@@ -163,6 +209,7 @@ bool DocumentController::OpenPath(const std::string& path) {
   document_.flags.cancelFlag = false;
   // The file as it is on disk: the edits it replaced were offered a save first.
   SetDataChanged(false);
+  StartHistory(true);
   RememberRecentFile(path);
   Reloads(Reload::kSamePage);
   return true;
@@ -187,6 +234,7 @@ bool DocumentController::SaveDocument(bool keepPath) {
     document_.path = path;
     document_.flags.cancelFlag = false;
     SetDataChanged(false);
+    history_.MarkSaved();
     emit PathChanged();
     RememberRecentFile(path);
   }
@@ -230,6 +278,7 @@ bool DocumentController::ChangeModel(int modelCode) {
   }
   BusyScope busy(&window_);
   SetDataChanged(false);
+  StartHistory(true);
   Reloads(Reload::kStartPage);
   return true;
 }
@@ -240,6 +289,7 @@ bool DocumentController::ChangeDestination(const std::string& name) {
   }
   BusyScope busy(&window_);
   SetDataChanged(false);
+  StartHistory(true);
   Reloads(Reload::kStartPage);
   return true;
 }
@@ -259,6 +309,7 @@ void DocumentController::OpenImage() {
   }
   document_.path = path;
   SetDataChanged(false);
+  StartHistory(true);
   Reloads(Reload::kStartPage);
 }
 
@@ -275,6 +326,49 @@ void DocumentController::SaveImage() {
 }
 
 // ---------------------------------------------------------------------------------------
+// Lists as CSV files
+// ---------------------------------------------------------------------------------------
+
+bool DocumentController::ImportList(ListId list) {
+  if (Locked() || !MayLeavePage()) return false;
+  const std::string title = "Import " + ListName(list);
+  const std::string path = prompts_.AskOpenPath({kListFileFilter, DialogFolder(), {}, title}, true);
+  if (path.empty()) return false;
+  std::optional<std::string> text;
+  {
+    BusyScope busy(&window_);
+    text = ReadListFile(path, document_, host_);
+  }
+  if (!text) return false;
+  const ListEditResult read = ListFromCsv(document_.model, list, *text);
+  if (!read.edit) {
+    const std::string name = std::filesystem::path(path).filename().string();
+    prompts_.Show(RefusalMessage(title,
+                                 "Nothing was imported: " + std::to_string(read.problems.size()) +
+                                     (read.problems.size() == 1 ? " value" : " values") + " of '" + name +
+                                     "' cannot be taken.",
+                                 read.problems, document_.model, list, false));
+    return false;
+  }
+  const EditStep step{"Import of " + ListName(list), RowsPlace(list, read.edit->rows)};
+  // A file that holds what the list holds changes nothing: the list is only shown.
+  if (read.edit->rows.empty()) {
+    emit Applied(step);
+    return true;
+  }
+  return EditAndShow(step, [&read](SettingsModel& model) { read.edit->ApplyTo(model); });
+}
+
+bool DocumentController::ExportList(ListId list) {
+  if (!MayLeavePage()) return false;
+  const std::string path = prompts_.AskSavePath(
+      {kListFileFilter, DialogFolder(), ListFileName(list), "Export " + ListName(list)});
+  if (path.empty()) return false;
+  BusyScope busy(&window_);
+  return WriteListFile(path, list, document_, host_);
+}
+
+// ---------------------------------------------------------------------------------------
 // The radio
 // ---------------------------------------------------------------------------------------
 
@@ -284,11 +378,15 @@ bool DocumentController::Transfer(Operation operation, const std::function<bool(
     case Operation::kRead:
       document_.path.clear();
       SetDataChanged(false);
+      StartHistory(true);
       Reloads(Reload::kStartPage);
       break;
     case Operation::kProgram:
       break;
     case Operation::kClearMmsi:
+      // The radio's MMSI is gone, and so is the document's: no step may bring it back.
+      StartHistory(false);
+      [[fallthrough]];
     case Operation::kClearDscLog:
     case Operation::kClearDistressLog:
     case Operation::kClearCallLog:

@@ -12,6 +12,8 @@
 
 namespace kol::editor {
 
+class ListCommands;
+
 // The pending flag says that a validated text field holds typed text not yet committed
 // or reverted.
 struct EditorFlags {
@@ -36,6 +38,7 @@ struct EditorServices {
   WindowPrompts& prompts;
   EditorFlags& flags;
   EditorWindow& window;
+  ListCommands& lists;  // cut, copy, paste and delete of list rows
 
   bool Locked() const { return controller.Locked(); }
   // An edit the page has made to the document.

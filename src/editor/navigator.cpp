@@ -1,5 +1,6 @@
 #include "editor/navigator.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QSet>
 #include <QStackedWidget>
@@ -7,9 +8,11 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
+#include "editor/list_commands.h"
 #include "editor/page.h"
 #include "editor/setting_places.h"
 #include "editor/widgets/key_help.h"
+#include "editor/widgets/list_grid.h"
 #include "files/file_host.h"
 
 namespace kol::editor {
@@ -52,7 +55,10 @@ Navigator::Navigator(DocumentController& controller, EditorServices& services,
   stack_->setObjectName("pageStack");
   connect(tree_, &QTreeWidget::currentItemChanged, this,
           [this](QTreeWidgetItem* item) { OnCurrentItemChanged(item); });
+  tree_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(tree_, &QTreeWidget::customContextMenuRequested, this, &Navigator::ShowContextMenu);
   connect(&controller_, &DocumentController::Edited, this, &Navigator::FollowEdit);
+  connect(&controller_, &DocumentController::Applied, this, &Navigator::ShowStep);
   connect(&controller_, &DocumentController::Reloaded, this, &Navigator::FollowReload);
   connect(&controller_, &DocumentController::Reloading, this,
           [this] { ShowNodeUnchecked(std::string(node_key::kGeneral)); });
@@ -211,8 +217,13 @@ void Navigator::ShowNodeUnchecked(const std::string& key) {
 
 bool Navigator::ShowSetting(const SettingPlace& place) {
   if (!SelectNode(place.node) || !currentPage_) return false;
-  auto* control = currentPage_->findChild<QWidget*>(QString::fromStdString(place.control));
-  if (!control) return true;
+  FocusControl(place.control);
+  return true;
+}
+
+void Navigator::FocusControl(const std::string& name) {
+  auto* control = currentPage_ ? currentPage_->findChild<QWidget*>(QString::fromStdString(name)) : nullptr;
+  if (!control) return;
   // A control on a tab that is not shown brings its tab forward first.
   for (QWidget* w = control; w && w != currentPage_; w = w->parentWidget()) {
     const QWidget* stack = w->parentWidget();  // a tab widget keeps its pages in a stack
@@ -220,7 +231,33 @@ bool Navigator::ShowSetting(const SettingPlace& place) {
     if (tabs && tabs->indexOf(w) >= 0) tabs->setCurrentWidget(w);
   }
   control->setFocus(Qt::OtherFocusReason);
-  return true;
+}
+
+void Navigator::ShowStep(const EditStep& step) {
+  FollowEdit();
+  // The page was checked before the step: it is left without another check.
+  QTreeWidgetItem* item = ItemForKey(step.place.node);
+  if (item && item != currentItem_) {
+    ShowNodeUnchecked(step.place.node);
+  } else {
+    ReshowCurrentPage();
+  }
+  if (!item) return;
+  FocusControl(step.place.control);
+  if (auto* grid = qobject_cast<ListGrid*>(QApplication::focusWidget()); grid && !step.place.rows.empty()) {
+    grid->SelectRows(step.place.rows);
+  }
+}
+
+const NodeTarget* Navigator::TargetOf(const QTreeWidgetItem* item) { return item ? &AsNode(item)->target : nullptr; }
+
+void Navigator::ShowContextMenu(const QPoint& position) {
+  const QTreeWidgetItem* item = tree_->itemAt(position);
+  if (!item) return;
+  const NodeTarget target = AsNode(item)->target;
+  services_.lists.ShowContextMenu(tree_->viewport()->mapToGlobal(position),
+                                  [this, key = target.key] { SelectNode(key); },
+                                  NodeSelection(target, controller_.Doc().model));
 }
 
 }  // namespace kol::editor

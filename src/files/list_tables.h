@@ -29,6 +29,7 @@ struct ListProblem {
   int line = 0;        // 1-based line of the text
   std::string column;  // the column's header; empty when the line as a whole is at fault
   std::string reason;
+  std::optional<int> row;  // the 0-based row of the list it is about, where there is one
 
   bool operator==(const ListProblem&) const = default;
 };
