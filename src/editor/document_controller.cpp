@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <set>
 #include <utility>
 
 #include "editor/list_places.h"
@@ -342,15 +343,15 @@ bool DocumentController::ImportList(ListId list) {
   if (!text) return false;
   const ListEditResult read = ListFromCsv(document_.model, list, *text);
   if (!read.edit) {
+    std::set<int> lines;
+    for (const ListProblem& problem : read.problems) lines.insert(problem.line);
+    const std::string refused = std::to_string(lines.size()) + (lines.size() == 1 ? " line refused" : " lines refused");
     const std::string name = std::filesystem::path(path).filename().string();
-    prompts_.Show(RefusalMessage(title,
-                                 "Nothing was imported: " + std::to_string(read.problems.size()) +
-                                     (read.problems.size() == 1 ? " value" : " values") + " of '" + name +
-                                     "' cannot be taken.",
+    prompts_.Show(RefusalMessage(title, "Nothing was imported from '" + name + "' (" + refused + "):",
                                  read.problems, document_.model, list, false));
     return false;
   }
-  const EditStep step{"Import of " + ListName(list), RowsPlace(list, read.edit->rows)};
+  const EditStep step = RowsStep("Import of " + ListName(list), list, read.edit->rows);
   // A file that holds what the list holds changes nothing: the list is only shown.
   if (read.edit->rows.empty()) {
     emit Applied(step);

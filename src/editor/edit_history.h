@@ -9,24 +9,17 @@
 #include <string>
 #include <vector>
 
+#include "editor/setting_places.h"
 #include "model/settings_model.h"
 
 namespace kol::editor {
 
-// Where an edit shows: the node whose page holds the control, the control, and for a
-// change of list rows, those rows.
-struct EditPlace {
-  std::string node;      // node key: "E 7"
-  std::string control;   // objectName: "txtCRF"
-  std::vector<int> rows; // 0-based rows of the list the step changed (a paste, a toggle)
-
-  bool operator==(const EditPlace&) const = default;
-};
-
-// One change to the document as the user made it, named as a menu would name it.
+// One change to the document as the user made it, named as a menu would name it, and
+// where the window shows it.
 struct EditStep {
-  std::string name;  // "Rx Frequency of EXP 7"
-  EditPlace place;
+  std::string name;    // "Rx Frequency of EXP 7"
+  SettingPlace place;  // the node and the control
+  std::vector<int> rows = {};  // a list's 0-based rows the step changed (a paste, a toggle)
 
   bool operator==(const EditStep&) const = default;
 };

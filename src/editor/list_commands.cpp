@@ -17,14 +17,6 @@
 namespace kol::editor {
 namespace {
 
-bool IsDirectory(ListId list) {
-  return list.kind == ListKind::kIndividualDirectory || list.kind == ListKind::kGroupDirectory;
-}
-
-DirectoryKind DirectoryOf(ListId list) {
-  return list.kind == ListKind::kIndividualDirectory ? DirectoryKind::kIndividual : DirectoryKind::kGroup;
-}
-
 bool ClipboardHasText() {
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   return data && data->hasText() && !data->text().isEmpty();
@@ -151,7 +143,7 @@ bool ListCommands::RemoveEntries(const std::string& name, const ListSelection& r
   const SettingsModel& model = controller_.Doc().model;
   const std::vector<int> removed = EntriesInUseOf(model, rows);  // last first: the others stay put
   std::vector<int> named(removed.rbegin(), removed.rend());
-  const EditStep step{name + " of " + RowsName(model, rows.list, named), RowsPlace(rows.list, {named.front()})};
+  const EditStep step = RowsStep(name + " of " + RowsName(model, rows.list, named), rows.list, {named.front()});
   return controller_.EditAndShow(step, [&](SettingsModel& m) {
     for (int row : removed) DeleteDirectoryEntry(DirectoryEntries(m, DirectoryOf(rows.list)), row + 1);
   });
@@ -168,7 +160,7 @@ bool ListCommands::Paste(const ListSelection& target) {
     return false;
   }
   if (pasted.edit->rows.empty()) return true;  // the rows hold what was pasted already
-  const EditStep step{"Paste into " + ListName(target.list), RowsPlace(target.list, pasted.edit->rows)};
+  const EditStep step = RowsStep("Paste into " + ListName(target.list), target.list, pasted.edit->rows);
   return controller_.EditAndShow(step, [&pasted](SettingsModel& m) { pasted.edit->ApplyTo(m); });
 }
 

@@ -10,14 +10,6 @@ namespace {
 // Problems a message lists in its text; every one is in its details.
 constexpr std::size_t kProblemsInText = 12;
 
-bool IsDirectory(ListId list) {
-  return list.kind == ListKind::kIndividualDirectory || list.kind == ListKind::kGroupDirectory;
-}
-
-DirectoryKind DirectoryOf(ListId list) {
-  return list.kind == ListKind::kIndividualDirectory ? DirectoryKind::kIndividual : DirectoryKind::kGroup;
-}
-
 std::vector<int> RowsUpTo(int count) {
   std::vector<int> rows;
   for (int row = 0; row < count; ++row) rows.push_back(row);
@@ -25,16 +17,6 @@ std::vector<int> RowsUpTo(int count) {
 }
 
 }  // namespace
-
-int ListRows(ListId list) {
-  switch (list.kind) {
-    case ListKind::kPlanChannels: return kChannelTableSize;
-    case ListKind::kExpChannels: return kExpChannelCount;
-    case ListKind::kIndividualDirectory: return kIndividualDirectorySize;
-    case ListKind::kGroupDirectory: break;
-  }
-  return kGroupDirectorySize;
-}
 
 std::optional<ListSelection> NodeSelection(const NodeTarget& target, const SettingsModel& model) {
   const ListId directory{target.directory == DirectoryKind::kIndividual ? ListKind::kIndividualDirectory
@@ -126,8 +108,8 @@ std::string RowNodeKey(const SettingsModel& model, ListId list, int row) {
   return LeafKey(ListNodeKey(list), row + 1);
 }
 
-EditPlace RowsPlace(ListId list, std::vector<int> rows) {
-  return {ListNodeKey(list), IsDirectory(list) ? kDirectoryGrid : kChannelGrid, std::move(rows)};
+EditStep RowsStep(std::string name, ListId list, std::vector<int> rows) {
+  return {std::move(name), {ListNodeKey(list), IsDirectory(list) ? kDirectoryGrid : kChannelGrid}, std::move(rows)};
 }
 
 std::string SwitchCaption(PlanSwitch which) {
@@ -149,9 +131,11 @@ Message RefusalMessage(const std::string& title, const std::string& what,
   std::string shown;
   for (std::size_t i = 0; i < problems.size(); ++i) {
     const ListProblem& problem = problems[i];
-    std::string line = byRow && problem.row ? RowName(model, list, *problem.row) : "line " + std::to_string(problem.line);
-    if (!problem.column.empty()) line += ", " + problem.column;
-    line += ": " + problem.reason;
+    std::string line = ProblemText(problem);
+    if (byRow && problem.row) {
+      line = RowName(model, list, *problem.row) + (problem.column.empty() ? "" : ", " + problem.column) + ": " +
+             problem.reason;
+    }
     lines += (lines.empty() ? "" : "\n") + line;
     if (i < kProblemsInText) shown += "\n" + line;
   }

@@ -33,8 +33,6 @@ inline constexpr char kDirectoryGrid[] = "MSFlexGrid2";
 // rows (a directory's entries in use), a channel or entry node its own row. Nothing for
 // the other nodes.
 std::optional<ListSelection> NodeSelection(const NodeTarget& target, const SettingsModel& model);
-// The number of rows a list shows.
-int ListRows(ListId list);
 
 // "Group1", "EXP Channel", "Individual Directory".
 std::string ListName(ListId list);
@@ -48,8 +46,8 @@ std::string ListFileName(ListId list);
 // The key of the list's node ("PU", "ExpChannel", "SM") and of a row's node ("PU 32").
 std::string ListNodeKey(ListId list);
 std::string RowNodeKey(const SettingsModel& model, ListId list, int row);
-// Where a step on rows of a list shows: the list's node and grid, and the rows.
-EditPlace RowsPlace(ListId list, std::vector<int> rows);
+// A step on rows of a list: shown at the list's node and grid, with the rows selected.
+EditStep RowsStep(std::string name, ListId list, std::vector<int> rows);
 
 // The channel editor's words for a switch: "CH Enable", "Tx Enable", "Scan Memory", ...
 std::string SwitchCaption(PlanSwitch which);

@@ -1,6 +1,5 @@
 #include "editor/navigator.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QSet>
 #include <QStackedWidget>
@@ -221,9 +220,9 @@ bool Navigator::ShowSetting(const SettingPlace& place) {
   return true;
 }
 
-void Navigator::FocusControl(const std::string& name) {
+QWidget* Navigator::FocusControl(const std::string& name) {
   auto* control = currentPage_ ? currentPage_->findChild<QWidget*>(QString::fromStdString(name)) : nullptr;
-  if (!control) return;
+  if (!control) return nullptr;
   // A control on a tab that is not shown brings its tab forward first.
   for (QWidget* w = control; w && w != currentPage_; w = w->parentWidget()) {
     const QWidget* stack = w->parentWidget();  // a tab widget keeps its pages in a stack
@@ -231,6 +230,7 @@ void Navigator::FocusControl(const std::string& name) {
     if (tabs && tabs->indexOf(w) >= 0) tabs->setCurrentWidget(w);
   }
   control->setFocus(Qt::OtherFocusReason);
+  return control;
 }
 
 void Navigator::ShowStep(const EditStep& step) {
@@ -243,10 +243,8 @@ void Navigator::ShowStep(const EditStep& step) {
     ReshowCurrentPage();
   }
   if (!item) return;
-  FocusControl(step.place.control);
-  if (auto* grid = qobject_cast<ListGrid*>(QApplication::focusWidget()); grid && !step.place.rows.empty()) {
-    grid->SelectRows(step.place.rows);
-  }
+  auto* grid = qobject_cast<ListGrid*>(FocusControl(step.place.control));
+  if (grid && !step.rows.empty()) grid->SelectRows(step.rows);
 }
 
 const NodeTarget* Navigator::TargetOf(const QTreeWidgetItem* item) { return item ? &AsNode(item)->target : nullptr; }

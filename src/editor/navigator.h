@@ -73,8 +73,9 @@ class Navigator final : public QObject {
   // A step made or taken back away from its page: its page and control shown, a list's
   // rows selected.
   void ShowStep(const EditStep& step);
-  // Puts the focus on the shown page's control `name`, bringing its tab forward.
-  void FocusControl(const std::string& name);
+  // Puts the focus on the shown page's control `name`, bringing its tab forward; the
+  // control, or null when the page has none of that name.
+  QWidget* FocusControl(const std::string& name);
   void ShowContextMenu(const QPoint& position);
   void OnCurrentItemChanged(QTreeWidgetItem* item);
   void ShowNodePage(QTreeWidgetItem* item);

@@ -28,11 +28,6 @@ struct Placement {
   bool replaceAll = false;  // the rows are all the list holds afterwards
 };
 
-DirectoryKind DirectoryOf(ListId list) {
-  return list.kind == ListKind::kIndividualDirectory ? DirectoryKind::kIndividual
-                                                     : DirectoryKind::kGroup;
-}
-
 // The list's records and its columns, for one kind of record.
 template <typename Record>
 struct Table {
@@ -56,7 +51,7 @@ Table<DirectoryEntry> DirectoryTable(const SettingsModel& model, ListId list) {
 }
 
 template <typename TableType>
-constexpr bool IsDirectory =
+constexpr bool IsDirectoryTable =
     std::is_same_v<typename std::remove_cvref_t<TableType>::RecordType, DirectoryEntry>;
 
 // Runs `work` on the list's table, whatever kind of record it holds.
@@ -324,6 +319,15 @@ std::vector<int> AllRows(int count) {
 
 }  // namespace
 
+bool IsDirectory(ListId list) {
+  return list.kind == ListKind::kIndividualDirectory || list.kind == ListKind::kGroupDirectory;
+}
+
+DirectoryKind DirectoryOf(ListId list) {
+  return list.kind == ListKind::kIndividualDirectory ? DirectoryKind::kIndividual
+                                                     : DirectoryKind::kGroup;
+}
+
 std::string ProblemText(const ListProblem& problem) {
   std::string text = "line " + std::to_string(problem.line);
   if (!problem.column.empty()) text += ", " + problem.column;
@@ -349,14 +353,14 @@ void ListEdit::ApplyTo(SettingsModel& model) const {
 std::string ListCsv(const SettingsModel& model, ListId list) {
   return WithTable(model, list, [&](const auto& table) {
     int count = static_cast<int>(table.records.size());
-    if constexpr (IsDirectory<decltype(table)>) count = EntriesInUse(table.records);
+    if constexpr (IsDirectoryTable<decltype(table)>) count = EntriesInUse(table.records);
     return RowsText(table, AllRows(count), kCsvSeparator, kCsvLineEnd);
   });
 }
 
 ListEditResult ListFromCsv(const SettingsModel& model, ListId list, std::string_view csv) {
   return WithTable(model, list, [&](const auto& table) {
-    constexpr bool kDirectory = IsDirectory<decltype(table)>;
+    constexpr bool kDirectory = IsDirectoryTable<decltype(table)>;
     return ReadRows(table, list, {true, 0, kDirectory}, csv, kCsvSeparator);
   });
 }

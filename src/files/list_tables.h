@@ -11,6 +11,7 @@
 #include <variant>
 #include <vector>
 
+#include "model/directory_rules.h"
 #include "model/settings_model.h"
 
 namespace kol {
@@ -23,6 +24,10 @@ struct ListId {
 
   bool operator==(const ListId&) const = default;
 };
+
+// Whether a list is a directory, and which.
+bool IsDirectory(ListId list);
+DirectoryKind DirectoryOf(ListId list);
 
 // A value, or a line, that keeps a text from becoming a change.
 struct ListProblem {

@@ -46,8 +46,8 @@ void ChannelListPage::Toggle(int row, int column) {
     const ChannelRecord& record = plan[static_cast<std::size_t>(r)];
     return SwitchOf(record, *which) == on || !PlanSwitchAllowed(record, *which, on);
   });
-  const EditStep step{SwitchCaption(*which) + " of " + RowsName(services_.controller.Doc().model, id, rows),
-                      RowsPlace(id, rows)};
+  const EditStep step =
+      RowsStep(SwitchCaption(*which) + " of " + RowsName(services_.controller.Doc().model, id, rows), id, rows);
   services_.controller.Edit(step, [&](SettingsModel& model) {
     for (int r : rows) SwitchOf(model.group[static_cast<std::size_t>(id.group)][static_cast<std::size_t>(r)], *which) = on;
   });

@@ -10,14 +10,6 @@ namespace {
 
 constexpr int kDirectoryColumns = 3;
 
-bool IsDirectory(ListId list) {
-  return list.kind == ListKind::kIndividualDirectory || list.kind == ListKind::kGroupDirectory;
-}
-
-DirectoryKind DirectoryOf(ListId list) {
-  return list.kind == ListKind::kIndividualDirectory ? DirectoryKind::kIndividual : DirectoryKind::kGroup;
-}
-
 }  // namespace
 
 ListModel::ListModel(const Document& document, QObject* parent)
