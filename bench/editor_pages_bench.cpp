@@ -1,6 +1,7 @@
 // The channel pages in the real window (offscreen): showing the largest channel list and the
-// channel editor, and walking the tree with the Down key from the first channel node to the
-// last, each step shown and painted before the next.
+// channel editor, walking the tree with the Down key from the first channel node to the
+// last, each step shown and painted before the next, and one edit of a channel through the
+// document controller (the tree's captions follow it) beside the plan list's fill.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -50,6 +51,19 @@ BENCHMARK(BM_ShowPlanList)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ShowChannelEditor(benchmark::State& state) { ShowInTurn(state, "PU 32", "PU 40"); }
 BENCHMARK(BM_ShowChannelEditor)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A channel switched on and off as the channel editor's "CH Enable" does: one step on the
+// controller, after which the tree's 900 captions are brought up to date.
+void BM_EditStep(benchmark::State& state) {
+  Rig& rig = TheRig();
+  kol::editor::DocumentController& controller = rig.Window().Controller();
+  for (auto _ : state) {
+    controller.Edit({"CH Enable of Group1 CH16", {"PU 32", "chkCEnable"}},
+                    [](kol::SettingsModel& model) { model.group[kol::kGroup1][32].enable ^= true; });
+  }
+  controller.ForgetChanges();
+}
+BENCHMARK(BM_EditStep)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // From the first channel node ("PU 0") to the last ("E 40") with the Down key, through all
 // three plans, the weather and directory nodes and the EXP channels.

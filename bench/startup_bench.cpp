@@ -79,7 +79,6 @@ bool ShowEditorWindow(const QString& settingsFile) {
 }
 
 void BM_StartAgainstPlainQtWindow(benchmark::State& state) {
-  kol::bench::Application();
   QTemporaryDir settings;
   const QString settingsFile = settings.filePath("KOL Programmer.ini");
   // The first of each is slower (fonts, styles, plugins): neither counts.
@@ -114,4 +113,7 @@ BENCHMARK(BM_StartAgainstPlainQtWindow)->UseManualTime()->Unit(benchmark::kMilli
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  kol::bench::BenchApplication app(argc, argv);
+  return kol::bench::RunBenchmarks(argc, argv);
+}

@@ -95,11 +95,11 @@ void BM_OpenInALongSession(benchmark::State& state) {
     return;
   }
   constexpr int kWarmUp = 20;
-  for (int i = 0; i < kWarmUp; ++i) rig.window->OpenPath(path.string());
+  for (int i = 0; i < kWarmUp; ++i) rig.window->Controller().OpenPath(path.string());
   QApplication::processEvents();
   const kol::bench::HeapState before = kol::bench::HeapState::Now();
   for (auto _ : state) {
-    if (!rig.window->OpenPath(path.string())) state.SkipWithError("the file did not open");
+    if (!rig.window->Controller().OpenPath(path.string())) state.SkipWithError("the file did not open");
     QApplication::processEvents();
   }
   const kol::bench::HeapState after = kol::bench::HeapState::Now();

@@ -6,8 +6,8 @@
 #include <set>
 #include <utility>
 
+#include "editor/busy_scope.h"
 #include "editor/list_places.h"
-#include "editor/widgets/busy_scope.h"
 #include "files/app_settings.h"
 #include "files/dat_file.h"
 #include "files/destinations.h"
@@ -53,6 +53,10 @@ bool DocumentController::Edit(const EditStep& step, const std::function<void(Set
   if (history_.Record(step, document_.model)) emit HistoryChanged();
   emit Edited(step);
   return true;
+}
+
+void DocumentController::Typed() {
+  if (!Locked()) SetDataChanged(true);
 }
 
 bool DocumentController::EditAndShow(const EditStep& step,

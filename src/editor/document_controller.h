@@ -55,6 +55,9 @@ class DocumentController final : public QObject {
   // and the window told. Under the update lock (a page being filled, a long operation)
   // nothing happens: false.
   bool Edit(const EditStep& step, const std::function<void(SettingsModel&)>& change);
+  // Text was typed into a field and is not committed yet: the document counts as changed
+  // (the closing question asks), though nothing is written until the field commits.
+  void Typed();
   // An edit made away from the page that shows it (a paste on a tree node, an import): made
   // as Edit makes it, then the window shows the step's page and control.
   bool EditAndShow(const EditStep& step, const std::function<void(SettingsModel&)>& change);

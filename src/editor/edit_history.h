@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/setting_places.h"
+#include "editor/window_place.h"
 #include "model/settings_model.h"
 
 namespace kol::editor {

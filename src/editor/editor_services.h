@@ -33,18 +33,14 @@ class EditorWindow {
 };
 
 struct EditorServices {
-  DocumentController& controller;
-  Document& document;
+  DocumentController& controller;  // the document, and the one road of a change to it
   WindowPrompts& prompts;
   EditorFlags& flags;
   EditorWindow& window;
   ListCommands& lists;  // cut, copy, paste and delete of list rows
 
+  const Document& Doc() const { return controller.Doc(); }
   bool Locked() const { return controller.Locked(); }
-  // An edit the page has made to the document.
-  void MarkChanged() {
-    controller.Edit({}, [](SettingsModel&) {});
-  }
 };
 
 }  // namespace kol::editor

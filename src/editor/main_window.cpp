@@ -53,7 +53,7 @@ MainWindow::MainWindow(WindowDeps deps, QWidget* parent)
       deps_(std::move(deps)),
       controller_(deps_.document, deps_.host, deps_.prompts, *this, deps_.documentsFolder),
       lists_(controller_, deps_.prompts),
-      services_{controller_, deps_.document, deps_.prompts, flags_, *this, lists_},
+      services_{controller_, deps_.prompts, flags_, *this, lists_},
       navigator_(controller_, services_, deps_.nodes, this),
       transfers_(deps_, controller_, navigator_,
                  [this](int context, const std::string& title) { OpenHelp(context, title); }, *this),

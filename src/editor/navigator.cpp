@@ -12,7 +12,6 @@
 #include "editor/setting_places.h"
 #include "editor/widgets/key_help.h"
 #include "editor/widgets/list_grid.h"
-#include "files/file_host.h"
 
 namespace kol::editor {
 namespace {
@@ -190,11 +189,7 @@ void Navigator::ShowNodePage(QTreeWidgetItem* item) {
   Page* page = PageFor(node->row->panel);
   stack_->setCurrentWidget(page);
   currentPage_ = page;
-  {
-    // Filling the page fires its controls' handlers; none of that is an edit.
-    const UpdateLockScope lock(flags);
-    page->ShowFor(node->target);
-  }
+  page->Show(node->target);
   emit StatusHelp(key_help::kTree);
   flags.cancelFlag = false;
 }

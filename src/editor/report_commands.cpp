@@ -4,7 +4,7 @@
 
 #include "editor/dialogs/report_window.h"
 #include "editor/document_controller.h"
-#include "editor/widgets/busy_scope.h"
+#include "editor/busy_scope.h"
 #include "files/atomic_file.h"
 #include "report/printed_report.h"
 #include "report/qt_print_renderer.h"

@@ -9,14 +9,9 @@
 #include <string>
 #include <string_view>
 
+#include "editor/window_place.h"
+
 namespace kol::editor {
-
-struct SettingPlace {
-  std::string node;     // key of the tree node: "DSC", "E 7", "SM 3"
-  std::string control;  // objectName of the control on the node's page: "txtUserMMSI"
-
-  bool operator==(const SettingPlace&) const = default;
-};
 
 // How a row's section, node and control carry a record number.
 enum class Numbering {

@@ -1,5 +1,7 @@
 #include "model/setup_rules.h"
 
+#include <utility>
+
 #include "model/field_limits.h"
 #include "model/image_map.h"
 
@@ -40,11 +42,15 @@ int AdvancedSlot(CallType call, bool tx, CallCategory category) {
   return kSlotsPerCall * call + (tx ? kTxSlots : 0) + category;
 }
 
-bool& AdvancedFlag(DscAdvancedSetup& advanced, int slot) {
-  CallTypeFlags& call = advanced.call.at(static_cast<std::size_t>(slot / kSlotsPerCall));
+const bool& AdvancedFlag(const DscAdvancedSetup& advanced, int slot) {
+  const CallTypeFlags& call = advanced.call.at(static_cast<std::size_t>(slot / kSlotsPerCall));
   const int within = slot % kSlotsPerCall;
   return within < kTxSlots ? call.receive.at(static_cast<std::size_t>(within))
                            : call.tx.at(static_cast<std::size_t>(within - kTxSlots));
+}
+
+bool& AdvancedFlag(DscAdvancedSetup& advanced, int slot) {
+  return const_cast<bool&>(AdvancedFlag(std::as_const(advanced), slot));
 }
 
 bool HasRequiredLength(std::string_view trimmed, std::size_t length) {

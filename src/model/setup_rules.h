@@ -38,6 +38,7 @@ std::vector<options::Item> ChannelNoItems(const SettingsModel& model, const Radi
 inline constexpr int kAdvancedSlotCount = 8 * kCallTypeCount;
 int AdvancedSlot(CallType call, bool tx, CallCategory category);
 bool& AdvancedFlag(DscAdvancedSetup& advanced, int slot);
+const bool& AdvancedFlag(const DscAdvancedSetup& advanced, int slot);
 
 // A text the MMSI and ATIS code fields accept: empty, or exactly `length` characters.
 bool HasRequiredLength(std::string_view trimmed, std::size_t length);

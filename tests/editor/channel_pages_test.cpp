@@ -387,6 +387,23 @@ TEST_F(ChannelPagesTest, ExpChannelNumberIsStoredRightAlignedAndFiltered) {
   EXPECT_EQ(Field("txtCN_0")->maxLength(), 3);
 }
 
+// Each field stores only its own part: a settings file may hold a longer suffix or number
+// than the fields show, and typing in one field must not cut the other.
+TEST_F(ChannelPagesTest, TypingTheNumberOrTheSuffixLeavesTheOtherAsStored) {
+  UseExpChannels();
+  Exp(4) = {.enable = true, .chDisplayL = "123", .chDisplayR = "AB", .rxFreq = 156.025};
+  ClickNode("E 4");
+  EXPECT_EQ(Text("txtCN_0"), "12");
+  EXPECT_EQ(Text("txtCN_1"), "B");
+  TypeOver(Field("txtCN_0"), "7");
+  EXPECT_EQ(Exp(4).chDisplayL, " 7");
+  EXPECT_EQ(Exp(4).chDisplayR, "AB");
+  Exp(4).chDisplayL = "123";
+  TypeOver(Field("txtCN_1"), "C");
+  EXPECT_EQ(Exp(4).chDisplayR, "C");
+  EXPECT_EQ(Exp(4).chDisplayL, "123");
+}
+
 TEST_F(ChannelPagesTest, TabVisitsTheEditorsControlsInReadingOrder) {
   UseExpChannels();
   Exp(2) = {.enable = true, .lowPower = true, .txEnable = true, .chDisplayL = "2", .rxFreq = 156.025};

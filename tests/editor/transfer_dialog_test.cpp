@@ -40,12 +40,12 @@ class StandInDscPage final : public Page {
     clear_->setObjectName("cmdFClear");
     connect(clear_, &QPushButton::clicked, this, [this] {
       services_.window.RunTransfer(Operation::kClearMmsi);
-      count_->setText(QString::number(services_.document.image[image_map::kUserMmsiPresent]));
+      count_->setText(QString::number(services_.Doc().image[image_map::kUserMmsiPresent]));
     });
   }
   void ShowFor(const NodeTarget&) override {
     ++fills;
-    mmsi_->setText(QString::fromStdString(services_.document.model.dscBasic.userMmsi));
+    mmsi_->setText(QString::fromStdString(services_.Doc().model.dscBasic.userMmsi));
   }
   int fills = 0;
 

@@ -136,7 +136,7 @@ class CommitFieldTest : public ::testing::Test {
   QWidget top;
   editor::DocumentController controller{document, host, prompts, top};
   editor::ListCommands lists{controller, prompts};
-  editor::EditorServices services{controller, document, prompts, flags, fakeWindow, lists};
+  editor::EditorServices services{controller, prompts, flags, fakeWindow, lists};
   HostPage* page;
   CommitField* field;
   QLineEdit* neighbour;

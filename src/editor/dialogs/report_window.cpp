@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "editor/widgets/busy_scope.h"
+#include "editor/busy_scope.h"
 #include "editor/widgets/fixed_pitch_font.h"
 #include "files/atomic_file.h"
 #include "report/report_text.h"

@@ -14,18 +14,18 @@
 namespace kol::editor {
 
 AtisPage::AtisPage(EditorServices& services, QWidget* parent) : FormPage(services, parent) {
-  AtisSetup& atis = services_.document.model.atis;
   auto* frame = new QGroupBox("Usable ATIS CH Group", this);
   auto* column = new QVBoxLayout(frame);
-  for (int g = 0; g < 4; ++g) {
-    groups_[g] = NewBox(frame, Indexed("chkATISChGroup", g), {});
-    BindBox(*groups_[g], atis.usableGroup[static_cast<std::size_t>(g)]);
+  for (std::size_t g = 0; g < groups_.size(); ++g) {
+    groups_[g] = NewBox(frame, Indexed("chkATISChGroup", static_cast<int>(g)), {});
+    BindBox(*groups_[g], "ATIS use of " + GroupBoxCaption(static_cast<int>(g), {}),
+            [g](auto& m) -> auto& { return m.atis.usableGroup[g]; });
     column->addWidget(groups_[g]);
   }
   Body()->addWidget(frame);
 
-  code_ = NewCodeField(this, "txtATIScode", "ATISNo", key_help::kAtisCode, field_limits::kAtisCode,
-                       atis.atisCode);
+  code_ = NewCodeField(this, "txtATIScode", "ATIS Code", "ATISNo", key_help::kAtisCode, field_limits::kAtisCode,
+                       [](auto& m) -> auto& { return m.atis.atisCode; });
   auto* row = new QHBoxLayout;
   QLabel* label = NewLabel(this, "lblATIScode", "ATIS Code");
   label->setBuddy(code_);
@@ -36,15 +36,13 @@ AtisPage::AtisPage(EditorServices& services, QWidget* parent) : FormPage(service
   Body()->addStretch(1);
 }
 
-void AtisPage::ShowFor(const NodeTarget&) {
-  FillBound();
-  const UsableSetup& usable = services_.document.model.usable;
-  for (int g = 0; g < 4; ++g) {
-    const UsableGroup& group = usable.group[static_cast<std::size_t>(g)];
+void AtisPage::ShowState() {
+  const UsableSetup& usable = Model().usable;
+  for (std::size_t g = 0; g < groups_.size(); ++g) {
+    const UsableGroup& group = usable.group[g];
     groups_[g]->setEnabled(group.usable);
-    groups_[g]->setText(QString::fromStdString(GroupBoxCaption(g, group.statusName)));
+    groups_[g]->setText(QString::fromStdString(GroupBoxCaption(static_cast<int>(g), group.statusName)));
   }
-  code_->Refill();
 }
 
 bool AtisPage::Validate() { return code_->Validate(); }

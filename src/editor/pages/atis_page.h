@@ -15,8 +15,12 @@ class AtisPage final : public FormPage {
   Q_OBJECT
  public:
   AtisPage(EditorServices& services, QWidget* parent);
-  void ShowFor(const NodeTarget& target) override;
   bool Validate() override;
+
+ protected:
+  // A group box takes input while its group is usable, and names the group's status name.
+  void ShowState() override;
+  std::string Subject() const override { return "ATIS Setup"; }
 
  private:
   std::array<QCheckBox*, 4> groups_{};

@@ -17,7 +17,6 @@
 #include "editor/widgets/key_filter.h"
 #include "editor/widgets/key_help.h"
 #include "editor/widgets/rule_line.h"
-#include "files/file_host.h"
 #include "model/channel_rules.h"
 #include "model/field_limits.h"
 #include "model/formatters.h"
@@ -33,8 +32,6 @@ constexpr int kTxHelp = 2403;
 constexpr char kPageError[] = "Data Error!!\r\nPlease input correct data.";
 
 constexpr int kFrequencyCharacters = 8;  // "156.0250"
-
-QString ToQt(const std::string& text) { return QString::fromStdString(text); }
 
 // A text field as wide as `characters` digits and a little room.
 void SizeForCharacters(QLineEdit& field, int characters) {
@@ -54,7 +51,7 @@ ChannelEditorPage::ChannelEditorPage(EditorServices& services, QWidget* parent)
     : Page(services, parent) {
   BuildControls();
   BuildLayout();
-  ConnectHandlers();
+  Bind();
 }
 
 void ChannelEditorPage::BuildControls() {
@@ -111,24 +108,6 @@ void ChannelEditorPage::BuildControls() {
     field->installEventFilter(this);
   }
 
-  auto frequencyRules = [this](const char* caption, double ExpChannelRecord::*frequency,
-                               std::string (ChannelEditorPage::*shown)()) {
-    CommitField::Rules rules{
-        caption,
-        [this, frequency](const std::string& text) {
-          ExpChannelRecord* channel = ExpRecord();
-          const std::optional<double> mhz = ExpFrequencyFromText(text);
-          if (!channel || !mhz) return false;
-          channel->*frequency = *mhz;
-          return true;
-        },
-        [this, shown] { return (this->*shown)(); }};
-    rules.hint = ExpFrequencyHint();
-    return rules;
-  };
-  // A refused frequency is reported under the same words the field's key help shows.
-  rx_->SetRules(frequencyRules(key_help::kRxFrequency, &ExpChannelRecord::rxFreq, &ChannelEditorPage::RxText));
-  tx_->SetRules(frequencyRules(key_help::kTxFrequency, &ExpChannelRecord::txFreq, &ChannelEditorPage::TxText));
 }
 
 void ChannelEditorPage::BuildLayout() {
@@ -187,57 +166,75 @@ void ChannelEditorPage::BuildLayout() {
   for (auto it = order.begin(); it + 1 != order.end(); ++it) setTabOrder(*it, *(it + 1));
 }
 
-void ChannelEditorPage::ConnectHandlers() {
-  connect(enable_, &QCheckBox::toggled, this, [this] {
-    if (Acting()) ApplyChannelEnable(false);
-  });
-  connect(txEnable_, &QCheckBox::toggled, this, [this] {
-    if (Acting()) ApplyTxEnable(false);
-  });
-  connect(lowPower_, &QCheckBox::toggled, this, [this] {
-    if (Acting()) ApplyLowPower(false);
-  });
-  auto store = [this](QCheckBox* box, bool* RecordFlags::*field) {
-    connect(box, &QCheckBox::toggled, this, [this, field](bool ticked) {
-      if (!Acting()) return;
-      *(Flags().*field) = ticked;
-      services_.MarkChanged();
-    });
-  };
-  store(powerUp_, &RecordFlags::powerUp);
-  store(scan_, &RecordFlags::scanMemory);
-  connect(duplex_, &QCheckBox::toggled, this, [this](bool ticked) {
-    ChannelRecord* channel = PlanRecord();
-    if (!Acting() || !channel) return;
-    channel->duplex = ticked;
-    rx_->Refill();
-    services_.MarkChanged();
-  });
-  for (QLineEdit* field : {number_, suffix_}) {
-    connect(field, &QLineEdit::textChanged, this, [this] {
-      ExpChannelRecord* channel = ExpRecord();
-      if (!Acting() || !channel) return;
-      channel->chDisplayL = StoredDisplayLeft(number_->text().toStdString());
-      channel->chDisplayR = suffix_->text().toStdString();
-      services_.MarkChanged();
-    });
+void ChannelEditorPage::Bind() {
+  BindTyped(*number_, "CH Display", [this](const SettingsModel& m) { return NumberText(m).number; },
+            [this](SettingsModel& m, const std::string& text) {
+              if (IsExp()) ExpRecord(m).chDisplayL = StoredDisplayLeft(text);
+            });
+  BindTyped(*suffix_, "CH Display Suffix", [this](const SettingsModel& m) { return NumberText(m).suffix; },
+            [this](SettingsModel& m, const std::string& text) {
+              if (IsExp()) ExpRecord(m).chDisplayR = text;
+            });
+  // A refused frequency is reported under the same words the field's key help shows.
+  for (const bool rx : {true, false}) {
+    BindText(*(rx ? rx_ : tx_), rx ? "Rx Frequency" : "Tx Frequency",
+             {rx ? key_help::kRxFrequency : key_help::kTxFrequency,
+              [this](const std::string& text) { return IsExp() && ExpFrequencyFromText(text).has_value(); },
+              [this, rx](SettingsModel& m, const std::string& text) {
+                (rx ? ExpRecord(m).rxFreq : ExpRecord(m).txFreq) = *ExpFrequencyFromText(text);
+              },
+              [this, rx](const SettingsModel& m) { return rx ? RxText(m) : TxText(m); },
+              CommitField::OnRefusal::kMessageOrRevert, false, ExpFrequencyHint()});
   }
+
+  // The cascade CH Enable -> Tx Enable -> Low Power Only: a click on any of them stores the
+  // three boxes as they show, so a receive-only channel loses a transmit flag its box never
+  // shows. CH Enable shows the channel again, with the restrictions of its kind.
+  const auto storeCascade = [this](SettingsModel& m, bool) {
+    Switch(m, &ChannelRecord::enable, &ExpChannelRecord::enable) = enable_->isChecked();
+    Switch(m, &ChannelRecord::txEnable, &ExpChannelRecord::txEnable) = txEnable_->isChecked();
+    Switch(m, &ChannelRecord::lowPower, &ExpChannelRecord::lowPower) = lowPower_->isChecked();
+  };
+  BindBox(
+      *enable_, "CH Enable",
+      [this](const SettingsModel& m) { return Switch(m, &ChannelRecord::enable, &ExpChannelRecord::enable); },
+      storeCascade,
+      [this] {
+        Show(Shown());
+        enable_->setFocus(Qt::OtherFocusReason);
+      });
+  BindBox(*txEnable_, "Tx Enable",
+          [this](const SettingsModel& m) {
+            // A receive-only channel shows no transmit flag, whatever it holds.
+            return IsExp() ? ExpRecord(m).txEnable : PlanRecord(m).txEnable && !PlanRecord(m).receiveOnly;
+          },
+          storeCascade);
+  BindBox(*lowPower_, "Low Power Only",
+          [this](const SettingsModel& m) { return Switch(m, &ChannelRecord::lowPower, &ExpChannelRecord::lowPower); },
+          storeCascade);
+  BindBox(*powerUp_, "Power Up",
+          [this](auto& m) -> auto& { return Switch(m, &ChannelRecord::powerUp, &ExpChannelRecord::powerUp); });
+  BindBox(*scan_, "Scan Memory",
+          [this](auto& m) -> auto& { return Switch(m, &ChannelRecord::scanMemory, &ExpChannelRecord::scanMemory); });
+  BindBox(
+      *duplex_, "Duplex", [this](const SettingsModel& m) { return !IsExp() && PlanRecord(m).duplex; },
+      [this](SettingsModel& m, bool ticked) {
+        if (!IsExp()) PlanRecord(m).duplex = ticked;
+      },
+      [this] { rx_->Refill(); });  // a duplex channel receives on its pair's frequency
 }
 
 // ---------------------------------------------------------------------------------------
 // Showing a channel
 // ---------------------------------------------------------------------------------------
 
-void ChannelEditorPage::ShowFor(const NodeTarget& target) {
-  shown_ = target;
-  if (IsExp()) {
-    ShowExpChannel();
-  } else {
-    ShowPlanChannel();
-  }
+std::string ChannelEditorPage::Subject() const {
+  if (IsExp()) return "EXP " + std::to_string(Shown().index);
+  return "Group" + std::to_string(Shown().group + 1) + " CH" + ChannelCodeText(PlanRecord(Model()).position);
 }
 
-void ChannelEditorPage::LayOutFor(bool exp) {
+void ChannelEditorPage::ShowFor(const NodeTarget&) {
+  const bool exp = IsExp();
   for (QLineEdit* field : {number_, suffix_, static_cast<QLineEdit*>(rx_), static_cast<QLineEdit*>(tx_)}) {
     field->setReadOnly(!exp);
   }
@@ -249,91 +246,26 @@ void ChannelEditorPage::LayOutFor(bool exp) {
   SetHelpContext(*tx_, exp ? kTxHelp : 0);
 }
 
-void ChannelEditorPage::ShowPlanChannel() {
-  const ChannelRecord* channel = PlanRecord();
-  if (!channel) return;
-  {
-    UpdateLockScope lock(services_.document.flags);
-    LayOutFor(false);
-    const ChannelNumberParts number = PlanChannelNumber(*channel);
-    SetUnfilteredText(*number_, ToQt(number.number));
-    SetUnfilteredText(*suffix_, ToQt(number.suffix));
-    rx_->Refill();
-    tx_->Refill();
-    enable_->setChecked(channel->enable);
-    txEnable_->setChecked(channel->txEnable && !channel->receiveOnly);
-    lowPower_->setChecked(channel->lowPower);
-    powerUp_->setChecked(channel->powerUp);
-    duplex_->setChecked(channel->duplex);
-    scan_->setChecked(channel->scanMemory);
-  }
-  ApplyChannelEnable(true);
-  if (channel->receiveOnly) txEnable_->setEnabled(false);
-  if (channel->position == kDscChannelPosition) scan_->setEnabled(false);
-}
-
-void ChannelEditorPage::ShowExpChannel() {
-  const ExpChannelRecord* channel = ExpRecord();
-  if (!channel) return;
-  {
-    UpdateLockScope lock(services_.document.flags);
-    LayOutFor(true);
-    SetUnfilteredText(*number_, ToQt(channel->chDisplayL.substr(0, field_limits::kChannelDisplayLeft)));
-    const std::string& right = channel->chDisplayR;
-    SetUnfilteredText(*suffix_, ToQt(right.empty() ? right : right.substr(right.size() - 1)));
-    rx_->Refill();
-    tx_->Refill();
-    enable_->setChecked(channel->enable);
-    txEnable_->setChecked(channel->txEnable);
-    lowPower_->setChecked(channel->lowPower);
-    powerUp_->setChecked(channel->powerUp);
-    scan_->setChecked(channel->scanMemory);
-  }
-  ApplyChannelEnable(true);
-}
-
-// ---------------------------------------------------------------------------------------
-// The enabling cascade
-// ---------------------------------------------------------------------------------------
-
-void ChannelEditorPage::ApplyChannelEnable(bool filling) {
+void ChannelEditorPage::ShowState() {
   const bool enabled = enable_->isChecked();
   for (QWidget* control : std::initializer_list<QWidget*>{
            positionLabel_, number_, suffix_, rxLabel_, rx_, rxUnit_, txLabel_, tx_, txUnit_,
            txEnable_, scan_}) {
     control->setEnabled(enabled);
   }
-  const ChannelRecord* plan = PlanRecord();
-  duplex_->setEnabled(enabled && plan && plan->duplexAllowed);
-  ApplyTxEnable(filling);
-  if (filling) return;
-
-  *Flags().enable = enabled;
-  ShowFor(shown_);  // the channel as it now stands, with its fixed restrictions
-  enable_->setFocus(Qt::OtherFocusReason);
-  services_.MarkChanged();
-}
-
-void ChannelEditorPage::ApplyTxEnable(bool filling) {
+  if (!IsExp()) {
+    const ChannelRecord& plan = PlanRecord(Model());
+    duplex_->setEnabled(enabled && plan.duplexAllowed);
+    if (plan.receiveOnly) txEnable_->setEnabled(false);
+    if (plan.position == kDscChannelPosition) scan_->setEnabled(false);
+  }
   // Enabled states are taken relative to the page: a window disabled for a long
-  // operation must not look like a switched-off option.
+  // operation must not look like a switched-off option. An option that cannot be changed
+  // keeps its tick.
   lowPower_->setEnabled(txEnable_->isChecked() && txEnable_->isEnabledTo(this));
   lowPowerLine_->SetActive(lowPower_->isEnabledTo(this));
-  ApplyLowPower(filling);
-  if (!filling) services_.MarkChanged();
-}
-
-void ChannelEditorPage::ApplyLowPower(bool filling) {
-  // Power Up keeps its tick while it cannot be changed.
   powerUp_->setEnabled(lowPower_->isChecked() && lowPower_->isEnabledTo(this));
   powerUpLine_->SetActive(powerUp_->isEnabledTo(this));
-  // A user's change of the cascade stores both boxes as they show: a receive-only channel
-  // thereby loses a transmit flag its box never shows. A fill stores nothing.
-  if (filling) return;
-  const RecordFlags flags = Flags();
-  *flags.txEnable = txEnable_->isChecked();
-  *flags.lowPower = lowPower_->isChecked();
-  services_.MarkChanged();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -345,7 +277,7 @@ bool ChannelEditorPage::Validate() {
   if (focused == rx_ && !rx_->Validate()) return false;
   if (focused == tx_ && !tx_->Validate()) return false;
   if (enable_->isChecked() && (rx_->text().contains("---") || number_->text().isEmpty())) {
-    services_.prompts.Show({services_.document.profile.WindowTitle(), kPageError,
+    services_.prompts.Show({services_.Doc().profile.WindowTitle(), kPageError,
                             MessageIcon::kExclamation, MessageButtons::kOk, MessageButton::kOk, {},
                             {}, "An enabled channel needs its number and a receive frequency."});
     return false;
@@ -364,44 +296,26 @@ bool ChannelEditorPage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // ---------------------------------------------------------------------------------------
-// The record
+// The texts
 // ---------------------------------------------------------------------------------------
 
-ChannelRecord* ChannelEditorPage::PlanRecord() const {
-  if (shown_.kind != PageKind::kPlanChannel) return nullptr;
-  ChannelPlan& plan = services_.document.model.group[static_cast<std::size_t>(shown_.group)];
-  return shown_.index >= 0 && shown_.index < static_cast<int>(plan.size())
-             ? &plan[static_cast<std::size_t>(shown_.index)]
-             : nullptr;
+ChannelNumberParts ChannelEditorPage::NumberText(const SettingsModel& m) const {
+  if (!IsExp()) return PlanChannelNumber(PlanRecord(m));
+  const ExpChannelRecord& channel = ExpRecord(m);
+  const std::string& right = channel.chDisplayR;
+  return {channel.chDisplayL.substr(0, field_limits::kChannelDisplayLeft),
+          right.empty() ? right : right.substr(right.size() - 1)};
 }
 
-ExpChannelRecord* ChannelEditorPage::ExpRecord() const {
-  if (!IsExp() || shown_.index < 1 || shown_.index > kExpChannelCount) return nullptr;
-  return &services_.document.model.exp[static_cast<std::size_t>(shown_.index - 1)];
+std::string ChannelEditorPage::RxText(const SettingsModel& m) const {
+  if (IsExp()) return Frequency4Text(ExpRecord(m).rxFreq);
+  return Frequency3Text(PlanReceiveFrequency(PlanRecord(m)));
 }
 
-ChannelEditorPage::RecordFlags ChannelEditorPage::Flags() {
-  if (ExpChannelRecord* exp = ExpRecord()) {
-    return {&exp->enable, &exp->txEnable, &exp->lowPower, &exp->powerUp, &exp->scanMemory};
-  }
-  ChannelRecord* plan = PlanRecord();
-  return {&plan->enable, &plan->txEnable, &plan->lowPower, &plan->powerUp, &plan->scanMemory};
-}
-
-bool ChannelEditorPage::Acting() const {
-  return !services_.Locked() && isVisible() && (PlanRecord() || ExpRecord());
-}
-
-std::string ChannelEditorPage::RxText() {
-  if (const ExpChannelRecord* exp = ExpRecord()) return Frequency4Text(exp->rxFreq);
-  const ChannelRecord* plan = PlanRecord();
-  return plan ? Frequency3Text(PlanReceiveFrequency(*plan)) : std::string();
-}
-
-std::string ChannelEditorPage::TxText() {
-  if (const ExpChannelRecord* exp = ExpRecord()) return Frequency4Text(exp->txFreq);
-  const ChannelRecord* plan = PlanRecord();
-  return plan ? Frequency3GatedText(PlanTableEntry(*plan).frequency, plan->receiveOnly) : std::string();
+std::string ChannelEditorPage::TxText(const SettingsModel& m) const {
+  if (IsExp()) return Frequency4Text(ExpRecord(m).txFreq);
+  const ChannelRecord& plan = PlanRecord(m);
+  return Frequency3GatedText(PlanTableEntry(plan).frequency, plan.receiveOnly);
 }
 
 }  // namespace kol::editor

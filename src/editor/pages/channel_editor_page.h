@@ -1,9 +1,10 @@
 // The channel editor (pictC): one plan channel (number and frequencies fixed by the channel
-// table, only shown) or one EXP channel (number and frequencies typed by the user). Every
-// change goes straight into the channel's record.
+// table, only shown) or one EXP channel (number and frequencies typed by the user). Each
+// change the user makes goes into the channel's record as one step.
 #pragma once
 
 #include "editor/page.h"
+#include "model/channel_rules.h"
 #include "model/settings_model.h"
 
 class QCheckBox;
@@ -20,52 +21,42 @@ class ChannelEditorPage final : public Page {
   Q_OBJECT
  public:
   ChannelEditorPage(EditorServices& services, QWidget* parent);
-  void ShowFor(const NodeTarget& target) override;
   // An enabled channel needs a receive frequency and a channel number.
   bool Validate() override;
 
  protected:
+  // The layout of the channel kind shown: fixed or typed number and frequencies, duplex.
+  void ShowFor(const NodeTarget& target) override;
+  // Which controls take input: CH Enable -> Tx Enable -> Low Power Only -> Power Up, and
+  // the fixed restrictions of a plan channel (receive only, duplex pair, the DSC channel).
+  void ShowState() override;
+  std::string Subject() const override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // The flags both kinds of channel have, in the record being edited.
-  struct RecordFlags {
-    bool* enable;
-    bool* txEnable;
-    bool* lowPower;
-    bool* powerUp;
-    bool* scanMemory;
-  };
-
   void BuildControls();
   void BuildLayout();
-  void ConnectHandlers();
+  void Bind();
 
-  void ShowPlanChannel();
-  void ShowExpChannel();
-  // The layout of the channel kind shown: fixed or typed number and frequencies, duplex.
-  void LayOutFor(bool exp);
-
-  // The enabling cascade CH Enable -> Tx Enable -> Low Power Only -> Power Up. It sets
-  // which controls take input; a user's click also stores the boxes into the record and
-  // counts as an edit, while a fill (`filling`) stores nothing.
-  void ApplyChannelEnable(bool filling);
-  void ApplyTxEnable(bool filling);
-  void ApplyLowPower(bool filling);
-
-  // The record of the shown node; null when the node shows the other kind of channel.
-  ChannelRecord* PlanRecord() const;
-  ExpChannelRecord* ExpRecord() const;
-  RecordFlags Flags();
-  bool IsExp() const { return shown_.kind == PageKind::kExpChannel; }
-  // Handlers act on the user's edits only: not while a fill or a long operation holds the
-  // update lock, and not while the page is not shown.
-  bool Acting() const;
-  // The frequency texts the fields show for the record.
-  std::string RxText();
-  std::string TxText();
-
-  NodeTarget shown_;
+  bool IsExp() const { return Shown().kind == PageKind::kExpChannel; }
+  // The record of the shown node in `model`, of the kind it shows.
+  template <typename Model>
+  auto& PlanRecord(Model& model) const {
+    return model.group[static_cast<std::size_t>(Shown().group)][static_cast<std::size_t>(Shown().index)];
+  }
+  template <typename Model>
+  auto& ExpRecord(Model& model) const {
+    return model.exp[static_cast<std::size_t>(Shown().index - 1)];
+  }
+  // A switch both kinds of channel have, in the shown record.
+  template <typename Model>
+  auto& Switch(Model& model, bool ChannelRecord::*plan, bool ExpChannelRecord::*exp) const {
+    return IsExp() ? ExpRecord(model).*exp : PlanRecord(model).*plan;
+  }
+  // The texts the fields show for the record.
+  ChannelNumberParts NumberText(const SettingsModel& model) const;
+  std::string RxText(const SettingsModel& model) const;
+  std::string TxText(const SettingsModel& model) const;
 
   QLabel* positionLabel_ = nullptr;
   QLineEdit* number_ = nullptr;

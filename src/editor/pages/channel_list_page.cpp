@@ -18,7 +18,7 @@ ChannelListPage::ChannelListPage(EditorServices& services, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(grid_);
   services_.lists.Serve(*grid_, [this](int row) {
-    services_.window.SelectNode(RowNodeKey(services_.controller.Doc().model, grid_->Model().List(), row));
+    services_.window.SelectNode(RowNodeKey(Model(), grid_->Model().List(), row));
   });
   connect(grid_, &ListGrid::ToggleAsked, this, &ChannelListPage::Toggle);
 }
@@ -37,7 +37,7 @@ void ChannelListPage::Toggle(int row, int column) {
     return;
   }
   const ListId id = list.List();
-  const ChannelPlan& plan = services_.controller.Doc().model.group[static_cast<std::size_t>(id.group)];
+  const ChannelPlan& plan = Model().group[static_cast<std::size_t>(id.group)];
   const bool on = !SwitchOf(plan[static_cast<std::size_t>(row)], *which);
   std::vector<int> rows = grid_->SelectedRows();
   if (std::find(rows.begin(), rows.end(), row) == rows.end()) rows = {row};
@@ -47,7 +47,7 @@ void ChannelListPage::Toggle(int row, int column) {
     return SwitchOf(record, *which) == on || !PlanSwitchAllowed(record, *which, on);
   });
   const EditStep step =
-      RowsStep(SwitchCaption(*which) + " of " + RowsName(services_.controller.Doc().model, id, rows), id, rows);
+      RowsStep(SwitchCaption(*which) + " of " + RowsName(Model(), id, rows), id, rows);
   services_.controller.Edit(step, [&](SettingsModel& model) {
     for (int r : rows) SwitchOf(model.group[static_cast<std::size_t>(id.group)][static_cast<std::size_t>(r)], *which) = on;
   });

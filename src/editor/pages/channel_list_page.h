@@ -13,6 +13,8 @@ class ChannelListPage final : public Page {
   Q_OBJECT
  public:
   ChannelListPage(EditorServices& services, QWidget* parent);
+
+ protected:
   void ShowFor(const NodeTarget& target) override;
 
  private:

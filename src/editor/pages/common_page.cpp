@@ -24,7 +24,6 @@ QString LabelName(const QString& listName) { return "lbl" + listName.mid(3); }
 }  // namespace
 
 CommonPage::CommonPage(EditorServices& services, QWidget* parent) : FormPage(services, parent) {
-  CommonSetup& common = services_.document.model.common;
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(8);
   grid->setColumnMinimumWidth(kRuleColumn, 12);
@@ -32,47 +31,44 @@ CommonPage::CommonPage(EditorServices& services, QWidget* parent) : FormPage(ser
   Body()->addLayout(grid);
 
   startMode_ = AddRow(*grid, "cmbCommonStartCH", "Starting Channel Mode", options::kStartingMode);
-  BindIndex(*startMode_, common.startingChannelMode);
+  BindIndex(*startMode_, "Starting Channel Mode", [](auto& m) -> auto& { return m.common.startingChannelMode; });
   const int startRow = grid->rowCount();
   channelNo_ = AddRow(*grid, "cmbCommonStartCHNo", "Channel No.#", {}, true);
-  BindData(*channelNo_, common.channelNo);
+  BindData(*channelNo_, "Channel No.", [](auto& m) -> auto& { return m.common.channelNo; });
   startRule_ = new RuleLine(Qt::Vertical, this);
   startRule_->setObjectName("linCommonStartCH");
   grid->addWidget(startRule_, startRow, kRuleColumn, 1, 1, Qt::AlignHCenter);
 
-  BindIndex(*AddRow(*grid, "cmbCommonTXPo", "TX Po Display", options::kTxPowerDisplay),
-            common.txPoDisplay);
+  BindIndex(*AddRow(*grid, "cmbCommonTXPo", "TX Po Display", options::kTxPowerDisplay), "TX Po Display",
+            [](auto& m) -> auto& { return m.common.txPoDisplay; });
 
   scan_ = AddRow(*grid, "cmbCommonScan", "SCAN", options::kOffOn);
-  BindBool(*scan_, common.scan);
+  BindBool(*scan_, "SCAN", [](auto& m) -> auto& { return m.common.scan; });
   const int scanRow = grid->rowCount();
   resume_ = AddRow(*grid, "cmbCommonResume", "Resume Time", options::kResumeTime, true);
-  BindIndex(*resume_, common.resumeTime);
+  BindIndex(*resume_, "Resume Time", [](auto& m) -> auto& { return m.common.resumeTime; });
   pttScan_ = AddRow(*grid, "cmbCommonPTTSCAN", "PTT SCAN Clear", options::kOffOn, true);
-  BindBool(*pttScan_, common.pttScanClear);
+  BindBool(*pttScan_, "PTT SCAN Clear", [](auto& m) -> auto& { return m.common.pttScanClear; });
   scanRule_ = new RuleLine(Qt::Vertical, this);
   scanRule_->setObjectName("linCommonScan");
   grid->addWidget(scanRule_, scanRow, kRuleColumn, 2, 1, Qt::AlignHCenter);
 
-  BindBool(*AddRow(*grid, "cmbCommonTimedisplay", "Time Display", options::kTimeDisplay),
-           common.timeDisplay);
+  BindBool(*AddRow(*grid, "cmbCommonTimedisplay", "Time Display", options::kTimeDisplay), "Time Display",
+           [](auto& m) -> auto& { return m.common.timeDisplay; });
   offset_ = AddRow(*grid, "cmbCommonOffset", "Offset Time", {});
   FillCombo(*offset_, options::OffsetItems());
-  BindData(*offset_, common.offsetTime);
+  BindData(*offset_, "Offset Time", [](auto& m) -> auto& { return m.common.offsetTime; });
 
   auto* weather = new QGroupBox("Weather CH Function", this);
   weather->setObjectName("pictCommonWeater");
   auto* weatherGrid = new QGridLayout(weather);
   weatherGrid->setColumnStretch(kListColumn + 1, 1);
   weatherGrid->setColumnMinimumWidth(kRuleColumn, 12);
-  BindIndex(*AddRow(*weatherGrid, "cmbCommonWeater", "Weather Alert", options::kWeatherAlert),
-            common.weatherAlertMode);
+  BindIndex(*AddRow(*weatherGrid, "cmbCommonWeater", "Weather Alert", options::kWeatherAlert), "Weather Alert",
+            [](auto& m) -> auto& { return m.common.weatherAlertMode; });
   weatherSection_ = weather;
   Body()->addWidget(weather);
   Body()->addStretch(1);
-
-  connect(startMode_, &QComboBox::currentIndexChanged, this, &CommonPage::ShowEnabling);
-  connect(scan_, &QComboBox::currentIndexChanged, this, &CommonPage::ShowEnabling);
 }
 
 QComboBox* CommonPage::AddRow(QGridLayout& grid, const char* name, const char* label,
@@ -95,14 +91,12 @@ QWidget* CommonPage::Caption(const QComboBox& list) const {
 }
 
 void CommonPage::ShowFor(const NodeTarget&) {
-  const Document& document = services_.document;
+  const Document& document = services_.Doc();
   FillCombo(*channelNo_, ChannelNoItems(document.model, document.image));
-  FillBound();
   weatherSection_->setVisible(document.profile.weatherAlert);
-  ShowEnabling();
 }
 
-void CommonPage::ShowEnabling() {
+void CommonPage::ShowState() {
   const bool fixed = startMode_->currentIndex() == 1;
   for (QWidget* control : Controls{channelNo_, Caption(*channelNo_)}) control->setEnabled(fixed);
   startRule_->SetActive(fixed);

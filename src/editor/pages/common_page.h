@@ -16,14 +16,16 @@ class CommonPage final : public FormPage {
   Q_OBJECT
  public:
   CommonPage(EditorServices& services, QWidget* parent);
+ protected:
   void ShowFor(const NodeTarget& target) override;
+  // "Channel No.#" only with "Fixed CH"; "Resume Time" and "PTT SCAN Clear" only with SCAN.
+  void ShowState() override;
+  std::string Subject() const override { return "Common Setup"; }
 
  private:
   // A labelled list in the next row of the grid; `dependent` rows sit behind a rule line.
   QComboBox* AddRow(QGridLayout& grid, const char* name, const char* label,
                     std::span<const std::string_view> texts, bool dependent = false);
-  // "Channel No.#" only with "Fixed CH"; "Resume Time" and "PTT SCAN Clear" only with SCAN.
-  void ShowEnabling();
   // The label beside a list.
   QWidget* Caption(const QComboBox& list) const;
 

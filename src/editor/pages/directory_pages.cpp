@@ -35,12 +35,11 @@ DirectoryListPage::DirectoryListPage(EditorServices& services, QWidget* parent)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(grid_);
   services_.lists.Serve(*grid_,
-                        [this](int row) { services_.window.SelectNode(LeafKey(DirectoryKey(kind_), row + 1)); });
+                        [this](int row) { services_.window.SelectNode(LeafKey(DirectoryKey(Shown().directory), row + 1)); });
 }
 
 void DirectoryListPage::ShowFor(const NodeTarget& target) {
-  kind_ = target.directory;
-  grid_->Show({Individual(kind_) ? ListKind::kIndividualDirectory : ListKind::kGroupDirectory});
+  grid_->Show({Individual(target.directory) ? ListKind::kIndividualDirectory : ListKind::kGroupDirectory});
   const int dpi = logicalDpiX();
   grid_->setColumnWidth(0, kNumberColumnTwips * dpi / kTwipsPerInch);
   grid_->setColumnWidth(1, kNameColumnTwips * dpi / kTwipsPerInch);
@@ -65,13 +64,13 @@ DirectoryEntryPage::DirectoryEntryPage(EditorServices& services, QWidget* parent
   name_->setMaxLength(field_limits::kStationName);
   InstallKeyFilter(*name_, KeyFilter::kStationName);
   SetKeyHelp(*name_, key_help::kStationName);
-  name_->SetRules({"",
-                   [this](const std::string& trimmed) {
-                     // A blank name leaves the stored one; a name is kept as typed.
-                     if (!trimmed.empty()) Entry().tagName = name_->text().toStdString();
-                     return true;
-                   },
-                   [this] { return Entry().tagName; }});
+  BindText(*name_, "Name",
+           {"", nullptr,
+            [this](SettingsModel& m, const std::string& trimmed) {
+              // A blank name leaves the stored one; a name is kept as typed.
+              if (!trimmed.empty()) Entry(m).tagName = name_->text().toStdString();
+            },
+            [this](const SettingsModel& m) { return Entry(m).tagName; }});
 
   mmsiLabel_->setObjectName("lblMmsi");
   mmsiLabel_->setBuddy(mmsi_);
@@ -79,17 +78,19 @@ DirectoryEntryPage::DirectoryEntryPage(EditorServices& services, QWidget* parent
   mmsi_->setObjectName("txtGMMSI");
   InstallKeyFilter(*mmsi_, KeyFilter::kDigits);
   SetKeyHelp(*mmsi_, key_help::kMmsi);
-  mmsi_->SetRules({"",
-                   [this](const std::string& trimmed) {
-                     const std::optional<std::string> stored = StoredMmsi(kind_, trimmed);
-                     if (!stored) return false;
-                     Entry().mmsi = *stored;
-                     // An entry without an MMSI is no entry: the ones after it move up.
-                     if (stored->empty()) DeleteShownEntry();
-                     return true;
-                   },
-                   [this] { return TypedMmsi(kind_, Entry().mmsi); },
-                   CommitField::OnRefusal::kKeepSilently});
+  BindText(*mmsi_, "MMSI",
+           {"", [this](const std::string& trimmed) { return StoredMmsi(Kind(), trimmed).has_value(); },
+            [this](SettingsModel& m, const std::string& trimmed) {
+              const std::string stored = *StoredMmsi(Kind(), trimmed);
+              Entry(m).mmsi = stored;
+              // An entry without an MMSI is no entry: the ones after it move up.
+              if (stored.empty()) DeleteDirectoryEntry(DirectoryEntries(m, Kind()), Number());
+            },
+            [this](const SettingsModel& m) { return TypedMmsi(Kind(), Entry(m).mmsi); },
+            CommitField::OnRefusal::kKeepSilently, false, {},
+            [this](const std::string& trimmed) {
+              if (trimmed.empty()) Show(Shown());  // the entry that moved into its place
+            }});
 
   for (QPushButton* button : {add_, delete_}) {
     button->setCheckable(true);
@@ -120,39 +121,32 @@ DirectoryEntryPage::DirectoryEntryPage(EditorServices& services, QWidget* parent
   layout->addStretch(1);
 }
 
-DirectoryEntry& DirectoryEntryPage::Entry() {
-  return DirectoryEntries(services_.document.model, kind_)[static_cast<std::size_t>(number_ - 1)];
+std::string DirectoryEntryPage::Subject() const {
+  return (Individual(Kind()) ? "Memory ID" : "Group ID") + std::to_string(Number());
 }
 
-void DirectoryEntryPage::ShowFor(const NodeTarget& target) {
-  kind_ = target.directory;
-  number_ = target.index;
-  Fill();
-}
-
-void DirectoryEntryPage::Fill() {
-  const bool individual = Individual(kind_);
+void DirectoryEntryPage::ShowFor(const NodeTarget&) {
+  const bool individual = Individual(Kind());
   nameLabel_->setText(individual ? "Station Name" : "Group Name");
-  mmsi_->setMaxLength(TypedMmsiDigits(kind_));
+  mmsi_->setMaxLength(TypedMmsiDigits(Kind()));
   groupMark_->setVisible(!individual);
-  name_->Refill();
-  mmsi_->Refill();
+  const std::span<const DirectoryEntry> entries = DirectoryEntries(Model(), Kind());
+  if (StateOfEntry(entries, Number()) == EntryState::kFirstFree && !MayAdd(entries, Number())) {
+    services_.prompts.Show({individual ? "Individual Directory" : "Group Directory", "Data Error!!",
+                            MessageIcon::kExclamation, MessageButtons::kOk, MessageButton::kOk, {},
+                            {}, "This entry can be added once the one before it has a name and an MMSI."});
+  }
+}
 
-  const std::span<const DirectoryEntry> entries = DirectoryEntries(services_.document.model, kind_);
-  const EntryState state = StateOfEntry(entries, number_);
-  const bool inUse = state == EntryState::kInUse;
-  const bool mayAdd = MayAdd(entries, number_);
+void DirectoryEntryPage::ShowState() {
+  const std::span<const DirectoryEntry> entries = DirectoryEntries(Model(), Kind());
+  const bool inUse = StateOfEntry(entries, Number()) == EntryState::kInUse;
   add_->setChecked(inUse);
-  add_->setEnabled(mayAdd);
+  add_->setEnabled(MayAdd(entries, Number()));
   delete_->setChecked(!inUse);
   delete_->setEnabled(inUse);
   for (QWidget* control : std::initializer_list<QWidget*>{nameLabel_, name_, mmsiLabel_, groupMark_, mmsi_}) {
     control->setEnabled(inUse);
-  }
-  if (state == EntryState::kFirstFree && !mayAdd) {
-    services_.prompts.Show({individual ? "Individual Directory" : "Group Directory", "Data Error!!",
-                            MessageIcon::kExclamation, MessageButtons::kOk, MessageButton::kOk, {},
-                            {}, "This entry can be added once the one before it has a name and an MMSI."});
   }
 }
 
@@ -163,36 +157,32 @@ bool DirectoryEntryPage::Validate() {
 }
 
 void DirectoryEntryPage::OnAdd(bool ticked) {
-  if (!ticked || services_.Locked() || !isVisible()) return;
-  if (!AddDirectoryEntry(DirectoryEntries(services_.document.model, kind_), number_)) {
+  if (!ticked) return;
+  const bool added = MayAdd(DirectoryEntries(Model(), Kind()), Number()) &&
+                     Change("Add", *add_, [this](SettingsModel& m) {
+                       AddDirectoryEntry(DirectoryEntries(m, Kind()), Number());
+                     });
+  if (!added) {
     add_->setChecked(false);
     return;
   }
-  Fill();
-  services_.MarkChanged();
   name_->setFocus(Qt::OtherFocusReason);
 }
 
 void DirectoryEntryPage::OnDelete() {
   if (services_.Locked() || !isVisible()) return;
   const MessageButton answer =
-      services_.prompts.Show({services_.document.profile.WindowTitle(), "Are you sure ?",
+      services_.prompts.Show({services_.Doc().profile.WindowTitle(), "Are you sure ?",
                               MessageIcon::kQuestion, MessageButtons::kYesNo, MessageButton::kYes});
-  if (answer == MessageButton::kYes) {
-    DeleteShownEntry();
+  const bool deleted = answer == MessageButton::kYes &&
+                       Change("Delete", *delete_, [this](SettingsModel& m) {
+                         DeleteDirectoryEntry(DirectoryEntries(m, Kind()), Number());
+                       });
+  if (deleted) {
+    Show(Shown());  // the entry that moved into its place
   } else {
     delete_->setChecked(false);
   }
-}
-
-void DirectoryEntryPage::DeleteShownEntry() {
-  if (services_.Locked() || !isVisible()) return;
-  {
-    UpdateLockScope lock(services_.document.flags);
-    DeleteDirectoryEntry(DirectoryEntries(services_.document.model, kind_), number_);
-    Fill();
-  }
-  services_.MarkChanged();
 }
 
 }  // namespace kol::editor

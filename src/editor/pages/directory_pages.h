@@ -17,28 +17,38 @@ class DirectoryListPage final : public Page {
   Q_OBJECT
  public:
   DirectoryListPage(EditorServices& services, QWidget* parent);
+
+ protected:
   void ShowFor(const NodeTarget& target) override;
 
  private:
   ListGrid* grid_;
-  DirectoryKind kind_ = DirectoryKind::kIndividual;
 };
 
 class DirectoryEntryPage final : public Page {
   Q_OBJECT
  public:
   DirectoryEntryPage(EditorServices& services, QWidget* parent);
-  void ShowFor(const NodeTarget& target) override;
   bool Validate() override;
 
+ protected:
+  // The captions of the directory shown; "Data Error!!" on the first free entry that
+  // cannot be added yet.
+  void ShowFor(const NodeTarget& target) override;
+  // What the entry's state allows: Add, Delete, the fields.
+  void ShowState() override;
+  std::string Subject() const override;
+
  private:
-  DirectoryEntry& Entry();
-  // Shows the entry and opens what its state allows.
-  void Fill();
+  DirectoryKind Kind() const { return Shown().directory; }
+  int Number() const { return Shown().index; }
+  // The shown entry of the model.
+  template <typename Model>
+  auto& Entry(Model& model) const {
+    return DirectoryEntries(model, Kind())[static_cast<std::size_t>(Number() - 1)];
+  }
   void OnAdd(bool ticked);
   void OnDelete();
-  // Removes the shown entry and shows the one that moved into its place.
-  void DeleteShownEntry();
 
   QLabel* nameLabel_;
   CommitField* name_;
@@ -47,8 +57,6 @@ class DirectoryEntryPage final : public Page {
   CommitField* mmsi_;
   QPushButton* add_;
   QPushButton* delete_;
-  DirectoryKind kind_ = DirectoryKind::kIndividual;
-  int number_ = 1;
 };
 
 }  // namespace kol::editor

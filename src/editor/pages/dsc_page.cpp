@@ -49,6 +49,19 @@ constexpr LogRow kLogRows[] = {{"Call Log", 2, Operation::kClearCallLog},
 constexpr const char* kDisplayCaptions[] = {"Individual ACK Menu", "Individual ACK Message Menu",
                                             "POS Request ACK Menu"};
 
+// The acknowledgement menu `i` of the Display tab, in the order of its captions.
+template <typename Display>
+auto& DisplayMenu(Display& display, int i) {
+  switch (i) {
+    case 0:
+      return display.individualAckMenu;
+    case 1:
+      return display.individualAckMessageMenu;
+    default:
+      return display.posRequestAckMenu;
+  }
+}
+
 QWidget* NewTab(const QString& name) {
   auto* tab = new QWidget;
   tab->setObjectName(name);
@@ -68,7 +81,6 @@ DscPage::DscPage(EditorServices& services, QWidget* parent) : FormPage(services,
 }
 
 QWidget* DscPage::BuildBasicTab() {
-  DscBasicSetup& basic = services_.document.model.dscBasic;
   QWidget* tab = NewTab("pictDSCChild_0");
   auto* layout = new QVBoxLayout(tab);
 
@@ -76,7 +88,8 @@ QWidget* DscPage::BuildBasicTab() {
   auto* usableGrid = new QGridLayout(usable);
   for (int g = 0; g < 4; ++g) {
     QComboBox* list = NewList(usable, Indexed("cmbUsableDsc", g), options::kOffOn);
-    BindBool(*list, basic.usableGroup[static_cast<std::size_t>(g)]);
+    BindBool(*list, std::string("DSC use of ") + kGroupHeads[g],
+             [g](auto& m) -> auto& { return m.dscBasic.usableGroup[static_cast<std::size_t>(g)]; });
     QLabel* head = NewLabel(usable, Indexed("lblUsableDscHead", g), kGroupHeads[g]);
     head->setBuddy(list);
     groupNames_[g] = NewLabel(usable, Indexed("lblUsableDscName", g), {});
@@ -91,7 +104,7 @@ QWidget* DscPage::BuildBasicTab() {
 
   auto* cancelRow = new QHBoxLayout;
   QComboBox* cancel = NewList(tab, "cmbUsableDscDistCancel", options::kOffOn);
-  BindBool(*cancel, basic.distressCancelCall);
+  BindBool(*cancel, "Distress Cancel Call", [](auto& m) -> auto& { return m.dscBasic.distressCancelCall; });
   QLabel* cancelLabel = NewLabel(tab, "lblUsableDscDistCancel", "Distress Cancel Call");
   cancelLabel->setBuddy(cancel);
   cancelRow->addWidget(cancelLabel);
@@ -104,7 +117,8 @@ QWidget* DscPage::BuildBasicTab() {
   const int perColumn = 4;
   for (int k = 0; k < static_cast<int>(std::size(kBeepCaptions)); ++k) {
     QComboBox* list = NewList(beeps, Indexed("cmbUsableDscBeepOut", k), options::kOffOn);
-    BindBool(*list, basic.beepOut[static_cast<std::size_t>(k)]);
+    BindBool(*list, std::string("Beep of ") + kBeepCaptions[k],
+             [k](auto& m) -> auto& { return m.dscBasic.beepOut[static_cast<std::size_t>(k)]; });
     QLabel* label = NewLabel(beeps, Indexed("lblUsableDscBeepOut", k), kBeepCaptions[k]);
     label->setBuddy(list);
     const int column = 3 * (k / perColumn);
@@ -122,8 +136,8 @@ QWidget* DscPage::BuildUserMmsiRow(QWidget* tab) {
   auto* row = new QWidget(tab);
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
-  userMmsi_ = NewCodeField(row, "txtUserMMSI", "User MMSI", key_help::kMmsi,
-                          field_limits::kUserMmsiTyped, services_.document.model.dscBasic.userMmsi);
+  userMmsi_ = NewCodeField(row, "txtUserMMSI", "User MMSI", "User MMSI", key_help::kMmsi,
+                           field_limits::kUserMmsiTyped, [](auto& m) -> auto& { return m.dscBasic.userMmsi; });
   QLabel* label = NewLabel(row, "lblUserMMSI", "UserMMSI");
   label->setBuddy(userMmsi_);
 
@@ -153,7 +167,6 @@ QWidget* DscPage::BuildUserMmsiRow(QWidget* tab) {
 }
 
 QWidget* DscPage::BuildAdvancedTab() {
-  DscAdvancedSetup& advanced = services_.document.model.dscAdvanced;
   QWidget* tab = NewTab("pictDSCChild_1");
   auto* layout = new QVBoxLayout(tab);
   auto* grid = new QGridLayout;
@@ -174,7 +187,8 @@ QWidget* DscPage::BuildAdvancedTab() {
         const QString name = QString("cmbUsableDsc%1%2").arg(call.name, tx ? "TX" : "");
         QComboBox* list = NewList(tab, Indexed(name, p), tx ? options::kLowHi : options::kOffOn);
         const int slot = AdvancedSlot(static_cast<CallType>(k), tx, static_cast<CallCategory>(p));
-        BindBool(*list, AdvancedFlag(advanced, slot));
+        BindBool(*list, std::string(call.caption) + " " + kPriorities[p] + (tx ? " TX" : " RX"),
+                 [slot](auto& m) -> auto& { return AdvancedFlag(m.dscAdvanced, slot); });
         grid->addWidget(list, 2 + k, 1 + 2 * p + (tx ? 1 : 0));
       }
     }
@@ -206,15 +220,12 @@ QWidget* DscPage::BuildLogClear(QWidget* tab) {
 }
 
 QWidget* DscPage::BuildDisplayTab() {
-  DscDisplaySetup& display = services_.document.model.dscDisplay;
-  bool* const fields[] = {&display.individualAckMenu, &display.individualAckMessageMenu,
-                          &display.posRequestAckMenu};
   QWidget* tab = NewTab("pictDSCChild_2");
   auto* layout = new QVBoxLayout(tab);
   auto* grid = new QGridLayout;
   for (int i = 0; i < 3; ++i) {
     QComboBox* list = NewList(tab, Indexed("cmbDscDisplay", i), options::kOffOn);
-    BindBool(*list, *fields[i]);
+    BindBool(*list, kDisplayCaptions[i], [i](auto& m) -> auto& { return DisplayMenu(m.dscDisplay, i); });
     QLabel* label = NewLabel(tab, Indexed("lblDscDisplay", i), kDisplayCaptions[i]);
     label->setBuddy(list);
     grid->addWidget(label, i, 0);
@@ -226,21 +237,19 @@ QWidget* DscPage::BuildDisplayTab() {
   return tab;
 }
 
-void DscPage::ShowFor(const NodeTarget&) {
-  FillBound();
-  const UsableSetup& usable = services_.document.model.usable;
+void DscPage::ShowState() {
+  const UsableSetup& usable = Model().usable;
   for (int g = 0; g < 4; ++g) {
     groupNames_[g]->setText(
         QString::fromStdString(BracketedStatusName(usable.group[static_cast<std::size_t>(g)].statusName)));
   }
-  userMmsi_->Refill();
   ShowMmsiCount();
 }
 
 bool DscPage::Validate() { return userMmsi_->Validate(); }
 
 void DscPage::ShowMmsiCount() {
-  mmsiCount_->setText(QString::number(services_.document.image[image_map::kUserMmsiPresent]));
+  mmsiCount_->setText(QString::number(services_.Doc().image[image_map::kUserMmsiPresent]));
 }
 
 }  // namespace kol::editor

@@ -19,8 +19,12 @@ class DscPage final : public FormPage {
   Q_OBJECT
  public:
   DscPage(EditorServices& services, QWidget* parent);
-  void ShowFor(const NodeTarget& target) override;
   bool Validate() override;
+
+ protected:
+  // The groups' status names beside their lists, and the radio's MMSI count.
+  void ShowState() override;
+  std::string Subject() const override { return "DSC Setup"; }
 
  private:
   QWidget* BuildBasicTab();

@@ -28,7 +28,7 @@ GeneralPage::GeneralPage(EditorServices& services, QWidget* parent)
 void GeneralPage::ShowFor(const NodeTarget&) {
   if (loaded_) return;
   loaded_ = true;
-  const std::string path = DataFilePath(services_.document.profile.programFolder, kLogoFile);
+  const std::string path = DataFilePath(services_.Doc().profile.programFolder, kLogoFile);
   logo_->setPixmap(QPixmap(QString::fromStdString(path)));
 }
 

@@ -12,6 +12,8 @@ class GeneralPage final : public Page {
   Q_OBJECT
  public:
   GeneralPage(EditorServices& services, QWidget* parent);
+
+ protected:
   void ShowFor(const NodeTarget& target) override;
 
  private:
@@ -24,7 +26,6 @@ class GreyPage final : public Page {
   Q_OBJECT
  public:
   GreyPage(EditorServices& services, QWidget* parent);
-  void ShowFor(const NodeTarget&) override {}
 };
 
 }  // namespace kol::editor

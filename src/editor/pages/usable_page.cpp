@@ -31,11 +31,16 @@ UsablePage::UsablePage(EditorServices& services, QWidget* parent) : FormPage(ser
 }
 
 void UsablePage::BuildRow(QGridLayout& grid, int row) {
-  UsableGroup& group = services_.document.model.usable.group[static_cast<std::size_t>(row)];
-
+  const auto g = static_cast<std::size_t>(row);
+  const std::string caption = kRowCaptions[row];
   usable_[row] = NewBox(this, Indexed("chkUsable", row), kRowCaptions[row]);
-  BindBox(*usable_[row], [&group] { return group.usable; },
-          [this, row](bool ticked) { ApplyUsable(row, ticked); });
+  BindBox(
+      *usable_[row], caption, [g](const SettingsModel& m) { return m.usable.group[g].usable; },
+      [row](SettingsModel& m, bool ticked) { SetGroupUsable(m.usable, row, ticked); },
+      [this, row] {
+        // The rule may have taken the group's EXP use with it.
+        if (row < kPlanRows) exp_[row]->setChecked(Model().usable.expChGroup[static_cast<std::size_t>(row)]);
+      });
   grid.addWidget(usable_[row], row, 0);
 
   statusLabel_[row] = NewLabel(this, Indexed("lblUsableStatus", row), "Status Name");
@@ -45,14 +50,14 @@ void UsablePage::BuildRow(QGridLayout& grid, int row) {
   InstallKeyFilter(name, KeyFilter::kStatusName);
   SetKeyHelp(name, key_help::kStatusName);
   name.setMaximumWidth(name.fontMetrics().horizontalAdvance(QString(8, 'W')));
-  name.SetRules({"",
-                 [&group](const std::string& trimmed) {
-                   group.statusName = CommittedStatusName(trimmed);
-                   return true;  // a status name is never refused, only cut
-                 },
-                 [&group] { return group.statusName; }, CommitField::OnRefusal::kMessageOrRevert,
-                 true});
-  connect(&name, &CommitField::Committed, this, &UsablePage::UpdateExpCaptions);
+  // A status name is never refused, only cut.
+  BindText(name, caption + " Status Name",
+           {"", nullptr,
+            [g](SettingsModel& m, const std::string& trimmed) {
+              m.usable.group[g].statusName = CommittedStatusName(trimmed);
+            },
+            [g](const SettingsModel& m) { return m.usable.group[g].statusName; },
+            CommitField::OnRefusal::kMessageOrRevert, true});
   statusLabel_[row]->setBuddy(&name);
   grid.addWidget(statusLabel_[row], row, 1);
   grid.addWidget(&name, row, 2);
@@ -61,7 +66,7 @@ void UsablePage::BuildRow(QGridLayout& grid, int row) {
   priorityLabel_[row] = NewLabel(this, Indexed("lblUsablePri", row), "Priority CH");
   priority_[row] = NewList(this, Indexed("cmbUsablePri", row), {});
   priorityLabel_[row]->setBuddy(priority_[row]);
-  BindData(*priority_[row], group.priorityCh);
+  BindData(*priority_[row], caption + " Priority CH", [g](auto& m) -> auto& { return m.usable.group[g].priorityCh; });
   grid.addWidget(priorityLabel_[row], row, 3);
   grid.addWidget(priority_[row], row, 4);
 }
@@ -70,10 +75,10 @@ void UsablePage::BuildExpansionBoxes() {
   auto* frame = new QGroupBox("Expansion Channel Group", this);
   frame->setObjectName("fraEXP");
   auto* row = new QHBoxLayout(frame);
-  std::array<bool, 3>& flags = services_.document.model.usable.expChGroup;
   for (int j = 0; j < kPlanRows; ++j) {
+    const auto g = static_cast<std::size_t>(j);
     exp_[j] = NewBox(frame, Indexed("chkEXP", j), {});
-    BindBox(*exp_[j], flags[static_cast<std::size_t>(j)]);
+    BindBox(*exp_[j], "EXP use in " + GroupBoxCaption(j, {}), [g](auto& m) -> auto& { return m.usable.expChGroup[g]; });
     row->addWidget(exp_[j]);
   }
   row->addStretch(1);
@@ -81,16 +86,10 @@ void UsablePage::BuildExpansionBoxes() {
 }
 
 void UsablePage::ShowFor(const NodeTarget&) {
-  const SettingsModel& model = services_.document.model;
+  const SettingsModel& model = Model();
   for (int g = 0; g < kPlanRows; ++g) {
     FillCombo(*priority_[g], options::EnabledChannelItems(model.group[static_cast<std::size_t>(g)]));
   }
-  FillBound();
-  for (int row = 0; row < kRows; ++row) {
-    statusName_[row]->Refill();
-    ShowUsableState(row);
-  }
-  UpdateExpCaptions();
 }
 
 bool UsablePage::Validate() {
@@ -99,32 +98,24 @@ bool UsablePage::Validate() {
   return passed;
 }
 
-void UsablePage::ApplyUsable(int group, bool on) {
-  SetGroupUsable(services_.document.model.usable, group, on);
-  if (group < kPlanRows) exp_[group]->setChecked(services_.document.model.usable.expChGroup[group]);
-  ShowUsableState(group);
-}
-
-void UsablePage::ShowUsableState(int group) {
-  const UsableSetup& usable = services_.document.model.usable;
-  const bool on = usable.group[static_cast<std::size_t>(group)].usable;
-  statusLabel_[group]->setEnabled(on);
-  statusName_[group]->setEnabled(on);
-  if (group < kPlanRows) {
-    priorityLabel_[group]->setEnabled(on);
-    priority_[group]->setEnabled(on);
+void UsablePage::ShowState() {
+  const UsableSetup& usable = Model().usable;
+  for (int row = 0; row < kRows; ++row) {
+    const bool on = usable.group[static_cast<std::size_t>(row)].usable;
+    statusLabel_[row]->setEnabled(on);
+    statusName_[row]->setEnabled(on);
+    if (row < kPlanRows) {
+      priorityLabel_[row]->setEnabled(on);
+      priority_[row]->setEnabled(on);
+    }
   }
   // An EXP box takes input while the EXP group and its own group are usable; it shows its
-  // stored tick either way (unticking the group is what clears it).
+  // stored tick either way (unticking the group is what clears it). It names the group's
+  // status name.
   for (int j = 0; j < kPlanRows; ++j) {
-    exp_[j]->setEnabled(usable.group[kExpGroup].usable && usable.group[static_cast<std::size_t>(j)].usable);
-  }
-}
-
-void UsablePage::UpdateExpCaptions() {
-  const UsableSetup& usable = services_.document.model.usable;
-  for (int j = 0; j < kPlanRows; ++j) {
-    exp_[j]->setText(QString::fromStdString(GroupBoxCaption(j, usable.group[static_cast<std::size_t>(j)].statusName)));
+    const UsableGroup& group = usable.group[static_cast<std::size_t>(j)];
+    exp_[j]->setEnabled(usable.group[kExpGroup].usable && group.usable);
+    exp_[j]->setText(QString::fromStdString(GroupBoxCaption(j, group.statusName)));
   }
 }
 

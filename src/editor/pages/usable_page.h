@@ -19,8 +19,14 @@ class UsablePage final : public FormPage {
   Q_OBJECT
  public:
   UsablePage(EditorServices& services, QWidget* parent);
-  void ShowFor(const NodeTarget& target) override;
   bool Validate() override;
+
+ protected:
+  // The priority lists offer the enabled channels of their groups.
+  void ShowFor(const NodeTarget& target) override;
+  // What follows the usable groups: which controls take input, the EXP boxes' captions.
+  void ShowState() override;
+  std::string Subject() const override { return "Usable CH Group Setup"; }
 
  private:
   static constexpr int kRows = 4;  // Group1-Group3 and the EXP group
@@ -28,11 +34,6 @@ class UsablePage final : public FormPage {
 
   void BuildRow(QGridLayout& grid, int row);
   void BuildExpansionBoxes();
-  // A group switched on or off by its box.
-  void ApplyUsable(int group, bool on);
-  // Enabling that follows the usable boxes.
-  void ShowUsableState(int group);
-  void UpdateExpCaptions();
 
   std::array<QCheckBox*, kRows> usable_{};
   std::array<CommitField*, kRows> statusName_{};

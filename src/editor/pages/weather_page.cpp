@@ -7,7 +7,6 @@
 #include <QVBoxLayout>
 
 #include "editor/widgets/key_help.h"
-#include "files/file_host.h"
 #include "model/value_tables.h"
 
 namespace kol::editor {
@@ -48,20 +47,15 @@ WeatherPage::WeatherPage(EditorServices& services, QWidget* parent) : Page(servi
     table->addWidget(row.enable, i + 1, 1);
     table->addWidget(row.scan, i + 1, 2);
 
-    connect(row.enable, &QCheckBox::toggled, this, [this, i](bool ticked) {
-      ChannelRecord* channel = Channel(i);
-      if (services_.Locked() || !channel) return;
-      // A disabled channel keeps its scan setting for when it is enabled again.
-      rows_[static_cast<std::size_t>(i)].scan->setEnabled(ticked);
-      channel->enable = ticked;
-      services_.MarkChanged();
-    });
-    connect(row.scan, &QCheckBox::toggled, this, [this, i](bool ticked) {
-      ChannelRecord* channel = Channel(i);
-      if (services_.Locked() || !channel) return;
-      channel->scanMemory = ticked;
-      services_.MarkChanged();
-    });
+    const auto w = static_cast<std::size_t>(i);
+    const std::string name = row.name->text().toStdString();
+    // A row without a weather channel is hidden, and its boxes are never clicked.
+    BindBox(
+        *row.enable, name + " Enable", [w](const SettingsModel& m) { return w < m.weather.size() && m.weather[w].enable; },
+        [w](SettingsModel& m, bool ticked) { m.weather.at(w).enable = ticked; });
+    BindBox(
+        *row.scan, name + " Scan", [w](const SettingsModel& m) { return w < m.weather.size() && m.weather[w].scanMemory; },
+        [w](SettingsModel& m, bool ticked) { m.weather.at(w).scanMemory = ticked; });
   }
   for (int i = 1; i < kWeatherChannelCount; ++i) {
     setTabOrder(rows_[static_cast<std::size_t>(i - 1)].scan, rows_[static_cast<std::size_t>(i)].enable);
@@ -72,24 +66,16 @@ WeatherPage::WeatherPage(EditorServices& services, QWidget* parent) : Page(servi
   table->setColumnStretch(3, 1);
 }
 
-ChannelRecord* WeatherPage::Channel(int row) {
-  ChannelPlan& weather = services_.document.model.weather;
-  return row >= 0 && row < static_cast<int>(weather.size()) ? &weather[static_cast<std::size_t>(row)]
-                                                           : nullptr;
-}
-
-void WeatherPage::ShowFor(const NodeTarget&) {
-  UpdateLockScope lock(services_.document.flags);
-  for (int i = 0; i < kWeatherChannelCount; ++i) {
-    const Row& row = rows_[static_cast<std::size_t>(i)];
-    const ChannelRecord* channel = Channel(i);
+void WeatherPage::ShowState() {
+  const ChannelPlan& weather = Model().weather;
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    const Row& row = rows_[i];
+    const bool present = i < weather.size();
     for (QWidget* control : std::initializer_list<QWidget*>{row.name, row.enable, row.scan}) {
-      control->setVisible(channel != nullptr);
+      control->setVisible(present);
     }
-    if (!channel) continue;
-    row.enable->setChecked(channel->enable);
-    row.scan->setChecked(channel->scanMemory);
-    row.scan->setEnabled(channel->enable);
+    // A disabled channel keeps its scan setting for when it is enabled again.
+    row.scan->setEnabled(present && weather[i].enable);
   }
 }
 

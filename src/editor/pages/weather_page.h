@@ -16,9 +16,11 @@ class WeatherPage final : public Page {
   Q_OBJECT
  public:
   WeatherPage(EditorServices& services, QWidget* parent);
-  void ShowFor(const NodeTarget& target) override;
 
  protected:
+  // The rows of the weather channels the model has; "Scan" only while the channel is enabled.
+  void ShowState() override;
+  std::string Subject() const override { return "Weather"; }
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -27,7 +29,6 @@ class WeatherPage final : public Page {
     QCheckBox* enable;
     QCheckBox* scan;
   };
-  ChannelRecord* Channel(int row);
 
   std::array<Row, kWeatherChannelCount> rows_{};
 };

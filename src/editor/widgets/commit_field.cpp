@@ -27,7 +27,7 @@ CommitField::CommitField(EditorServices& services, QWidget* parent)
   connect(this, &QLineEdit::textEdited, this, [this] {
     if (services_.Locked()) return;
     SetPending(true);
-    services_.MarkChanged();
+    services_.controller.Typed();
   });
 }
 
@@ -46,7 +46,6 @@ void CommitField::Refill() {
 bool CommitField::TryCommit() {
   const std::string trimmed(TrimBlanks(text().toStdString()));
   if (!rules_.commit || !rules_.commit(trimmed)) return false;
-  services_.MarkChanged();
   SetPending(false);
   Refill();
   emit Committed();

@@ -5,7 +5,6 @@
 namespace kol::editor {
 
 void FillCombo(QComboBox& list, std::span<const std::string_view> texts) {
-  const QSignalBlocker quiet(list);
   list.clear();
   for (std::size_t i = 0; i < texts.size(); ++i) {
     list.addItem(QString::fromLatin1(texts[i].data(), static_cast<qsizetype>(texts[i].size())),
@@ -15,7 +14,6 @@ void FillCombo(QComboBox& list, std::span<const std::string_view> texts) {
 }
 
 void FillCombo(QComboBox& list, std::span<const options::Item> items) {
-  const QSignalBlocker quiet(list);
   list.clear();
   for (const options::Item& item : items) list.addItem(QString::fromStdString(item.text), item.data);
   SetKeyHelp(list, key_help::kList);

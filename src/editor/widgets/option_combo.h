@@ -1,5 +1,6 @@
 // Filling the editor's drop-down lists from the option lists of the model, and finding the
-// item that holds a stored value.
+// item that holds a stored value. Filling a list changes its selection as a pick would:
+// a page fills its lists under the update lock, as every page fill runs.
 #pragma once
 
 #include <QComboBox>
