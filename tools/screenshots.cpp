@@ -5,13 +5,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -239,6 +242,36 @@ void WithDscTab(MainWindow& window, int tab, const std::function<void()>& shoot)
   shoot();
 }
 
+// A user MMSI too short, left by a click on the tree: the field shows its value again and
+// the status bar says why.
+void RefusedAndLeft(MainWindow& window, const std::function<void()>& shoot) {
+  WithDscTab(window, 0, [&] {
+    QApplication::setActiveWindow(&window);  // focus moves only in the active window
+    auto* field = window.findChild<QLineEdit*>("txtUserMMSI");
+    field->setFocus(Qt::MouseFocusReason);
+    for (const char digit : std::string("1234")) {
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_0 + (digit - '0'), Qt::NoModifier, QString(digit));
+      QApplication::sendEvent(field, &press);
+    }
+    window.findChild<QWidget*>("tvTreeView")->setFocus(Qt::MouseFocusReason);
+    shoot();
+    window.statusBar()->clearMessage();
+  });
+}
+
+// The question a clearing button asks before it erases data in the radio; answered No.
+void ClearingQuestion(MainWindow& window, const std::function<void()>& shoot) {
+  WithDscTab(window, 1, [&] {
+    QTimer::singleShot(400, &window, [shoot] {
+      shoot();
+      for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) box->done(QMessageBox::No);
+      }
+    });
+    window.findChild<QPushButton*>("cmdFclearLog_0")->click();
+  });
+}
+
 // Status names, a second channel group, three stations and two groups; the third station
 // has no name yet.
 void SampleSettings(MainWindow& window) {
@@ -322,6 +355,8 @@ const std::vector<Shot>& Shots() {
       {"page_dsc_basic", [](MainWindow& w, const auto& shoot) { WithDscTab(w, 0, shoot); }, true},
       {"page_dsc_advanced", [](MainWindow& w, const auto& shoot) { WithDscTab(w, 1, shoot); }, true},
       {"page_dsc_display", [](MainWindow& w, const auto& shoot) { WithDscTab(w, 2, shoot); }, true},
+      {"page_dsc_mmsi_not_changed", [](MainWindow& w, const auto& shoot) { RefusedAndLeft(w, shoot); }},
+      {"page_dsc_clear_question", [](MainWindow& w, const auto& shoot) { ClearingQuestion(w, shoot); }},
       {"page_atis", [](MainWindow& w, const auto& shoot) { WithNode(w, "ATIS", shoot); }, true},
       {"directory_list_individual", [](MainWindow& w, const auto& shoot) { WithNode(w, "SM", shoot); }, true},
       {"directory_list_group", [](MainWindow& w, const auto& shoot) { WithNode(w, "SG", shoot); }},

@@ -1,6 +1,6 @@
 // What pages and dialogs of the editor work with: the document controller (the document,
-// and the one road of a change to it), the prompts, the window's own flags, and the two
-// things of the window a page may ask for.
+// and the one road of a change to it), the prompts, and the few things of the window a page
+// may ask for.
 #pragma once
 
 #include <string>
@@ -14,12 +14,6 @@ namespace kol::editor {
 
 class ListCommands;
 
-// The pending flag says that a validated text field holds typed text not yet committed
-// or reverted.
-struct EditorFlags {
-  bool pendingTextEdit = false;
-};
-
 // The window as pages see it.
 class EditorWindow {
  public:
@@ -30,12 +24,14 @@ class EditorWindow {
   // Runs `operation` on the radio in the transfer dialog (after the page check) and returns
   // whether it completed.
   virtual bool RunTransfer(Operation operation) = 0;
+  // A note over the status bar that stays for a while, whatever gets the focus next ("User
+  // MMSI not changed. Type exactly 9 digits, or leave the field empty.").
+  virtual void ShowStatusNote(const std::string& text) = 0;
 };
 
 struct EditorServices {
   DocumentController& controller;  // the document, and the one road of a change to it
   WindowPrompts& prompts;
-  EditorFlags& flags;
   EditorWindow& window;
   ListCommands& lists;  // cut, copy, paste and delete of list rows
 

@@ -53,7 +53,7 @@ MainWindow::MainWindow(WindowDeps deps, QWidget* parent)
       deps_(std::move(deps)),
       controller_(deps_.document, deps_.host, deps_.prompts, *this, deps_.documentsFolder),
       lists_(controller_, deps_.prompts),
-      services_{controller_, deps_.prompts, flags_, *this, lists_},
+      services_{controller_, deps_.prompts, *this, lists_},
       navigator_(controller_, services_, deps_.nodes, this),
       transfers_(deps_, controller_, navigator_,
                  [this](int context, const std::string& title) { OpenHelp(context, title); }, *this),
@@ -134,6 +134,11 @@ void MainWindow::BuildStatusBar() {
   bar->addWidget(statusHelp_, 3);
   bar->addWidget(statusFile_, 2);
   connect(&navigator_, &Navigator::StatusHelp, statusHelp_, &QLabel::setText);
+}
+
+void MainWindow::ShowStatusNote(const std::string& text) {
+  constexpr int kNoteMs = 10000;  // long enough to read, gone before it misleads
+  statusBar()->showMessage(ToQt(text), kNoteMs);
 }
 
 void MainWindow::UpdateCaption() {

@@ -40,11 +40,11 @@ class MainWindow : public QMainWindow, public EditorWindow {
   DocumentController& Controller() { return controller_; }
   Navigator& Navigation() { return navigator_; }
   TransferRunner& Transfers() { return transfers_; }
-  EditorFlags& Flags() { return flags_; }
 
   // EditorWindow
   bool SelectNode(const std::string& key) override { return navigator_.SelectNode(key); }
   bool RunTransfer(Operation operation) override { return transfers_.Run(operation); }
+  void ShowStatusNote(const std::string& text) override;
 
   // Opens the help at a context number (1001 contents, 1012 transfer, 2401-2403 channel fields).
   void ShowHelp(int context);
@@ -74,7 +74,6 @@ class MainWindow : public QMainWindow, public EditorWindow {
   void ShowAbout();
 
   WindowDeps deps_;
-  EditorFlags flags_;
   DocumentController controller_;
   ListCommands lists_;
   EditorServices services_;

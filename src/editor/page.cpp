@@ -50,16 +50,19 @@ void Page::BindBox(QAbstractButton& box, std::string caption, std::function<bool
 
 void Page::BindText(CommitField& field, std::string caption, TextRules rules) {
   auto shown = rules.shown;
-  field.SetRules({rules.refusalTitle,
-                  [this, &field, caption = std::move(caption), accepts = std::move(rules.accepts),
-                   store = std::move(rules.store), after = std::move(rules.after)](const std::string& trimmed) {
-                    if (accepts && !accepts(trimmed)) return false;
-                    if (!Change(caption, field, [&](SettingsModel& m) { store(m, trimmed); })) return false;
-                    if (after) after(trimmed);
-                    return true;
-                  },
-                  [this, shown] { return shown(Model()); }, rules.onRefusal, rules.commitOnEnter,
-                  std::move(rules.hint)});
+  field.SetRules({.caption = std::move(rules.refusalTitle),
+                  .name = caption,
+                  .hint = std::move(rules.hint),
+                  .commit =
+                      [this, &field, caption, accepts = std::move(rules.accepts), store = std::move(rules.store),
+                       after = std::move(rules.after)](const std::string& trimmed) {
+                        if (accepts && !accepts(trimmed)) return false;
+                        if (!Change(caption, field, [&](SettingsModel& m) { store(m, trimmed); })) return false;
+                        if (after) after(trimmed);
+                        return true;
+                      },
+                  .storedText = [this, shown] { return shown(Model()); },
+                  .onRefusal = rules.onRefusal});
   fillers_.push_back([&field] { field.Refill(); });
 }
 

@@ -89,14 +89,14 @@ class Page : public QWidget {
   }
 
   // A text field that commits: it shows `shown(model)`; a text that `accepts` (trimmed)
-  // is stored by `store` when the field commits, then `after` runs with it.
+  // is stored by `store` when the field commits, then `after` runs with it. `caption` names
+  // the field in the step and in the status bar's note on a refused text.
   struct TextRules {
     std::string refusalTitle;  // the refusal message's title ("User MMSI", "Rx frequency")
     std::function<bool(const std::string& trimmed)> accepts;  // null: every text
     std::function<void(SettingsModel&, const std::string& trimmed)> store;
     std::function<std::string(const SettingsModel&)> shown;
     CommitField::OnRefusal onRefusal = CommitField::OnRefusal::kMessageOrRevert;
-    bool commitOnEnter = false;
     std::string hint = {};  // what the field takes, in plain words beside the refusal
     std::function<void(const std::string& trimmed)> after = {};
   };

@@ -456,7 +456,7 @@ class Checker {
       for (const double* frequency : {&exp.rxFreq, &exp.txFreq}) {
         const std::size_t slot = SlotOf(frequency);
         if (*frequency == 0.0 || flagged_.count(slot) || ExpFrequencyOnRaster(*frequency)) continue;
-        Warning(slot, "is not a frequency the editor takes (" + std::string(kExpFrequencyRule) + ")");
+        Warning(slot, "is not a frequency the editor takes (" + ExpFrequencyRange() + ")");
       }
     }
   }

@@ -99,11 +99,15 @@ bool PlanSwitchAllowed(const ChannelRecord& record, PlanSwitch which, bool on) {
   }
 }
 
-std::string ExpFrequencyHint() {
-  return "Type a frequency from " + std::to_string(std::llround(kLowestExpMhz)) + " to " +
+std::string ExpFrequencyRange() {
+  return std::to_string(std::llround(kLowestExpMhz)) + " to " +
          std::to_string(std::llround(kHighestExpMhz)) + " MHz in steps of " +
-         std::to_string(kRasterUnits * 100 / 1000) +
-         " kHz (156.025, for example), or leave the field empty.";
+         std::to_string(kRasterUnits * 100 / 1000) + " kHz";
+}
+
+std::string ExpFrequencyHint() {
+  return "Type a frequency from " + ExpFrequencyRange() +
+         " (156.025, for example), or leave the field empty.";
 }
 
 namespace {

@@ -46,9 +46,6 @@ std::string ExpDisplayName(const ExpChannelRecord& channel);
 // right-aligned with a leading blank.
 std::string StoredDisplayLeft(std::string_view typed);
 
-// The EXP frequencies the editor takes, in words for its messages and the check.
-inline constexpr char kExpFrequencyRule[] = "137.000-174.000 MHz in 25 kHz steps";
-
 // Why an EXP frequency is refused.
 enum class FrequencyRefusal { kOutsideBand, kOffRaster };
 
@@ -60,7 +57,9 @@ std::optional<double> ExpFrequencyOnRaster(double mhz, FrequencyRefusal* why = n
 // (`why`, when given, then says why). Only 137-174 MHz on the 25 kHz raster is taken; an
 // empty text stores 0 (no frequency).
 std::optional<double> ExpFrequencyFromText(std::string_view text, FrequencyRefusal* why = nullptr);
-// What ExpFrequencyFromText takes, in plain words for the user.
+// What ExpFrequencyFromText takes, in words: "137 to 174 MHz in steps of 25 kHz".
+std::string ExpFrequencyRange();
+// The same as what to type, in plain words for the user.
 std::string ExpFrequencyHint();
 
 // An enabled EXP channel needs a receive frequency and a channel number: the editor keeps

@@ -43,16 +43,28 @@ TEST_F(ReportCli, ReportPrintsWhatConvertWritesToText) {
   EXPECT_EQ(report.err, "");
 }
 
-// A full disk or a closed pipe is a failure that says why.
-TEST_F(ReportCli, ReportIntoAFullOutputSaysWhy) {
-  const std::string command = "XDG_CONFIG_HOME='" + dir_.File("config") + "' XDG_DATA_HOME='" +
-                              dir_.File("data") + "' '" + test::BinDir() + "/kolprog-cli' report '" +
-                              In() + "' --program-dir '" + test::BinDir() +
-                              "' >/dev/full 2>'" + dir_.File("err") + "'";
-  const int status = std::system(command.c_str());
-  EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
-  EXPECT_EQ(test::ReadFileBytes(dir_.File("err")),
-            "kolprog-cli: cannot write the report to standard output: No space left on device\n");
+// Output that cannot be written (a full disk, a closed pipe) is a failure that says why,
+// for every command that prints: nothing a command finds is lost silently.
+TEST_F(ReportCli, OutputIntoAFullDiskFailsAndSaysWhy) {
+  // A document whose check finds a warning only, which alone would not fail the command.
+  const std::string warned = dir_.File("warned.dat");
+  ASSERT_EQ(test::RunKolprogCli({"convert", In(), warned}).exitCode, 0);
+  std::string dat = test::ReadFileBytes(warned);
+  test::SetDatKey(dat, "Enable", "1", "[CHEXP2]");
+  std::ofstream(warned, std::ios::binary) << dat;
+  ASSERT_EQ(test::RunKolprogCli({"check", warned}).exitCode, 0);
+
+  const std::vector<std::vector<std::string>> commands = {
+      {"report", In()}, {"check", warned}, {"check", In()}, {"--version"}, {"--help"},
+      {"convert", "--help"}};
+  for (const std::vector<std::string>& args : commands) {
+    SCOPED_TRACE(args.front() + " " + args.back());
+    const test::CliRun run = test::RunKolprogCli(args, test::BinDir(), "/dev/full");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.ends_with("kolprog-cli: cannot write to standard output: No space left "
+                                  "on device\n"))
+        << run.err;
+  }
 }
 
 // The lines of each page with their blanks around them removed, empty lines left out;

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 
@@ -11,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "editor/widgets/commit_field.h"
 #include "editor/widgets/key_help.h"
 #include "editor/widgets/list_grid.h"
 #include "editor/widgets/rule_line.h"
@@ -336,14 +338,14 @@ TEST_F(ChannelPagesTest, ExpReceiveFrequencyIsCheckedWhenTheFocusMovesOn) {
     SCOPED_TRACE(c.typed);
     prompts.messages.shown.clear();
     TypeOver(Field("txtCRF"), c.typed);
-    EXPECT_TRUE(window->Flags().pendingTextEdit);
+    EXPECT_TRUE(Find<editor::CommitField>("txtCRF")->EditPending());
     QTest::keyClick(Field("txtCRF"), Qt::Key_Tab);
     QApplication::processEvents();
     EXPECT_EQ(Text("txtCRF"), c.shown);
     if (c.taken) {
       EXPECT_TRUE(prompts.messages.shown.empty());
       EXPECT_EQ(Exp(5).rxFreq, c.stored);
-      EXPECT_FALSE(window->Flags().pendingTextEdit);
+      EXPECT_FALSE(Find<editor::CommitField>("txtCRF")->EditPending());
     } else {
       ASSERT_EQ(prompts.messages.shown.size(), 1u);
       EXPECT_EQ(prompts.messages.shown[0].title, "Rx frequency");
@@ -354,13 +356,16 @@ TEST_F(ChannelPagesTest, ExpReceiveFrequencyIsCheckedWhenTheFocusMovesOn) {
       EXPECT_TRUE(Field("txtCRF")->hasFocus());
     }
   }
-  // Leaving the page puts the stored frequency back without a word.
+  // Leaving the page puts the stored frequency back; the status bar says why.
   TypeOver(Field("txtCTF"), "155");
   Tree()->setFocus();
   QApplication::processEvents();
   EXPECT_EQ(Text("txtCTF"), "---.----");
   EXPECT_TRUE(prompts.messages.shown.empty());
   EXPECT_EQ(Exp(5).txFreq, 0.0);
+  EXPECT_EQ(window->statusBar()->currentMessage().toStdString(),
+            "Tx Frequency not changed. Type a frequency from 137 to 174 MHz in steps of 25 kHz "
+            "(156.025, for example), or leave the field empty.");
 }
 
 TEST_F(ChannelPagesTest, ExpChannelNumberIsStoredRightAlignedAndFiltered) {

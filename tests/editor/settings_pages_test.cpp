@@ -7,9 +7,11 @@
 #include <QLineEdit>
 #include <QTabBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 
+#include "editor/widgets/commit_field.h"
 #include "editor/widgets/rule_line.h"
 #include "editor_rig.h"
 #include "model/image_map.h"
@@ -81,11 +83,11 @@ TEST_F(SettingsPagesTest, StatusNameIsUpperCasedCutToThreeAndNamesTheGroupEveryw
   ClickNode("Usable");
   TypeInto("txtUsable_0", "ab12");
   EXPECT_EQ(Usable().group[kGroup1].statusName, "");  // not before the commit
-  EXPECT_TRUE(window->Flags().pendingTextEdit);
+  EXPECT_TRUE(Find<editor::CommitField>("txtUsable_0")->EditPending());
   QTest::keyClick(Find<QLineEdit>("txtUsable_0"), Qt::Key_Return);
   EXPECT_EQ(Usable().group[kGroup1].statusName, "AB1");
   EXPECT_EQ(Text("txtUsable_0"), "AB1");
-  EXPECT_FALSE(window->Flags().pendingTextEdit);
+  EXPECT_FALSE(Find<editor::CommitField>("txtUsable_0")->EditPending());
   EXPECT_TRUE(Changed());
   EXPECT_EQ(Node("PU")->text(0).toStdString(), "Group1(AB1)");
   EXPECT_EQ(Box("chkEXP_0")->text().toStdString(), "Group1[AB1]");
@@ -268,6 +270,7 @@ struct CodeFieldCase {
   const char* valid;
   const char* shortText;
   const char* hint;  // beside "Data Error!!"
+  const char* name;  // in the status bar's note
 };
 
 class CodeFieldTest : public SettingsPagesTest, public ::testing::WithParamInterface<CodeFieldCase> {
@@ -302,12 +305,15 @@ TEST_P(CodeFieldTest, TakesEmptyOrTheFullLengthRefusesOthersAndRevertsThemWhenLe
   EXPECT_TRUE(field->hasFocus());
   EXPECT_EQ(prompts.messages.shown.size(), 2u);
 
-  // Clicking another node moves the focus out of the page: the text goes back quietly.
+  // Clicking another node moves the focus out of the page: the text goes back, and the
+  // status bar says so.
   ClickNode("General");
   EXPECT_EQ(SelectedKey(), "General");
   EXPECT_EQ(prompts.messages.shown.size(), 2u);
   EXPECT_EQ(Stored(), c.valid);
   EXPECT_EQ(field->text().toStdString(), c.valid);
+  EXPECT_EQ(window->statusBar()->currentMessage().toStdString(),
+            std::string(c.name) + " not changed. " + c.hint);
 
   ClickNode(c.node);
   Erase(c.field);
@@ -318,9 +324,9 @@ TEST_P(CodeFieldTest, TakesEmptyOrTheFullLengthRefusesOthersAndRevertsThemWhenLe
 INSTANTIATE_TEST_SUITE_P(
     Fields, CodeFieldTest,
     ::testing::Values(CodeFieldCase{"DSC", "txtUserMMSI", "User MMSI", "211234567", "21123456",
-                                    "Type exactly 9 digits, or leave the field empty."},
+                                    "Type exactly 9 digits, or leave the field empty.", "User MMSI"},
                       CodeFieldCase{"ATIS", "txtATIScode", "ATISNo", "9211234567", "92112345",
-                                    "Type exactly 10 digits, or leave the field empty."}),
+                                    "Type exactly 10 digits, or leave the field empty.", "ATIS Code"}),
     [](const auto& info) { return std::string(info.param.field); });
 
 // A read from the radio leaves its pad digit after the nine of the user MMSI.
@@ -410,6 +416,7 @@ TEST_F(SettingsPagesTest, ClearingButtonsClearTheRadioThroughTheTransferDialog) 
   // A radio that does not answer keeps its count, and the page says so.
   radio = RadioSimulator({.silentFromBlock = 1}, radio.Memory());
   pressOkWhenOpen();
+  prompts.messages.answers = {MessageButton::kYes};
   Click("cmdFClear");
   EXPECT_EQ(Text("txtFCount"), "3");
   EXPECT_EQ(document.model.dscBasic.userMmsi, "366123450");
@@ -418,6 +425,7 @@ TEST_F(SettingsPagesTest, ClearingButtonsClearTheRadioThroughTheTransferDialog) 
   radio = RadioSimulator({}, radio.Memory());
   prompts.messages.shown.clear();
   pressOkWhenOpen();
+  prompts.messages.answers = {MessageButton::kYes};
   Click("cmdFClear");
   EXPECT_EQ(radio.Memory()[image_map::kUserMmsiPresent], 0);
   EXPECT_EQ(Text("txtFCount"), "0");
@@ -428,13 +436,44 @@ TEST_F(SettingsPagesTest, ClearingButtonsClearTheRadioThroughTheTransferDialog) 
   ShowTab("tbsDSC_USER", 1);
   for (const char* button : {"cmdFclearLog_0", "cmdFclearLog_1", "cmdFclearLog_2"}) {
     pressOkWhenOpen();
+    prompts.messages.answers = {MessageButton::kYes};
     Click(button);
   }
   std::vector<std::string> titles;
-  for (const Message& message : prompts.messages.shown) titles.push_back(message.title + ": " + message.text);
+  for (const Message& message : prompts.messages.shown) {
+    if (message.buttons == MessageButtons::kOk) titles.push_back(message.title + ": " + message.text);
+  }
   EXPECT_EQ(titles, (std::vector<std::string>{
                         "Clear MMSI Data: Complete!!", "Clear Distress Log Data: Complete!!",
                         "Clear DSC Log Data: Complete!!", "Clear Call Log Data: Complete!!"}));
+}
+
+// Clearing erases what the program cannot put back: each button asks first, naming what
+// goes, and No (the default) opens nothing.
+TEST_F(SettingsPagesTest, ClearingButtonsAskFirstAndNoOpensNothing) {
+  struct Case {
+    int tab;
+    const char* button;
+    const char* what;
+  };
+  const Case cases[] = {{0, "cmdFClear", "the user MMSI"},
+                        {1, "cmdFclearLog_0", "the distress log"},
+                        {1, "cmdFclearLog_1", "the DSC log"},
+                        {1, "cmdFclearLog_2", "the call log"}};
+  ClickNode("DSC");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.button);
+    ShowTab("tbsDSC_USER", c.tab);
+    prompts.messages.shown.clear();
+    Click(c.button);  // the scripted answer is the default button
+    ASSERT_EQ(prompts.messages.shown.size(), 1u);
+    const Message& asked = prompts.messages.shown[0];
+    EXPECT_EQ(asked.text.rfind(std::string("Clear ") + c.what + " in the radio?", 0), 0u) << asked.text;
+    EXPECT_EQ(asked.buttons, MessageButtons::kYesNo);
+    EXPECT_EQ(asked.defaultButton, MessageButton::kNo);
+  }
+  EXPECT_EQ(lastPort, nullptr);  // no transfer dialog, no port
+  EXPECT_FALSE(Changed());
 }
 
 }  // namespace

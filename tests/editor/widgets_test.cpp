@@ -81,7 +81,12 @@ class FakeWindow : public editor::EditorWindow {
  public:
   bool SelectNode(const std::string&) override { return false; }
   bool RunTransfer(Operation) override { return false; }
+  void ShowStatusNote(const std::string& text) override { notes.push_back(text); }
+
+  std::vector<std::string> notes;
 };
+
+constexpr char kHint[] = "Type exactly 9 digits, or leave the field empty.";
 
 class HostPage final : public editor::Page {
  public:
@@ -105,13 +110,15 @@ class CommitFieldTest : public ::testing::Test {
     layout->addWidget(page);
     layout->addWidget(outside);
     editor::InstallKeyFilter(*field, KeyFilter::kDigits);
-    field->SetRules({"User MMSI",
-                     [this](const std::string& text) {
-                       if (!text.empty() && text.size() != 9) return false;
-                       document.model.dscBasic.userMmsi = text;
-                       return true;
-                     },
-                     [this] { return document.model.dscBasic.userMmsi; }});
+    field->SetRules({.caption = "User MMSI",
+                     .hint = kHint,
+                     .commit =
+                         [this](const std::string& text) {
+                           if (!text.empty() && text.size() != 9) return false;
+                           document.model.dscBasic.userMmsi = text;
+                           return true;
+                         },
+                     .storedText = [this] { return document.model.dscBasic.userMmsi; }});
     document.model.dscBasic.userMmsi = "111111111";
     field->Refill();
     top.show();
@@ -131,12 +138,11 @@ class CommitFieldTest : public ::testing::Test {
   MapSettingsStore store;
   RecordingErrorLog log;
   FileHost host{prompts, store, log, clock};
-  editor::EditorFlags flags;
   FakeWindow fakeWindow;
   QWidget top;
   editor::DocumentController controller{document, host, prompts, top};
   editor::ListCommands lists{controller, prompts};
-  editor::EditorServices services{controller, prompts, flags, fakeWindow, lists};
+  editor::EditorServices services{controller, prompts, fakeWindow, lists};
   HostPage* page;
   CommitField* field;
   QLineEdit* neighbour;
@@ -147,11 +153,11 @@ TEST_F(CommitFieldTest, TypingMarksAnEditPendingUnlessTheUpdateLockIsSet) {
   {
     UpdateLockScope lock(document.flags);
     Type("2");
-    EXPECT_FALSE(flags.pendingTextEdit);
+    EXPECT_FALSE(field->EditPending());
     EXPECT_FALSE(controller.DataChanged());
   }
   Type("3");
-  EXPECT_TRUE(flags.pendingTextEdit);
+  EXPECT_TRUE(field->EditPending());
   EXPECT_TRUE(controller.DataChanged());
   EXPECT_EQ(document.model.dscBasic.userMmsi, "111111111");  // nothing stored while typing
 }
@@ -178,11 +184,12 @@ TEST_F(CommitFieldTest, ValidationStoresAPassingTextAndRefusesAWrongOneWithTheCa
     }
     EXPECT_EQ(field->Validate(), c.passes);
     EXPECT_EQ(document.model.dscBasic.userMmsi, c.stored);
-    EXPECT_EQ(flags.pendingTextEdit, !c.passes);
+    EXPECT_EQ(field->EditPending(), !c.passes);
     if (!c.passes) {
       ASSERT_EQ(prompts.messages.shown.size(), 1u);
       EXPECT_EQ(prompts.messages.shown[0].title, "User MMSI");
       EXPECT_EQ(prompts.messages.shown[0].text, "Data Error!!");
+      EXPECT_EQ(prompts.messages.shown[0].explanation, kHint);
       EXPECT_EQ(prompts.messages.shown[0].icon, MessageIcon::kExclamation);
       field->Refill();
     }
@@ -207,47 +214,56 @@ TEST_F(CommitFieldTest, TabbingOutOfThePageAlsoValidates) {
   EXPECT_TRUE(field->hasFocus());
 }
 
-TEST_F(CommitFieldTest, LeavingThePageRevertsARefusedTextSilently) {
+// The value the field showed when the editing began comes back, even when what the field
+// would show now is another (the page went on to another record meanwhile), and the status
+// bar says why.
+TEST_F(CommitFieldTest, LeavingThePagePutsBackTheValueShownWhenTheEditBeganAndSaysSo) {
   Type("1234");
+  document.model.dscBasic.userMmsi = "999999999";
   outside->setFocus();
   QApplication::processEvents();
   EXPECT_TRUE(prompts.Texts().empty());
   EXPECT_EQ(field->text().toStdString(), "111111111");
-  EXPECT_FALSE(flags.pendingTextEdit);
+  EXPECT_FALSE(field->EditPending());
+  EXPECT_EQ(fakeWindow.notes, std::vector<std::string>{std::string("User MMSI not changed. ") + kHint});
   Type("222333444");
   outside->setFocus();
   EXPECT_EQ(document.model.dscBasic.userMmsi, "222333444");
+  EXPECT_EQ(fakeWindow.notes.size(), 1u);
 }
 
-TEST_F(CommitFieldTest, EnterCommitsWhereTheFieldSaysSo) {
-  auto rules = CommitField::Rules{"", [this](const std::string& text) {
-                                    document.model.usable.group[0].statusName = text.substr(0, 3);
-                                    return true;
-                                  },
-                                  [this] { return document.model.usable.group[0].statusName; },
-                                  CommitField::OnRefusal::kMessageOrRevert, true};
-  field->SetRules(rules);
-  int commits = 0;
-  QObject::connect(field, &CommitField::Committed, [&commits] { ++commits; });
+TEST_F(CommitFieldTest, EnterCommitsATakenTextAndKeepsARefusedOneWithItsMessage) {
   Type("98765");
   QTest::keyClick(field, Qt::Key_Return);
-  EXPECT_EQ(document.model.usable.group[0].statusName, "987");
-  EXPECT_EQ(field->text().toStdString(), "987");
-  EXPECT_EQ(commits, 1);
+  QApplication::processEvents();
+  EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Data Error!!"});
+  EXPECT_EQ(field->text().toStdString(), "98765");
+  EXPECT_TRUE(field->EditPending());
+  EXPECT_TRUE(field->hasFocus());
+  EXPECT_EQ(document.model.dscBasic.userMmsi, "111111111");
+  EXPECT_EQ(field->selectedText().toStdString(), "98765");  // to be typed over
+  QTest::keyClicks(field, "987654321");
+  QTest::keyClick(field, Qt::Key_Enter);
+  EXPECT_EQ(document.model.dscBasic.userMmsi, "987654321");
+  EXPECT_FALSE(field->EditPending());
+  EXPECT_EQ(prompts.Texts().size(), 1u);
 }
 
-TEST_F(CommitFieldTest, SilentFieldKeepsARefusedTextAndItsPendingEdit) {
-  auto rules = CommitField::Rules{"", [](const std::string& text) { return text.size() == 9; },
-                                  [] { return std::string("123456789"); },
-                                  CommitField::OnRefusal::kKeepSilently};
-  field->SetRules(rules);
+TEST_F(CommitFieldTest, SilentFieldKeepsARefusedTextAndItsPendingEditAndGivesTheHint) {
+  field->SetRules({.name = "MMSI",
+                   .hint = "Type exactly 9 digits.",
+                   .commit = [](const std::string& text) { return text.size() == 9; },
+                   .storedText = [] { return std::string("123456789"); },
+                   .onRefusal = CommitField::OnRefusal::kKeepSilently});
   Type("12345");
   EXPECT_TRUE(field->Validate());  // never keeps the user on the page
+  QTest::keyClick(field, Qt::Key_Return);
   outside->setFocus();
   QApplication::processEvents();
   EXPECT_TRUE(prompts.Texts().empty());
   EXPECT_EQ(field->text().toStdString(), "12345");
-  EXPECT_TRUE(flags.pendingTextEdit);
+  EXPECT_TRUE(field->EditPending());
+  EXPECT_EQ(fakeWindow.notes, std::vector<std::string>(3, "MMSI not changed. Type exactly 9 digits."));
 }
 
 // ---------------------------------------------------------------------------------------

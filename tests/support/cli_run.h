@@ -46,15 +46,17 @@ inline void SetDatKey(std::string& dat, const std::string& key, const std::strin
 
 // `args` are passed as they are (each quoted); the program folder is the build's bin
 // folder unless another is given. Settings and data of the run live in a folder of their
-// own, removed afterwards.
+// own, removed afterwards. Standard output goes to `stdoutTo` when one is given (such as
+// /dev/full), and is then not kept.
 inline CliRun RunKolprogCli(const std::vector<std::string>& args,
-                            const std::string& programDir = BinDir()) {
+                            const std::string& programDir = BinDir(),
+                            const std::string& stdoutTo = {}) {
   TempDir home;
   std::string command = "XDG_CONFIG_HOME='" + home.File("config") + "' XDG_DATA_HOME='" +
                         home.File("data") + "' '" + BinDir() + "/kolprog-cli'";
   for (const std::string& arg : args) command += " '" + arg + "'";
-  command += " --program-dir '" + programDir + "' >'" + home.File("stdout") + "' 2>'" +
-             home.File("stderr") + "'";
+  command += " --program-dir '" + programDir + "' >'" +
+             (stdoutTo.empty() ? home.File("stdout") : stdoutTo) + "' 2>'" + home.File("stderr") + "'";
   const int status = std::system(command.c_str());
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFileBytes(home.File("stdout")),
           ReadFileBytes(home.File("stderr"))};

@@ -1,6 +1,8 @@
 #include "app/cli/cli.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <ostream>
 
 #include "app/cli/destination_help.h"
@@ -93,32 +95,8 @@ int UsageError(Io& io, std::string_view message, const CommandSpec* command) {
   return kExitUsage;
 }
 
-}  // namespace
-
-std::optional<std::string> Invocation::Value(std::string_view name) const {
-  auto it = options.find(name);
-  if (it == options.end()) return std::nullopt;
-  return it->second;
-}
-
-std::vector<std::string> Invocation::Values(std::string_view name) const {
-  std::vector<std::string> values;
-  for (const auto& [option, value] : given) {
-    if (option == name) values.push_back(value);
-  }
-  return values;
-}
-
-std::string Invocation::ValueOr(std::string_view name, std::string_view fallback) const {
-  auto it = options.find(name);
-  return it == options.end() ? std::string(fallback) : it->second;
-}
-
-std::string Invocation::ProgramDir() const { return ValueOr("program-dir", executableDir); }
-
-std::span<const OptionSpec> CommonOptions() { return kCommonOptions; }
-
-int RunCli(const std::vector<std::string>& argv, std::string_view executableDir, Io& io) {
+// Parses argv and runs the command, or prints the help or the version.
+int RunCommandLine(const std::vector<std::string>& argv, std::string_view executableDir, Io& io) {
   if (argv.empty()) {
     PrintUsage(io.err, executableDir);
     return kExitUsage;
@@ -177,6 +155,51 @@ int RunCli(const std::vector<std::string>& argv, std::string_view executableDir,
   if (count < command->minArgs) return UsageError(io, "missing arguments", command);
   if (count > command->maxArgs) return UsageError(io, "too many arguments", command);
   return command->run(invocation, io);
+}
+
+}  // namespace
+
+std::optional<std::string> Invocation::Value(std::string_view name) const {
+  auto it = options.find(name);
+  if (it == options.end()) return std::nullopt;
+  return it->second;
+}
+
+std::vector<std::string> Invocation::Values(std::string_view name) const {
+  std::vector<std::string> values;
+  for (const auto& [option, value] : given) {
+    if (option == name) values.push_back(value);
+  }
+  return values;
+}
+
+std::string Invocation::ValueOr(std::string_view name, std::string_view fallback) const {
+  auto it = options.find(name);
+  return it == options.end() ? std::string(fallback) : it->second;
+}
+
+std::string Invocation::ProgramDir() const { return ValueOr("program-dir", executableDir); }
+
+std::span<const OptionSpec> CommonOptions() { return kCommonOptions; }
+
+bool FlushOutput(Io& io) {
+  if (io.outputLost) return false;
+  if (io.out.good()) {
+    errno = 0;
+    io.out.flush();
+    if (io.out.good()) return true;
+  }
+  // The stream turns bad on the write that failed, just before: its reason is errno's.
+  const int error = errno;
+  io.err << "kolprog-cli: cannot write to standard output"
+         << (error != 0 ? std::string(": ") + std::strerror(error) : std::string()) << '\n';
+  io.outputLost = true;
+  return false;
+}
+
+int RunCli(const std::vector<std::string>& argv, std::string_view executableDir, Io& io) {
+  const int code = RunCommandLine(argv, executableDir, io);
+  return FlushOutput(io) || code != kExitOk ? code : kExitFailure;
 }
 
 }  // namespace kol::cli

@@ -50,7 +50,13 @@ struct Io {
   // What the radio commands talk through when not the system's serial ports and clock:
   // tests put a simulated radio on a virtual clock here.
   const LinkPlatform* link = nullptr;
+  bool outputLost = false;  // standard output could not be written, and stderr said so
 };
+
+// Puts what a command printed on standard output; false when it could not be written (a
+// full disk, a closed pipe), after saying so on stderr once. Every run ends with it, so
+// that output lost is a failure; a command that keeps running checks its output earlier.
+bool FlushOutput(Io& io);
 
 struct CommandSpec {
   std::string_view name;

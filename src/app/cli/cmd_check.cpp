@@ -31,17 +31,16 @@ int RunCheck(const Invocation& invocation, Io& io) {
     if (format == nullptr || format->load == nullptr) {
       NotChecked(io, path, "is not a settings file (.dat) or an image file (.hex)");
       failed = true;
-      continue;
-    }
-    if (!format->load(session, path)) {  // its message, with the reason, is on stderr
+    } else if (!format->load(session, path)) {  // its message, with the reason, is on stderr
       NotChecked(io, path, "could not be read");
       failed = true;
-      continue;
+    } else {
+      const std::vector<CheckFinding> findings = CheckForProgramming(session.document);
+      if (findings.empty()) io.out << path << ": ok\n";
+      PrintFindings(io.out, path, findings);
+      failed = failed || HasErrors(findings) || (strict && !findings.empty());
     }
-    const std::vector<CheckFinding> findings = CheckForProgramming(session.document);
-    if (findings.empty()) io.out << path << ": ok\n";
-    PrintFindings(io.out, path, findings);
-    failed = failed || HasErrors(findings) || (strict && !findings.empty());
+    if (!FlushOutput(io)) return kExitFailure;  // lines nobody gets are no check
   }
   return failed ? kExitFailure : kExitOk;
 }

@@ -1,7 +1,5 @@
 // `report IN`: the report text of a document on standard output, byte for byte what
 // `convert IN OUT.txt` writes.
-#include <cerrno>
-#include <cstring>
 #include <ostream>
 
 #include "app/cli/commands.h"
@@ -17,13 +15,8 @@ int RunReport(const Invocation& invocation, Io& io) {
   if (format == nullptr) return kExitUsage;
   Session session(invocation, io);
   if (!session.Ready() || !format->load(session, in)) return kExitFailure;
-  errno = 0;
-  io.out << ReportFileText(session.document) << std::flush;
-  if (io.out) return kExitOk;
-  const int error = errno;  // why the output refused it: a full disk, a closed pipe
-  io.err << "kolprog-cli: cannot write the report to standard output"
-         << (error != 0 ? std::string(": ") + std::strerror(error) : std::string()) << '\n';
-  return kExitFailure;
+  io.out << ReportFileText(session.document);
+  return FlushOutput(io) ? kExitOk : kExitFailure;
 }
 
 }  // namespace

@@ -162,15 +162,22 @@ int RunSimulate(const Invocation& invocation, Io& io) {
   // Saved once at the start too, so that a file that cannot be written is known at once,
   // not after a session with the radio.
   if (!saveMemory()) return kExitFailure;
-  io.out << pty.DevicePath() << std::endl;
+  const auto removeLink = [&] {
+    std::error_code ec;
+    if (link && fs::read_symlink(*link, ec) == pty.DevicePath()) fs::remove(*link, ec);
+  };
+  io.out << pty.DevicePath() << '\n';
+  if (!FlushOutput(io)) {  // whoever waits for the device would wait for ever
+    removeLink();
+    return kExitFailure;
+  }
   io.err << "Simulated radio on " << pty.DevicePath() << "; Ctrl+C ends it.\n";
   {
     InterruptGuard interrupt;
     pty.Serve(InterruptGuard::Flag(), saveMemory);
   }
   const bool saved = saveMemory();
-  std::error_code ec;
-  if (link && fs::read_symlink(*link, ec) == pty.DevicePath()) fs::remove(*link, ec);
+  removeLink();
   return saved ? kExitOk : kExitFailure;
 }
 

@@ -184,7 +184,7 @@ void ChannelEditorPage::Bind() {
                 (rx ? ExpRecord(m).rxFreq : ExpRecord(m).txFreq) = *ExpFrequencyFromText(text);
               },
               [this, rx](const SettingsModel& m) { return rx ? RxText(m) : TxText(m); },
-              CommitField::OnRefusal::kMessageOrRevert, false, ExpFrequencyHint()});
+              CommitField::OnRefusal::kMessageOrRevert, ExpFrequencyHint()});
   }
 
   // The cascade CH Enable -> Tx Enable -> Low Power Only: a click on any of them stores the

@@ -87,7 +87,7 @@ DirectoryEntryPage::DirectoryEntryPage(EditorServices& services, QWidget* parent
               if (stored.empty()) DeleteDirectoryEntry(DirectoryEntries(m, Kind()), Number());
             },
             [this](const SettingsModel& m) { return TypedMmsi(Kind(), Entry(m).mmsi); },
-            CommitField::OnRefusal::kKeepSilently, false, {},
+            CommitField::OnRefusal::kKeepSilently, {},
             [this](const std::string& trimmed) {
               if (trimmed.empty()) Show(Shown());  // the entry that moved into its place
             }});
@@ -129,6 +129,8 @@ void DirectoryEntryPage::ShowFor(const NodeTarget&) {
   const bool individual = Individual(Kind());
   nameLabel_->setText(individual ? "Station Name" : "Group Name");
   mmsi_->setMaxLength(TypedMmsiDigits(Kind()));
+  mmsi_->SetHint("Type exactly " + std::to_string(TypedMmsiDigits(Kind())) +
+                 " digits; an empty MMSI removes the entry.");
   groupMark_->setVisible(!individual);
   const std::span<const DirectoryEntry> entries = DirectoryEntries(Model(), Kind());
   if (StateOfEntry(entries, Number()) == EntryState::kFirstFree && !MayAdd(entries, Number())) {

@@ -40,11 +40,12 @@ struct LogRow {
   const char* caption;
   int index;  // of cmdFclearLog
   Operation operation;
+  const char* what;  // what the clearing erases, for its question
 };
 // In the order the page lists them.
-constexpr LogRow kLogRows[] = {{"Call Log", 2, Operation::kClearCallLog},
-                               {"DSC Log", 1, Operation::kClearDscLog},
-                               {"Distress Log", 0, Operation::kClearDistressLog}};
+constexpr LogRow kLogRows[] = {{"Call Log", 2, Operation::kClearCallLog, "the call log"},
+                               {"DSC Log", 1, Operation::kClearDscLog, "the DSC log"},
+                               {"Distress Log", 0, Operation::kClearDistressLog, "the distress log"}};
 
 constexpr const char* kDisplayCaptions[] = {"Individual ACK Menu", "Individual ACK Message Menu",
                                             "POS Request ACK Menu"};
@@ -153,7 +154,7 @@ QWidget* DscPage::BuildUserMmsiRow(QWidget* tab) {
   clear->setObjectName("cmdFClear");
   SetKeyHelp(*clear, key_help::kMmsiClear);
   connect(clear, &QPushButton::clicked, this, [this] {
-    services_.window.RunTransfer(Operation::kClearMmsi);
+    ClearAfterAsking("the user MMSI", Operation::kClearMmsi);
     ShowMmsiCount();  // whatever became of the clearing
   });
 
@@ -208,7 +209,7 @@ QWidget* DscPage::BuildLogClear(QWidget* tab) {
     button->setObjectName(Indexed("cmdFclearLog", log.index));
     SetKeyHelp(*button, key_help::kLogClear);
     connect(button, &QPushButton::clicked, this,
-            [this, operation = log.operation] { services_.window.RunTransfer(operation); });
+            [this, &log] { ClearAfterAsking(log.what, log.operation); });
     QLabel* label = NewLabel(frame, Indexed("lblFclearLog", log.index), log.caption);
     label->setBuddy(button);
     row->addWidget(label);
@@ -217,6 +218,16 @@ QWidget* DscPage::BuildLogClear(QWidget* tab) {
   }
   row->addStretch(1);
   return frame;
+}
+
+void DscPage::ClearAfterAsking(const char* what, Operation operation) {
+  const std::string question = std::string("Clear ") + what +
+                               " in the radio?\n\nWhat is erased there cannot be put back "
+                               "by this program.";
+  const MessageButton answer = services_.prompts.Show(
+      {services_.Doc().profile.WindowTitle(), question, MessageIcon::kQuestion,
+       MessageButtons::kYesNo, MessageButton::kNo});
+  if (answer == MessageButton::kYes) services_.window.RunTransfer(operation);
 }
 
 QWidget* DscPage::BuildDisplayTab() {

@@ -32,6 +32,9 @@ class DscPage final : public FormPage {
   QWidget* BuildDisplayTab();
   QWidget* BuildUserMmsiRow(QWidget* tab);
   QWidget* BuildLogClear(QWidget* tab);
+  // Clearing erases data in the radio that the program cannot put back: asks first
+  // (default No) and runs `operation` only on Yes.
+  void ClearAfterAsking(const char* what, Operation operation);
   // The radio's count of user MMSI settings, as the image holds it.
   void ShowMmsiCount();
 

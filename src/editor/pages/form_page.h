@@ -44,7 +44,7 @@ class FormPage : public Page {
                 return HasRequiredLength(trimmed, static_cast<std::size_t>(length));
               },
               [at](SettingsModel& m, const std::string& trimmed) { at(m) = trimmed; },
-              [at](const SettingsModel& m) { return at(m); }, CommitField::OnRefusal::kMessageOrRevert, false,
+              [at](const SettingsModel& m) { return at(m); }, CommitField::OnRefusal::kMessageOrRevert,
               "Type exactly " + std::to_string(length) + " digits, or leave the field empty."});
     return field;
   }

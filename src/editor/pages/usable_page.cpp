@@ -57,7 +57,7 @@ void UsablePage::BuildRow(QGridLayout& grid, int row) {
               m.usable.group[g].statusName = CommittedStatusName(trimmed);
             },
             [g](const SettingsModel& m) { return m.usable.group[g].statusName; },
-            CommitField::OnRefusal::kMessageOrRevert, true});
+            CommitField::OnRefusal::kMessageOrRevert});
   statusLabel_[row]->setBuddy(&name);
   grid.addWidget(statusLabel_[row], row, 1);
   grid.addWidget(&name, row, 2);

@@ -20,44 +20,49 @@ const QWidget* PageOf(const QWidget* widget) {
   return widget ? widget->window() : nullptr;
 }
 
+constexpr char kRefused[] = "Data Error!!";
+
 }  // namespace
 
 CommitField::CommitField(EditorServices& services, QWidget* parent)
     : QLineEdit(parent), services_(services) {
   connect(this, &QLineEdit::textEdited, this, [this] {
     if (services_.Locked()) return;
-    SetPending(true);
+    pending_ = true;
     services_.controller.Typed();
   });
 }
 
 void CommitField::SetRules(Rules rules) { rules_ = std::move(rules); }
 
-void CommitField::SetPending(bool pending) {
-  pending_ = pending;
-  services_.flags.pendingTextEdit = pending;
-}
-
 void CommitField::Refill() {
-  SetUnfilteredText(*this, QString::fromStdString(rules_.storedText ? rules_.storedText() : std::string()));
-  if (pending_) SetPending(false);
+  shown_ = QString::fromStdString(rules_.storedText ? rules_.storedText() : std::string());
+  SetUnfilteredText(*this, shown_);
+  pending_ = false;
 }
 
 bool CommitField::TryCommit() {
   const std::string trimmed(TrimBlanks(text().toStdString()));
   if (!rules_.commit || !rules_.commit(trimmed)) return false;
-  SetPending(false);
   Refill();
-  emit Committed();
   return true;
+}
+
+void CommitField::NoteNotChanged() {
+  services_.window.ShowStatusNote(Name() + " not changed. " + rules_.hint);
 }
 
 bool CommitField::Validate() {
   if (!pending_) return true;
   if (TryCommit()) return true;
-  if (rules_.onRefusal == OnRefusal::kKeepSilently) return true;
-  services_.prompts.Show({rules_.caption, "Data Error!!", MessageIcon::kExclamation,
-                          MessageButtons::kOk, MessageButton::kOk, {}, {}, rules_.hint});
+  if (rules_.onRefusal == OnRefusal::kKeepSilently) {
+    NoteNotChanged();
+    return true;
+  }
+  services_.prompts.Show({.title = rules_.caption,
+                          .text = kRefused,
+                          .icon = MessageIcon::kExclamation,
+                          .explanation = rules_.hint});
   // The message box took the focus; give it back once it has gone.
   QTimer::singleShot(0, this, [this] {
     setFocus(Qt::OtherFocusReason);
@@ -82,13 +87,18 @@ void CommitField::focusOutEvent(QFocusEvent* event) {
     Validate();
     return;
   }
-  if (TryCommit() || rules_.onRefusal == OnRefusal::kKeepSilently) return;
-  Refill();  // leaving the page: a refused text gives way to the stored value
+  if (TryCommit()) return;
+  // Leaving the page: a refused text gives way to what the field showed before.
+  if (rules_.onRefusal == OnRefusal::kMessageOrRevert) {
+    SetUnfilteredText(*this, shown_);
+    pending_ = false;
+  }
+  NoteNotChanged();
 }
 
 void CommitField::keyPressEvent(QKeyEvent* event) {
-  if (rules_.commitOnEnter && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-    if (pending_) Validate();
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    Validate();
     return;
   }
   QLineEdit::keyPressEvent(event);

@@ -1,6 +1,6 @@
 // A text field whose text reaches the document only when it passes the field's check: on
-// Enter (where the field commits on Enter), when the focus moves on, and when the page is
-// validated before it is left. Typing marks an edit pending and the document changed.
+// Enter, when the focus moves on, and when the page is validated before it is left. Typing
+// marks the field's edit pending and the document changed.
 #pragma once
 
 #include <QLineEdit>
@@ -17,27 +17,33 @@ class CommitField : public QLineEdit {
  public:
   // What a refused text does.
   enum class OnRefusal {
-    // Validation shows "Data Error!!" under the field's caption and keeps the focus in the
-    // field; the focus leaving the page reverts the text to the stored value silently.
+    // Enter and validation show "Data Error!!" with the hint, under the field's caption,
+    // and keep the text for correcting with the focus in the field. The focus leaving the
+    // page puts back what the field showed when the editing began, and the status bar says
+    // so.
     kMessageOrRevert,
-    // Nothing is stored or said, the text stays as typed and the edit stays pending.
+    // Nothing is stored and no message box comes up: the text stays as typed and the edit
+    // stays pending, and the status bar gives the hint.
     kKeepSilently,
   };
 
   struct Rules {
-    std::string caption;  // the refusal message's title ("User MMSI", "Rx frequency")
+    std::string caption;   // the refusal message's title ("User MMSI", "ATISNo", "Rx frequency")
+    std::string name;      // the field in plain words ("ATIS code"); the caption when empty
+    // What the field takes, in plain words ("Type exactly 9 digits, or leave the field
+    // empty."); empty when it refuses nothing.
+    std::string hint;
     // Stores the trimmed text when it passes the check; false when it is refused.
     std::function<bool(const std::string& trimmed)> commit;
     // The text the field shows for the stored value.
     std::function<std::string()> storedText;
     OnRefusal onRefusal = OnRefusal::kMessageOrRevert;
-    bool commitOnEnter = false;
-    // What the field takes, in plain words beside "Data Error!!".
-    std::string hint;
   };
 
   CommitField(EditorServices& services, QWidget* parent = nullptr);
   void SetRules(Rules rules);
+  // What the field takes, for a field whose rule changes with what it shows.
+  void SetHint(std::string hint) { rules_.hint = std::move(hint); }
 
   // Shows the stored value; no edit is pending afterwards.
   void Refill();
@@ -46,10 +52,6 @@ class CommitField : public QLineEdit {
   bool Validate();
   bool EditPending() const { return pending_; }
 
- signals:
-  // A text passed its check and is in the document.
-  void Committed();
-
  protected:
   void focusOutEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -57,11 +59,14 @@ class CommitField : public QLineEdit {
  private:
   // Runs the check; on success the field shows the stored value and the edit is done.
   bool TryCommit();
-  void SetPending(bool pending);
+  // "User MMSI not changed. Type exactly 9 digits, ...", in the status bar.
+  void NoteNotChanged();
+  std::string Name() const { return rules_.name.empty() ? rules_.caption : rules_.name; }
 
   EditorServices& services_;
   Rules rules_;
   bool pending_ = false;
+  QString shown_;  // what the last fill showed: the stored value when the editing began
 };
 
 }  // namespace kol::editor
