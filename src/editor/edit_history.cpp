@@ -15,6 +15,15 @@ void EditHistory::MarkSaved() { saved_ = position_; }
 
 bool EditHistory::Record(const EditStep& step, const SettingsModel& after) {
   if (after == states_[position_]) return false;
+  if (step.typing && CanUndo() && !CanRedo() && steps_.back() == step && saved_ != position_) {
+    states_.back() = after;
+    if (after == states_[position_ - 1]) {
+      states_.pop_back();
+      steps_.pop_back();
+      --position_;
+    }
+    return true;
+  }
   states_.resize(position_ + 1);
   steps_.resize(position_);
   if (saved_ && *saved_ > position_) saved_.reset();  // the saved state was taken back

@@ -20,6 +20,9 @@ struct EditStep {
   std::string name;    // "Rx Frequency of EXP 7"
   SettingPlace place;  // the node and the control
   std::vector<int> rows = {};  // a list's 0-based rows the step changed (a paste, a toggle)
+  // A keystroke of a field stored at every key: the keystrokes typed one after the other
+  // into one field are one step, the text typed.
+  bool typing = false;
 
   bool operator==(const EditStep&) const = default;
 };
@@ -36,7 +39,9 @@ class EditHistory {
   // The document as it now stands is the one its file holds.
   void MarkSaved();
   // The document became `after` through `step`. A step that changed nothing is no step:
-  // false. Steps taken back before are gone.
+  // false. Steps taken back before are gone. A typing step right after the same field's
+  // typing joins it (unless the state between them is the saved one); typed back to the
+  // text before, the joined step is gone.
   bool Record(const EditStep& step, const SettingsModel& after);
 
   bool CanUndo() const { return position_ > 0; }

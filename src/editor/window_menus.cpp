@@ -2,7 +2,10 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -69,6 +72,19 @@ WindowMenus::WindowMenus(QMainWindow& frame, const WindowDeps& deps, DocumentCon
   connect(&lists_, &ListCommands::OfferChanged, this, &WindowMenus::UpdateEditItems);
   RebuildRecentMenu();
   UpdateEditItems();
+  qApp->installEventFilter(this);
+}
+
+bool WindowMenus::eventFilter(QObject* watched, QEvent* event) {
+  // A text field takes the Undo and Redo keys for its own typing even when it has none to
+  // take back, which would leave the keys dead on every page of fields. With nothing of
+  // its own to take back or make again, the keys are the document's, as everywhere else.
+  if (event->type() != QEvent::ShortcutOverride) return false;
+  const auto* field = qobject_cast<const QLineEdit*>(watched);
+  if (!field || field->window() != &frame_) return false;
+  const auto* key = static_cast<const QKeyEvent*>(event);
+  return (key->matches(QKeySequence::Undo) && !field->isUndoAvailable()) ||
+         (key->matches(QKeySequence::Redo) && !field->isRedoAvailable());
 }
 
 QAction* WindowMenus::AddAction(QMenu* menu, const char* name, const QString& caption,

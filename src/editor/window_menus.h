@@ -47,6 +47,10 @@ class WindowMenus final : public QObject {
   // A menu item by its objectName.
   QAction* Action(const std::string& name) const { return actions_.at(name); }
 
+ protected:
+  // Undo and Redo keys in a text field of the window.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void BuildMenus();
   void BuildEditMenu(QMenu* edit);

@@ -150,6 +150,12 @@ TEST_F(ListEditingTest, UndoAndRedoOfEveryKindOfStepRestoreTheSettingsFile) {
          QTest::keyClick(Control<QLineEdit>("txtCRF"), Qt::Key_Tab);
        },
        "&Undo Rx Frequency of EXP 2"},
+      {"typing into a field stored at every key",
+       [this] {
+         ClickNode("E 2");
+         TypeInto("txtCN_0", "12");
+       },
+       "&Undo CH Display of EXP 2"},
       {"Add of a directory entry",
        [this] {
          ClickNode("SM 4");
@@ -260,6 +266,24 @@ TEST_F(ListEditingTest, UndoOfAControlShowsItsPageWithTheValueAndTheFocusOnIt) {
   EXPECT_EQ(Text("txtCRF"), "160.5000");
   EXPECT_EQ(document.model.exp[1].rxFreq, 160.5);
   EXPECT_EQ(RedoText(), "&Redo Rx Frequency of EXP 2");
+}
+
+TEST_F(ListEditingTest, TheUndoKeysInATextFieldTakeBackItsTypingThenTheDocumentsSteps) {
+  FillLists();
+  ClickNode("E 2");
+  TypeInto("txtCRF", "160.5");
+  auto* rx = Control<QLineEdit>("txtCRF");
+  QTest::keyClick(rx, Qt::Key_Return);
+  QTest::keyClicks(rx, "7");
+  Keys(rx, Qt::Key_Z);
+  EXPECT_EQ(Text("txtCRF"), "160.5000");
+  EXPECT_EQ(document.model.exp[1].rxFreq, 160.5);
+  // Nothing typed to take back: the keys are the document's.
+  Keys(rx, Qt::Key_Z);
+  EXPECT_EQ(document.model.exp[1].rxFreq, 156.05);
+  EXPECT_EQ(Text("txtCRF"), "156.0500");
+  Keys(Control<QLineEdit>("txtCRF"), Qt::Key_Y);
+  EXPECT_EQ(document.model.exp[1].rxFreq, 160.5);
 }
 
 TEST_F(ListEditingTest, UndoBackToTheSavedStateClearsTheChangedMark) {
