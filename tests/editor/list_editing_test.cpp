@@ -554,6 +554,19 @@ TEST_F(ListEditingTest, PlanSwitchesToggleInPlaceUnderTheChannelEditorsRules) {
   EXPECT_EQ(ReadWholeFile(saved).value_or(""), FormatSettingsText(expected, document.profile));
 }
 
+// Every cell of the lists shows its whole text beside its switch: no column cuts one off.
+TEST_F(ListEditingTest, ListColumnsAreAsWideAsTheirCellsNeed) {
+  FillLists();
+  for (const char* node : {"PU", "ExpChannel"}) {
+    ClickNode(node);
+    editor::ListGrid* grid = Grid("MSFlexGrid1");
+    for (int column = 0; column < grid->model()->columnCount(); ++column) {
+      EXPECT_GE(grid->columnWidth(column), static_cast<QAbstractItemView*>(grid)->sizeHintForColumn(column))
+          << node << " " << grid->model()->headerData(column, Qt::Horizontal).toString().toStdString();
+    }
+  }
+}
+
 TEST_F(ListEditingTest, UndoAndRedoAreOnTheToolbarWhileThereIsAStep) {
   auto* undo = Find<QToolButton>("Undo");
   auto* redo = Find<QToolButton>("Redo");

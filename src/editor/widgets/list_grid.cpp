@@ -57,19 +57,22 @@ void ListGrid::FitColumns() {
   const ListId list = model_->List();
   std::vector<int>& widths = widths_[{static_cast<int>(list.kind), list.group}];
   if (widths.empty()) {
-    // Measured from the texts themselves, each different text once: asking the view for
-    // every cell's size hint costs more than all the rest of showing a list.
-    const QFontMetrics metrics(font());
-    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
-    const int switchWidth = style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, this) +
-                            style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, this);
+    // Each different text of a column measured once, as the style lays out a cell that
+    // shows it (with the switch's box where the column has one): asking the view for every
+    // cell's size hint costs more than all the rest of showing a list.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const int gridLine = showGrid() ? 1 : 0;
     for (int c = 0; c < model_->columnCount(); ++c) {
+      option.features = QStyleOptionViewItem::HasDisplay;
+      if (model_->SwitchAt(c)) option.features |= QStyleOptionViewItem::HasCheckIndicator;
       std::unordered_set<std::string> texts;
       for (int r = 0; r < model_->rowCount(); ++r) texts.insert(model_->Text(r, c));
       int width = horizontalHeader()->sectionSizeHint(c);
-      const int extra = margins + (model_->SwitchAt(c) ? switchWidth : 0);
       for (const std::string& text : texts) {
-        width = std::max(width, metrics.horizontalAdvance(QString::fromStdString(text)) + extra);
+        option.text = QString::fromStdString(text);
+        width = std::max(width, style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, {}, this).width() +
+                                    gridLine);
       }
       widths.push_back(width);
     }
