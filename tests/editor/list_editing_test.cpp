@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeWidgetItemIterator>
 
 #include <filesystem>
 #include <functional>
@@ -114,6 +115,11 @@ class ListEditingTest : public EditorRig, public PageDriver {
     QApplication::processEvents();
     return offered;
   }
+  int CountNodes() const {
+    int count = 0;
+    for (QTreeWidgetItemIterator it(Tree()); *it; ++it) ++count;
+    return count;
+  }
   QPoint NodeCentre(const std::string& key) {
     QTreeWidgetItem* item = Node(key);
     for (QTreeWidgetItem* p = item->parent(); p; p = p->parent()) p->setExpanded(true);
@@ -143,6 +149,18 @@ TEST_F(ListEditingTest, UndoAndRedoOfEveryKindOfStepRestoreTheSettingsFile) {
          Click("chkCScan");
        },
        "&Undo Scan Memory of Group1 CH16"},
+      {"a list's choice",
+       [this] {
+         ClickNode("Common");
+         Choose("cmbCommonTXPo", 1);
+       },
+       "&Undo TX Po Display of Common Setup"},
+      {"a channel group switched on, its nodes with it",
+       [this] {
+         ClickNode("Usable");
+         Click("chkUsable_1");
+       },
+       "&Undo International of Usable CH Group Setup"},
       {"a typed frequency",
        [this] {
          ClickNode("E 2");
@@ -212,17 +230,21 @@ TEST_F(ListEditingTest, UndoAndRedoOfEveryKindOfStepRestoreTheSettingsFile) {
     ClickNode("General");
     ASSERT_FALSE(MayUndo());
     const std::string before = Dat();
+    const int nodesBefore = CountNodes();
     c.make();
     const std::string after = Dat();
     ASSERT_NE(after, before);
     EXPECT_TRUE(prompts.messages.answers.empty());
     EXPECT_EQ(UndoText(), c.undoText);
+    const int nodes = CountNodes();
     Command("mnuEditUndo");
     EXPECT_EQ(Dat(), before);
+    EXPECT_EQ(CountNodes(), nodesBefore);
     EXPECT_FALSE(MayUndo());
     EXPECT_EQ(RedoText(), "&Redo" + std::string(c.undoText).substr(5));
     Command("mnuEditRedo");
     EXPECT_EQ(Dat(), after);
+    EXPECT_EQ(CountNodes(), nodes);
     EXPECT_EQ(RedoText(), "&Redo");
   }
 }
