@@ -1,8 +1,6 @@
 #include "files/dat_file.h"
 
 #include <cerrno>
-#include <filesystem>
-#include <system_error>
 
 #include "files/atomic_file.h"
 #include "files/dat_text.h"
@@ -18,15 +16,6 @@ namespace {
 // Only MODELTYPE of the first MAIN section counts; MODEL, TYPE and VERSION are not read.
 bool ModelTypeMatches(std::string_view text, const ModelProfile& profile) {
   return ParseNumber(IniValue(text, "MAIN", "MODELTYPE")) == profile.modelCode;
-}
-
-// Why a file above the limit is refused, with its size where it has one.
-std::string TooLargeReason(const std::string& path) {
-  std::error_code unknown;
-  const std::uintmax_t size = std::filesystem::file_size(path, unknown);
-  const std::string largest = std::to_string(kLargestSettingsFile);
-  return (unknown ? "more than " + largest : std::to_string(size)) +
-         " bytes: a settings file has at most " + largest;
 }
 
 }  // namespace
@@ -64,7 +53,9 @@ bool ReadSettingsFile(const std::string& path, Document& document, FileHost& hos
   if (!text) {
     document.flags.errorFlag = true;
     ReportFileFailure("frmMain.FileRead2", errorNumber, "FileRead Error!!", document, host, path,
-                      errorNumber == EFBIG ? TooLargeReason(path) : std::string(),
+                      errorNumber == EFBIG
+                          ? TooLargeReason(path, kLargestSettingsFile, "a settings file")
+                          : std::string(),
                       "The settings file could not be read.");
     return false;
   }

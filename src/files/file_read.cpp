@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 namespace kol {
@@ -36,6 +37,15 @@ std::optional<std::string> ReadWholeFile(const std::string& path, int* errorNumb
   }
   if (std::ferror(file.get())) return Fail(errorNumber, errno != 0 ? errno : EIO);
   return bytes;
+}
+
+std::string TooLargeReason(const std::string& path, std::uintmax_t largest,
+                           const std::string& kind) {
+  std::error_code unknown;
+  const std::uintmax_t size = std::filesystem::file_size(path, unknown);
+  const std::string most = std::to_string(largest);
+  return (unknown ? "more than " + most : std::to_string(size)) + " bytes: " + kind +
+         " has at most " + most;
 }
 
 }  // namespace kol

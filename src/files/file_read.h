@@ -16,4 +16,9 @@ std::optional<std::string> ReadWholeFile(
     const std::string& path, int* errorNumber = nullptr,
     std::uintmax_t largest = std::numeric_limits<std::uintmax_t>::max());
 
+// Why a file above `largest` was refused, with its size where it has one: "2097152 bytes:
+// a settings file has at most 1048576" (`kind` is "a settings file").
+std::string TooLargeReason(const std::string& path, std::uintmax_t largest,
+                           const std::string& kind);
+
 }  // namespace kol

@@ -1,5 +1,7 @@
 #include "files/list_file.h"
 
+#include <cerrno>
+
 #include "files/atomic_file.h"
 #include "files/file_read.h"
 
@@ -19,11 +21,14 @@ std::optional<std::string> ReadListFile(const std::string& path, Document& docum
                                         FileHost& host) {
   document.flags.errorFlag = false;
   int errorNumber = 0;
-  std::optional<std::string> text = ReadWholeFile(path, &errorNumber);
+  std::optional<std::string> text = ReadWholeFile(path, &errorNumber, kLargestListFile);
   if (!text) {
     document.flags.errorFlag = true;
     ReportFileFailure("frmMain.ImportList", errorNumber, "FileRead Error!!", document, host, path,
-                      {}, "The list file could not be read.");
+                      errorNumber == EFBIG
+                          ? TooLargeReason(path, kLargestListFile, "a list file")
+                          : std::string(),
+                      "The list file could not be read.");
   }
   return text;
 }

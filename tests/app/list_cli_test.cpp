@@ -165,6 +165,9 @@ TEST_F(ListCli, WrongCommandLinesAndFilesThatCannotBeUsedLeaveNothingBehind) {
       {{"import", base, "--list", "exp", Path("x.csv"), Path("x.dat")},
        1,
        "FileRead Error!! '" + Path("x.csv") + "' (No such file or directory)\n"},
+      {{"import", base, "--list", "exp", "/dev/zero", Path("x.dat")},  // endless: read no further
+       1,
+       "FileRead Error!! '/dev/zero' (more than 1048576 bytes: a list file has at most 1048576)\n"},
       {{"import", base, "--list", "exp", Path("x.csv"), Path("x.csv")},
        2,
        "kolprog-cli: cannot write '"},

@@ -71,7 +71,7 @@ class DatRoundTripTest : public test::HostFixture {
   void StartModel(const ModelList& list) {
     WriteFile("global.ini", list.text);
     WriteDestination("USA_0CE4.ini", kGroup1);
-    document = Document{};
+    document = Document();
     document.profile.programFolder = dir.path().string();
     StartUp(document, host);
     host.pauseMs = 0;

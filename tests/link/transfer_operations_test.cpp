@@ -446,7 +446,9 @@ TEST(ProgramOperationTest, CancelOnTheSynchronisationQuestionStopsTheRun) {
     EXPECT_EQ(rig.link().WritesSent(), 1);
     EXPECT_EQ(rig.CountHead("#CEPWR"), kDefaultRetryCount);
     EXPECT_FALSE(rig.context.completed);
-    if (operation != Operation::kProgram) EXPECT_TRUE(rig.document.image == image);
+    if (operation != Operation::kProgram) {
+      EXPECT_TRUE(rig.document.image == image);
+    }
   }
 }
 
