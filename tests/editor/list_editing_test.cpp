@@ -97,7 +97,10 @@ class ListEditingTest : public EditorRig, public PageDriver {
   }
   // Right-clicks `widget`'s viewport at `position` and picks the context menu's `item`
   // (objectName); the menu's items and whether each is enabled, by name.
-  std::map<std::string, bool> ContextMenu(QAbstractScrollArea* widget, QPoint position, const char* item) {
+  // Without a position, the menu key on the focused `widget`: the window then asks it where
+  // its current item is, as for a text cursor.
+  std::map<std::string, bool> ContextMenu(QAbstractScrollArea* widget, std::optional<QPoint> position,
+                                          const char* item) {
     std::map<std::string, bool> offered;
     QTimer::singleShot(0, [&offered, item] {
       auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -109,9 +112,16 @@ class ListEditingTest : public EditorRig, public PageDriver {
       menu->close();
       if (chosen) chosen->trigger();
     });
-    QTest::mouseClick(widget->viewport(), Qt::RightButton, {}, position);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, position, widget->viewport()->mapToGlobal(position));
-    QApplication::sendEvent(widget->viewport(), &event);
+    if (position) {
+      QTest::mouseClick(widget->viewport(), Qt::RightButton, {}, *position);
+      QContextMenuEvent event(QContextMenuEvent::Mouse, *position, widget->viewport()->mapToGlobal(*position));
+      QApplication::sendEvent(widget->viewport(), &event);
+    } else {
+      widget->setFocus();
+      const QPoint at = widget->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+      QContextMenuEvent event(QContextMenuEvent::Keyboard, at, widget->mapToGlobal(at));
+      QApplication::sendEvent(widget, &event);
+    }
     QApplication::processEvents();
     return offered;
   }
@@ -480,6 +490,11 @@ TEST_F(ListEditingTest, ContextMenusOfListRowsAndTreeNodes) {
   offered = ContextMenu(grid, CellCentre(grid, 1, 1), "mnuContextOpen");
   EXPECT_TRUE(offered["mnuContextCut"]);
   EXPECT_EQ(SelectedKey(), "SM 2");
+  // The menu key opens it on the current row.
+  ClickNode("SM");
+  ClickRow(grid, 2);
+  ContextMenu(grid, std::nullopt, "mnuContextOpen");
+  EXPECT_EQ(SelectedKey(), "SM 3");
   // The directory's node copies every entry in use.
   ContextMenu(Tree(), NodeCentre("SM"), "mnuContextCopy");
   const std::vector<int> inUse = {0, 1, 2};
