@@ -4,6 +4,7 @@
 // settings are never touched.
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -113,6 +115,19 @@ void WithMenu(MainWindow& window, const char* name, const std::function<void()>&
   window.menuBar()->setActiveAction(menu->menuAction());
   shoot();
   menu->hide();
+}
+
+// A submenu of a menu bar's menu, opened as the mouse opens it.
+void WithSubmenu(MainWindow& window, const char* menuName, const char* submenuName,
+                 const std::function<void()>& shoot) {
+  WithMenu(window, menuName, [&] {
+    QMenu* menu = window.findChild<QMenu*>(menuName);
+    QMenu* submenu = window.findChild<QMenu*>(submenuName);
+    menu->setActiveAction(submenu->menuAction());
+    submenu->popup(menu->mapToGlobal(menu->actionGeometry(submenu->menuAction()).topRight()));
+    shoot();
+    submenu->hide();
+  });
 }
 
 QWidget* TopLevel(const char* name) {
@@ -247,6 +262,42 @@ void HexView(MainWindow& window, const std::function<void()>& shoot) {
   flags.debugMode = false;
 }
 
+// The individual directory with its first two stations selected and the focus in the list.
+QTableView& StationRowsSelected(MainWindow& window) {
+  window.SelectNode("SM");
+  auto* grid = window.findChild<QTableView*>("MSFlexGrid2");
+  QApplication::setActiveWindow(&window);  // focus moves only in the active window
+  grid->setFocus(Qt::MouseFocusReason);
+  grid->selectRow(0);
+  grid->selectionModel()->select(grid->model()->index(1, 0),
+                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  return *grid;
+}
+
+// The Edit menu while there is a step to take back and rows to copy; the step is then
+// taken back.
+void EditMenu(MainWindow& window, const std::function<void()>& shoot) {
+  kol::editor::DocumentController& controller = window.Controller();
+  controller.Edit({"Scan Memory of Group1 CH16", {"PU 32", "chkCScan"}},
+                  [](kol::SettingsModel& model) { model.group[kol::kGroup1][32].scanMemory ^= true; });
+  StationRowsSelected(window);
+  WithMenu(window, "mnuEdit", shoot);
+  controller.Undo();
+  controller.ForgetChanges();
+}
+
+// The context menu of a list row, opened by a right-click on a selected row.
+void ListContextMenu(MainWindow& window, const std::function<void()>& shoot) {
+  QTableView& grid = StationRowsSelected(window);
+  const QPoint at = grid.visualRect(grid.model()->index(1, 1)).center();
+  QTimer::singleShot(400, &window, [shoot] {
+    shoot();
+    if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
+  });
+  QContextMenuEvent event(QContextMenuEvent::Mouse, at, grid.viewport()->mapToGlobal(at));
+  QApplication::sendEvent(grid.viewport(), &event);
+}
+
 // A page whose showing brings up a message box: the picture is taken while it is open.
 void WithNodeMessage(MainWindow& window, const char* key, const std::function<void()>& shoot) {
   QTimer::singleShot(400, &window, [shoot] {
@@ -320,16 +371,11 @@ const std::vector<Shot>& Shots() {
        [](MainWindow& w, const auto& shoot) { WithMenu(w, "mnuDestination", shoot); }},
       {"menu_options", [](MainWindow& w, const auto& shoot) { WithMenu(w, "mnuOptions", shoot); }},
       {"menu_options_serialport",
-       [](MainWindow& w, const auto& shoot) {
-         WithMenu(w, "mnuOptions", [&] {
-           QMenu* options = w.findChild<QMenu*>("mnuOptions");
-           QMenu* ports = w.findChild<QMenu*>("mnuOptionsSerialPort");
-           options->setActiveAction(ports->menuAction());
-           ports->popup(options->mapToGlobal(options->actionGeometry(ports->menuAction()).topRight()));
-           shoot();
-           ports->hide();
-         });
-       }},
+       [](MainWindow& w, const auto& shoot) { WithSubmenu(w, "mnuOptions", "mnuOptionsSerialPort", shoot); }},
+      {"menu_file_import",
+       [](MainWindow& w, const auto& shoot) { WithSubmenu(w, "mnuFile", "mnuFileImport", shoot); }},
+      {"menu_file_export",
+       [](MainWindow& w, const auto& shoot) { WithSubmenu(w, "mnuFile", "mnuFileExport", shoot); }},
       {"menu_help", [](MainWindow& w, const auto& shoot) { WithMenu(w, "mnuHelp", shoot); }},
       {"help_window",
        [](MainWindow& w, const auto& shoot) {
@@ -381,6 +427,8 @@ const std::vector<Shot>& Shots() {
       {"page_dsc_clear_question", [](MainWindow& w, const auto& shoot) { ClearingQuestion(w, shoot); }},
       {"page_atis", [](MainWindow& w, const auto& shoot) { WithNode(w, "ATIS", shoot); }, true},
       {"directory_list_individual", [](MainWindow& w, const auto& shoot) { WithNode(w, "SM", shoot); }, true},
+      {"menu_edit", [](MainWindow& w, const auto& shoot) { EditMenu(w, shoot); }, true},
+      {"context_menu_list", [](MainWindow& w, const auto& shoot) { ListContextMenu(w, shoot); }},
       {"directory_list_group", [](MainWindow& w, const auto& shoot) { WithNode(w, "SG", shoot); }},
       {"directory_entry_in_use", [](MainWindow& w, const auto& shoot) { WithNode(w, "SM 2", shoot); }, true},
       {"directory_entry_group_in_use",

@@ -3,13 +3,16 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <set>
 #include <utility>
 
 #include "editor/busy_scope.h"
+#include "editor/list_places.h"
 #include "files/app_settings.h"
 #include "files/dat_file.h"
 #include "files/destinations.h"
 #include "files/hex_file.h"
+#include "files/list_file.h"
 #include "files/qt_settings_store.h"
 #include "files/text_lines.h"
 
@@ -47,12 +50,54 @@ bool DocumentController::Edit(const EditStep& step, const std::function<void(Set
   if (Locked()) return false;
   change(document_.model);
   SetDataChanged(true);
+  if (history_.Record(step, document_.model)) emit HistoryChanged();
   emit Edited(step);
   return true;
 }
 
 void DocumentController::Typed() {
   if (!Locked()) SetDataChanged(true);
+}
+
+bool DocumentController::EditAndShow(const EditStep& step,
+                                     const std::function<void(SettingsModel&)>& change) {
+  if (!Edit(step, change)) return false;
+  emit Applied(step);
+  return true;
+}
+
+// ---------------------------------------------------------------------------------------
+// Undo and redo
+// ---------------------------------------------------------------------------------------
+
+bool DocumentController::Undo() {
+  // The page check may commit a typed text: that is then the step taken back.
+  if (Locked() || !history_.CanUndo() || !MayLeavePage() || !history_.CanUndo()) return false;
+  Restore(history_.Undo());
+  return true;
+}
+
+bool DocumentController::Redo() {
+  if (Locked() || !history_.CanRedo() || !MayLeavePage() || !history_.CanRedo()) return false;
+  Restore(history_.Redo());
+  return true;
+}
+
+void DocumentController::Restore(const SettingsModel& model) {
+  document_.model = model;
+  SetDataChanged(!history_.AtSaved());
+  emit HistoryChanged();
+  emit Applied(history_.LastMoved());
+}
+
+void DocumentController::StartHistory(bool saved) {
+  history_.Reset(document_.model, saved);
+  emit HistoryChanged();
+}
+
+void DocumentController::ForgetChanges() {
+  SetDataChanged(false);
+  StartHistory(true);
 }
 
 void DocumentController::SetDataChanged(bool changed) {
@@ -74,6 +119,7 @@ StartUpResult DocumentController::Start() {
   host_.pauseMs = pauseMs;
   if (started.offeredModels.empty()) return started;
   SetDataChanged(false);
+  StartHistory(true);
   Reloads(Reload::kStartPage);
   return started;
 }
@@ -136,6 +182,7 @@ void DocumentController::RunNew() {
   host_.Pause();
   ResetDocument(document_, host_, true);
   SetDataChanged(false);
+  StartHistory(true);
   Reloads(Reload::kStartPage);
 }
 
@@ -167,6 +214,7 @@ bool DocumentController::OpenPath(const std::string& path) {
   document_.flags.cancelFlag = false;
   // The file as it is on disk: the edits it replaced were offered a save first.
   SetDataChanged(false);
+  StartHistory(true);
   RememberRecentFile(path);
   Reloads(Reload::kSamePage);
   return true;
@@ -191,6 +239,7 @@ bool DocumentController::SaveDocument(bool keepPath) {
     document_.path = path;
     document_.flags.cancelFlag = false;
     SetDataChanged(false);
+    history_.MarkSaved();
     emit PathChanged();
     RememberRecentFile(path);
   }
@@ -234,6 +283,7 @@ bool DocumentController::ChangeModel(int modelCode) {
   }
   BusyScope busy(&window_);
   SetDataChanged(false);
+  StartHistory(true);
   Reloads(Reload::kStartPage);
   return true;
 }
@@ -244,6 +294,7 @@ bool DocumentController::ChangeDestination(const std::string& name) {
   }
   BusyScope busy(&window_);
   SetDataChanged(false);
+  StartHistory(true);
   Reloads(Reload::kStartPage);
   return true;
 }
@@ -263,6 +314,7 @@ void DocumentController::OpenImage() {
   }
   document_.path = path;
   SetDataChanged(false);
+  StartHistory(true);
   Reloads(Reload::kStartPage);
 }
 
@@ -279,6 +331,49 @@ void DocumentController::SaveImage() {
 }
 
 // ---------------------------------------------------------------------------------------
+// Lists as CSV files
+// ---------------------------------------------------------------------------------------
+
+bool DocumentController::ImportList(ListId list) {
+  if (Locked() || !MayLeavePage()) return false;
+  const std::string title = "Import " + ListName(list);
+  const std::string path = prompts_.AskOpenPath({kListFileFilter, DialogFolder(), {}, title}, true);
+  if (path.empty()) return false;
+  std::optional<std::string> text;
+  {
+    BusyScope busy(&window_);
+    text = ReadListFile(path, document_, host_);
+  }
+  if (!text) return false;
+  const ListEditResult read = ListFromCsv(document_.model, list, *text);
+  if (!read.edit) {
+    std::set<int> lines;
+    for (const ListProblem& problem : read.problems) lines.insert(problem.line);
+    const std::string refused = std::to_string(lines.size()) + (lines.size() == 1 ? " line refused" : " lines refused");
+    const std::string name = std::filesystem::path(path).filename().string();
+    prompts_.Show(RefusalMessage(title, "Nothing was imported from '" + name + "' (" + refused + "):",
+                                 read.problems, document_.model, list, false));
+    return false;
+  }
+  const EditStep step = RowsStep("Import of " + ListName(list), list, read.edit->rows);
+  // A file that holds what the list holds changes nothing: the list is only shown.
+  if (read.edit->rows.empty()) {
+    emit Applied(step);
+    return true;
+  }
+  return EditAndShow(step, [&read](SettingsModel& model) { read.edit->ApplyTo(model); });
+}
+
+bool DocumentController::ExportList(ListId list) {
+  if (!MayLeavePage()) return false;
+  const std::string path = prompts_.AskSavePath(
+      {kListFileFilter, DialogFolder(), ListFileName(list), "Export " + ListName(list)});
+  if (path.empty()) return false;
+  BusyScope busy(&window_);
+  return WriteListFile(path, list, document_, host_);
+}
+
+// ---------------------------------------------------------------------------------------
 // The radio
 // ---------------------------------------------------------------------------------------
 
@@ -288,11 +383,15 @@ bool DocumentController::Transfer(Operation operation, const std::function<bool(
     case Operation::kRead:
       document_.path.clear();
       SetDataChanged(false);
+      StartHistory(true);
       Reloads(Reload::kStartPage);
       break;
     case Operation::kProgram:
       break;
     case Operation::kClearMmsi:
+      // The radio's MMSI is gone, and so is the document's: no step may bring it back.
+      StartHistory(false);
+      [[fallthrough]];
     case Operation::kClearDscLog:
     case Operation::kClearDistressLog:
     case Operation::kClearCallLog:

@@ -14,8 +14,9 @@
 #include <vector>
 
 #include "editor/dialogs/window_prompts.h"
-#include "editor/window_place.h"
+#include "editor/edit_history.h"
 #include "files/file_host.h"
+#include "files/list_tables.h"
 #include "files/startup.h"
 #include "link/transfer_context.h"
 #include "model/document.h"
@@ -23,15 +24,6 @@
 class QWidget;
 
 namespace kol::editor {
-
-// One change to the document as the user made it, named as a menu would name it, and
-// where the window shows it (the navigator's ShowSetting goes there).
-struct EditStep {
-  std::string name;  // "Rx Frequency of EXP 7"
-  SettingPlace place;
-
-  bool operator==(const EditStep&) const = default;
-};
 
 // How the window shows the document after it was replaced or changed as a whole.
 enum class Reload {
@@ -66,6 +58,18 @@ class DocumentController final : public QObject {
   // Text was typed into a field and is not committed yet: the document counts as changed
   // (the closing question asks), though nothing is written until the field commits.
   void Typed();
+  // An edit made away from the page that shows it (a paste on a tree node, an import): made
+  // as Edit makes it, then the window shows the step's page and control.
+  bool EditAndShow(const EditStep& step, const std::function<void(SettingsModel&)>& change);
+
+  // Edit > Undo and Redo: the page check first, then the step before (after) the document's
+  // state is taken back (made again) and the window shows its page and control. Back at the
+  // state last saved, the document holds no unsaved edits. False when nothing was done.
+  bool Undo();
+  bool Redo();
+  // The steps Undo and Redo would take; null when there is none.
+  const EditStep* UndoStep() const { return history_.UndoStep(); }
+  const EditStep* RedoStep() const { return history_.RedoStep(); }
 
   // The program's start-up: the model list, the model, a new document with the
   // destination's defaults. No model offered: "Unknown model!!" has been shown.
@@ -87,7 +91,12 @@ class DocumentController final : public QObject {
   // the save did not happen. True at once when nothing changed.
   bool AskToSaveChanges();
   // The unsaved edits are let go without a question (a check that the program starts).
-  void ForgetChanges() { SetDataChanged(false); }
+  void ForgetChanges();
+
+  // File > Import and Export: a list as a CSV file. An import is taken whole or not at all
+  // (the message names every refused line) and is one step; the window then shows the list.
+  bool ImportList(ListId list);
+  bool ExportList(ListId list);
 
   // Edit > Model and the Destination menu: false when the document stayed as it was.
   bool ChangeModel(int modelCode);
@@ -111,6 +120,11 @@ class DocumentController final : public QObject {
 
  signals:
   void Edited(const EditStep& step);
+  // The document changed away from the page that shows it (undo, redo, an import): the
+  // window shows the step's page and control.
+  void Applied(const EditStep& step);
+  // What Undo and Redo would do changed.
+  void HistoryChanged();
   // A new document is about to be made: the window shows its start page meanwhile.
   void Reloading();
   void Reloaded(Reload how);
@@ -125,6 +139,10 @@ class DocumentController final : public QObject {
   bool SaveDocument(bool keepPath);
   void RememberRecentFile(const std::string& path);
   void Reloads(Reload how);
+  // A new document: no steps to take back; `saved` when it holds no unsaved edits.
+  void StartHistory(bool saved);
+  // The document after Undo or Redo.
+  void Restore(const SettingsModel& model);
 
   Document& document_;
   FileHost& host_;
@@ -133,6 +151,7 @@ class DocumentController final : public QObject {
   std::string documentsFolder_;
   std::function<bool()> pageCheck_;
   bool dataChanged_ = false;
+  EditHistory history_;
   QTimer newTimer_;
 };
 

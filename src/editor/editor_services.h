@@ -12,6 +12,8 @@
 
 namespace kol::editor {
 
+class ListCommands;
+
 // The window as pages see it.
 class EditorWindow {
  public:
@@ -31,6 +33,7 @@ struct EditorServices {
   DocumentController& controller;  // the document, and the one road of a change to it
   WindowPrompts& prompts;
   EditorWindow& window;
+  ListCommands& lists;  // cut, copy, paste and delete of list rows
 
   const Document& Doc() const { return controller.Doc(); }
   bool Locked() const { return controller.Locked(); }

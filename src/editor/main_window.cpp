@@ -52,7 +52,8 @@ MainWindow::MainWindow(WindowDeps deps, QWidget* parent)
     : QMainWindow(parent),
       deps_(std::move(deps)),
       controller_(deps_.document, deps_.host, deps_.prompts, *this, deps_.documentsFolder),
-      services_{controller_, deps_.prompts, *this},
+      lists_(controller_, deps_.prompts),
+      services_{controller_, deps_.prompts, *this, lists_},
       navigator_(controller_, services_, deps_.nodes, this),
       transfers_(deps_, controller_, navigator_,
                  [this](int context, const std::string& title) { OpenHelp(context, title); }, *this),
@@ -61,7 +62,7 @@ MainWindow::MainWindow(WindowDeps deps, QWidget* parent)
   setAcceptDrops(true);
   controller_.SetPageCheck([this] { return navigator_.ValidateCurrentPage(); });
   BuildCentre();
-  menus_ = new WindowMenus(*this, deps_, controller_, transfers_, report_,
+  menus_ = new WindowMenus(*this, deps_, controller_, lists_, transfers_, report_,
                            {[this] { close(); }, [this](bool shown) { ShowHexView(shown); },
                             [this] { ShowContextHelp(); }, [this] { ShowAbout(); }});
   BuildStatusBar();

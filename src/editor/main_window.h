@@ -11,6 +11,7 @@
 
 #include "editor/document_controller.h"
 #include "editor/editor_services.h"
+#include "editor/list_commands.h"
 #include "editor/navigator.h"
 #include "editor/report_commands.h"
 #include "editor/transfer_runner.h"
@@ -74,6 +75,7 @@ class MainWindow : public QMainWindow, public EditorWindow {
 
   WindowDeps deps_;
   DocumentController controller_;
+  ListCommands lists_;
   EditorServices services_;
   Navigator navigator_;
   TransferRunner transfers_;

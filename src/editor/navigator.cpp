@@ -7,9 +7,11 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
+#include "editor/list_commands.h"
 #include "editor/page.h"
 #include "editor/setting_places.h"
 #include "editor/widgets/key_help.h"
+#include "editor/widgets/list_grid.h"
 
 namespace kol::editor {
 namespace {
@@ -51,7 +53,10 @@ Navigator::Navigator(DocumentController& controller, EditorServices& services,
   stack_->setObjectName("pageStack");
   connect(tree_, &QTreeWidget::currentItemChanged, this,
           [this](QTreeWidgetItem* item) { OnCurrentItemChanged(item); });
+  tree_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(tree_, &QTreeWidget::customContextMenuRequested, this, &Navigator::ShowContextMenu);
   connect(&controller_, &DocumentController::Edited, this, &Navigator::FollowEdit);
+  connect(&controller_, &DocumentController::Applied, this, &Navigator::ShowStep);
   connect(&controller_, &DocumentController::Reloaded, this, &Navigator::FollowReload);
   connect(&controller_, &DocumentController::Reloading, this,
           [this] { ShowNodeUnchecked(std::string(node_key::kGeneral)); });
@@ -206,8 +211,13 @@ void Navigator::ShowNodeUnchecked(const std::string& key) {
 
 bool Navigator::ShowSetting(const SettingPlace& place) {
   if (!SelectNode(place.node) || !currentPage_) return false;
-  auto* control = currentPage_->findChild<QWidget*>(QString::fromStdString(place.control));
-  if (!control) return true;
+  FocusControl(place.control);
+  return true;
+}
+
+QWidget* Navigator::FocusControl(const std::string& name) {
+  auto* control = currentPage_ ? currentPage_->findChild<QWidget*>(QString::fromStdString(name)) : nullptr;
+  if (!control) return nullptr;
   // A control on a tab that is not shown brings its tab forward first.
   for (QWidget* w = control; w && w != currentPage_; w = w->parentWidget()) {
     const QWidget* stack = w->parentWidget();  // a tab widget keeps its pages in a stack
@@ -215,7 +225,32 @@ bool Navigator::ShowSetting(const SettingPlace& place) {
     if (tabs && tabs->indexOf(w) >= 0) tabs->setCurrentWidget(w);
   }
   control->setFocus(Qt::OtherFocusReason);
-  return true;
+  return control;
+}
+
+void Navigator::ShowStep(const EditStep& step) {
+  FollowEdit();
+  // The page was checked before the step: it is left without another check.
+  QTreeWidgetItem* item = ItemForKey(step.place.node);
+  if (item && item != currentItem_) {
+    ShowNodeUnchecked(step.place.node);
+  } else {
+    ReshowCurrentPage();
+  }
+  if (!item) return;
+  auto* grid = qobject_cast<ListGrid*>(FocusControl(step.place.control));
+  if (grid && !step.rows.empty()) grid->SelectRows(step.rows);
+}
+
+const NodeTarget* Navigator::TargetOf(const QTreeWidgetItem* item) { return item ? &AsNode(item)->target : nullptr; }
+
+void Navigator::ShowContextMenu(const QPoint& position) {
+  const QTreeWidgetItem* item = tree_->itemAt(position);
+  if (!item) return;
+  const NodeTarget target = AsNode(item)->target;
+  services_.lists.ShowContextMenu(tree_->viewport()->mapToGlobal(position),
+                                  [this, key = target.key] { SelectNode(key); },
+                                  NodeSelection(target, controller_.Doc().model));
 }
 
 }  // namespace kol::editor

@@ -56,6 +56,8 @@ class Navigator final : public QObject {
   // Shows the page of a setting and puts the focus on its control (bringing its tab
   // forward). False when the page cannot be shown.
   bool ShowSetting(const SettingPlace& place);
+  // What a node of the tree shows; null for no node.
+  static const NodeTarget* TargetOf(const QTreeWidgetItem* item);
 
  signals:
   // The key help of the tree, for the status bar.
@@ -68,6 +70,13 @@ class Navigator final : public QObject {
   // After an edit: a new tree when nodes came or went, else fresh captions.
   void FollowEdit();
   void FollowReload(Reload how);
+  // A step made or taken back away from its page: its page and control shown, a list's
+  // rows selected.
+  void ShowStep(const EditStep& step);
+  // Puts the focus on the shown page's control `name`, bringing its tab forward; the
+  // control, or null when the page has none of that name.
+  QWidget* FocusControl(const std::string& name);
+  void ShowContextMenu(const QPoint& position);
   void OnCurrentItemChanged(QTreeWidgetItem* item);
   void ShowNodePage(QTreeWidgetItem* item);
   // Selects and shows a node without the page check.

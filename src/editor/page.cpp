@@ -21,9 +21,10 @@ void Page::FillBound() {
 }
 
 bool Page::Change(const std::string& caption, const QWidget& control,
-                  const std::function<void(SettingsModel&)>& change) {
+                  const std::function<void(SettingsModel&)>& change, bool typing) {
   if (services_.Locked() || !isVisible()) return false;
-  const EditStep step{caption + " of " + Subject(), {shown_.key, control.objectName().toStdString()}};
+  const EditStep step{
+      caption + " of " + Subject(), {shown_.key, control.objectName().toStdString()}, {}, typing};
   if (!services_.controller.Edit(step, change)) return false;
   ShowState();
   return true;
@@ -73,7 +74,7 @@ void Page::BindTyped(QLineEdit& field, std::string caption, std::function<std::s
   });
   connect(&field, &QLineEdit::textChanged, this,
           [this, &field, caption = std::move(caption), store = std::move(store)](const QString& text) {
-            Change(caption, field, [&](SettingsModel& m) { store(m, text.toStdString()); });
+            Change(caption, field, [&](SettingsModel& m) { store(m, text.toStdString()); }, true);
           });
 }
 

@@ -48,9 +48,10 @@ class Page : public QWidget {
   const SettingsModel& Model() const { return services_.controller.Doc().model; }
 
   // One change to the document from `control`, the step "<caption> of <subject>" at the
-  // shown node. Nothing while the update lock is set or the page is hidden: false then.
+  // shown node (`typing`: a keystroke, see EditStep). Nothing while the update lock is set
+  // or the page is hidden: false then.
   bool Change(const std::string& caption, const QWidget& control,
-              const std::function<void(SettingsModel&)>& change);
+              const std::function<void(SettingsModel&)>& change, bool typing = false);
 
   // Bindings. A setting is named by one generic lambda that serves both the shown value and
   // the change: `[](auto& model) -> auto& { return model.common.scan; }`.
@@ -101,7 +102,7 @@ class Page : public QWidget {
     std::function<void(const std::string& trimmed)> after = {};
   };
   void BindText(CommitField& field, std::string caption, TextRules rules);
-  // A field whose every keystroke is stored.
+  // A field whose every keystroke is stored; what is typed in one go is one step.
   void BindTyped(QLineEdit& field, std::string caption, std::function<std::string(const SettingsModel&)> shown,
                  std::function<void(SettingsModel&, const std::string& text)> store);
 

@@ -2,7 +2,10 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,6 +15,7 @@
 #include <algorithm>
 
 #include "editor/document_controller.h"
+#include "editor/list_commands.h"
 #include "editor/report_commands.h"
 #include "editor/transfer_runner.h"
 #include "editor/window_icon.h"
@@ -37,6 +41,8 @@ constexpr ToolButtonRow kToolButtons[] = {
     {"New", "New", "mnuFileNew", QStyle::SP_FileIcon, true},
     {"Open", "Open...", "mnuFileOpen", QStyle::SP_DialogOpenButton, true},
     {"Save", "Save", "mnuFileSave", QStyle::SP_DialogSaveButton, true},
+    {"Undo", "Undo", "mnuEditUndo", QStyle::SP_ArrowBack, true},
+    {"Redo", "Redo", "mnuEditRedo", QStyle::SP_ArrowForward, true},
     {"Print", "Print", "mnuFilePrint", QStyle::SP_FileDialogDetailedView, true},
     {"Program", "Program to Radio", "mnuTransferProgram", QStyle::SP_ArrowUp, true},
     {"Program2", "Program to Radio", "mnuTransferProgram", QStyle::SP_ArrowUp, false},
@@ -47,11 +53,13 @@ constexpr ToolButtonRow kToolButtons[] = {
 }  // namespace
 
 WindowMenus::WindowMenus(QMainWindow& frame, const WindowDeps& deps, DocumentController& controller,
-                         TransferRunner& transfers, ReportCommands& report, FrameCommands commands)
+                         ListCommands& lists, TransferRunner& transfers, ReportCommands& report,
+                         FrameCommands commands)
     : QObject(&frame),
       frame_(frame),
       deps_(deps),
       controller_(controller),
+      lists_(lists),
       transfers_(transfers),
       report_(report),
       commands_(std::move(commands)) {
@@ -61,7 +69,23 @@ WindowMenus::WindowMenus(QMainWindow& frame, const WindowDeps& deps, DocumentCon
   connect(&controller_, &DocumentController::Reloaded, this, [this](Reload how) {
     if (how != Reload::kShownPage) RebuildDestinationMenu();
   });
+  connect(&controller_, &DocumentController::HistoryChanged, this, &WindowMenus::UpdateEditItems);
+  connect(&lists_, &ListCommands::OfferChanged, this, &WindowMenus::UpdateEditItems);
   RebuildRecentMenu();
+  UpdateEditItems();
+  qApp->installEventFilter(this);
+}
+
+bool WindowMenus::eventFilter(QObject* watched, QEvent* event) {
+  // A text field takes the Undo and Redo keys for its own typing even when it has none to
+  // take back, which would leave the keys dead on every page of fields. With nothing of
+  // its own to take back or make again, the keys are the document's, as everywhere else.
+  if (event->type() != QEvent::ShortcutOverride) return false;
+  const auto* field = qobject_cast<const QLineEdit*>(watched);
+  if (!field || field->window() != &frame_) return false;
+  const auto* key = static_cast<const QKeyEvent*>(event);
+  return (key->matches(QKeySequence::Undo) && !field->isUndoAvailable()) ||
+         (key->matches(QKeySequence::Redo) && !field->isRedoAvailable());
 }
 
 QAction* WindowMenus::AddAction(QMenu* menu, const char* name, const QString& caption,
@@ -89,6 +113,8 @@ void WindowMenus::BuildMenus() {
   AddAction(file, "mnuFileSaveAs", "Save &As...", QKeySequence("Ctrl+Shift+S"),
             [&document] { document.SaveAs(); });
   file->addSeparator();
+  BuildListFileMenus(file);
+  file->addSeparator();
   AddAction(file, "mnuFilePrint", "&Print", QKeySequence::Print, [this] { report_.Print(); });
   AddAction(file, "mnuFilePrintPreview", "Print Pre&view...", {}, [this] { report_.Preview(); });
   AddAction(file, "mnuFilePrintToFile", "P&rint to File", {}, [this] { report_.ShowReportWindow(); });
@@ -98,9 +124,7 @@ void WindowMenus::BuildMenus() {
 
   editMenu_ = bar->addMenu("&Edit");
   editMenu_->setObjectName("mnuEdit");
-  modelMenu_ = editMenu_->addMenu("&Model");
-  modelMenu_->setObjectName("mnuEditModel");
-  modelGroup_ = new QActionGroup(this);
+  BuildEditMenu(editMenu_);
 
   QMenu* transfer = bar->addMenu("&Transfer");
   transfer->setObjectName("mnuTransfer");
@@ -142,6 +166,65 @@ void WindowMenus::BuildMenus() {
   AddAction(help, "mnuHelpAbout", "&About KOL Version", {}, [this] { commands_.about(); });
 }
 
+void WindowMenus::BuildEditMenu(QMenu* edit) {
+  DocumentController& document = controller_;
+  AddAction(edit, "mnuEditUndo", "&Undo", QKeySequence::Undo, [&document] { document.Undo(); });
+  QAction* redo = AddAction(edit, "mnuEditRedo", "&Redo", {}, [&document] { document.Redo(); });
+  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  edit->addSeparator();
+  ListCommands& lists = lists_;
+  AddAction(edit, "mnuEditCut", "Cu&t", QKeySequence::Cut, [&lists] { lists.CutFocused(); });
+  AddAction(edit, "mnuEditCopy", "&Copy", QKeySequence::Copy, [&lists] { lists.CopyFocused(); });
+  AddAction(edit, "mnuEditPaste", "&Paste", QKeySequence::Paste, [&lists] { lists.PasteFocused(); });
+  modelSeparator_ = edit->addSeparator();
+  modelMenu_ = edit->addMenu("&Model");
+  modelMenu_->setObjectName("mnuEditModel");
+  modelGroup_ = new QActionGroup(this);
+}
+
+void WindowMenus::BuildListFileMenus(QMenu* file) {
+  struct ListItem {
+    const char* name;  // of the item under mnuFileImport / mnuFileExport
+    const char* caption;
+    ListId list;
+  };
+  static const ListItem kLists[] = {
+      {"Individual", "&Individual Directory...", {ListKind::kIndividualDirectory}},
+      {"Group", "&Group Directory...", {ListKind::kGroupDirectory}},
+      {"Exp", "&EXP Channels...", {ListKind::kExpChannels}},
+  };
+  QMenu* import = file->addMenu("&Import");
+  import->setObjectName("mnuFileImport");
+  QMenu* exportMenu = file->addMenu("Ex&port");
+  exportMenu->setObjectName("mnuFileExport");
+  for (const ListItem& item : kLists) {
+    const std::string importName = std::string("mnuFileImport") + item.name;
+    const std::string exportName = std::string("mnuFileExport") + item.name;
+    AddAction(import, importName.c_str(), item.caption, {}, [this, list = item.list] { controller_.ImportList(list); });
+    AddAction(exportMenu, exportName.c_str(), item.caption, {},
+              [this, list = item.list] { controller_.ExportList(list); });
+  }
+}
+
+void WindowMenus::UpdateEditItems() {
+  // A step's name holds no access key: its "&" is shown as it is.
+  auto named = [](const char* verb, const EditStep* step) {
+    QString text = verb;
+    if (step && !step->name.empty()) text += " " + ToQt(step->name).replace("&", "&&");
+    return text;
+  };
+  QAction* undo = actions_.at("mnuEditUndo");
+  undo->setText(named("&Undo", controller_.UndoStep()));
+  undo->setEnabled(controller_.UndoStep() != nullptr);
+  QAction* redo = actions_.at("mnuEditRedo");
+  redo->setText(named("&Redo", controller_.RedoStep()));
+  redo->setEnabled(controller_.RedoStep() != nullptr);
+  const ListCommands::Offer offer = lists_.OfferForFocus();
+  actions_.at("mnuEditCut")->setEnabled(offer.cut);
+  actions_.at("mnuEditCopy")->setEnabled(offer.copy);
+  actions_.at("mnuEditPaste")->setEnabled(offer.paste);
+}
+
 void WindowMenus::BuildToolBar() {
   QToolBar* toolBar = frame_.addToolBar("Toolbar");
   toolBar->setObjectName("tbToolBar");
@@ -162,7 +245,9 @@ void WindowMenus::BuildToolBar() {
     QWidget* widget = toolBar->widgetForAction(button);
     widget->setObjectName(row.key);
     button->setVisible(row.shown);
-    if (QString(row.key) == "Save" || QString(row.key) == "Print") toolBar->addSeparator();
+    if (QString(row.key) == "Save" || QString(row.key) == "Redo" || QString(row.key) == "Print") {
+      toolBar->addSeparator();
+    }
   }
 }
 
@@ -208,7 +293,8 @@ void WindowMenus::BuildModelMenu(const std::vector<int>& offeredModels) {
   }
   TickModelAndDestination();
   // With a single model there is nothing to choose.
-  editMenu_->menuAction()->setVisible(offeredModels.size() >= 2);
+  modelSeparator_->setVisible(offeredModels.size() >= 2);
+  modelMenu_->menuAction()->setVisible(offeredModels.size() >= 2);
 }
 
 void WindowMenus::RebuildDestinationMenu() {

@@ -21,6 +21,7 @@ class QMenu;
 namespace kol::editor {
 
 class DocumentController;
+class ListCommands;
 class ReportCommands;
 class TransferRunner;
 
@@ -36,7 +37,8 @@ class WindowMenus final : public QObject {
   Q_OBJECT
  public:
   WindowMenus(QMainWindow& frame, const WindowDeps& deps, DocumentController& controller,
-              TransferRunner& transfers, ReportCommands& report, FrameCommands commands);
+              ListCommands& lists, TransferRunner& transfers, ReportCommands& report,
+              FrameCommands commands);
 
   // Edit > Model: the models the model list offers, the document's ticked.
   void BuildModelMenu(const std::vector<int>& offeredModels);
@@ -45,8 +47,17 @@ class WindowMenus final : public QObject {
   // A menu item by its objectName.
   QAction* Action(const std::string& name) const { return actions_.at(name); }
 
+ protected:
+  // Undo and Redo keys in a text field of the window.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void BuildMenus();
+  void BuildEditMenu(QMenu* edit);
+  // File > Import and Export: a submenu each, one item per list.
+  void BuildListFileMenus(QMenu* file);
+  // Undo and Redo name their steps; Cut, Copy and Paste follow what has the focus.
+  void UpdateEditItems();
   void BuildToolBar();
   QAction* AddAction(QMenu* menu, const char* name, const QString& caption,
                      const QKeySequence& shortcut, std::function<void()> run);
@@ -62,12 +73,14 @@ class WindowMenus final : public QObject {
   QMainWindow& frame_;
   const WindowDeps& deps_;
   DocumentController& controller_;
+  ListCommands& lists_;
   TransferRunner& transfers_;
   ReportCommands& report_;
   FrameCommands commands_;
 
   QMenu* editMenu_ = nullptr;
   QMenu* modelMenu_ = nullptr;
+  QAction* modelSeparator_ = nullptr;
   QMenu* destinationMenu_ = nullptr;
   QMenu* portMenu_ = nullptr;
   QMenu* recentMenu_ = nullptr;

@@ -28,11 +28,6 @@ struct Placement {
   bool replaceAll = false;  // the rows are all the list holds afterwards
 };
 
-DirectoryKind DirectoryOf(ListId list) {
-  return list.kind == ListKind::kIndividualDirectory ? DirectoryKind::kIndividual
-                                                     : DirectoryKind::kGroup;
-}
-
 // The list's records and its columns, for one kind of record.
 template <typename Record>
 struct Table {
@@ -56,7 +51,7 @@ Table<DirectoryEntry> DirectoryTable(const SettingsModel& model, ListId list) {
 }
 
 template <typename TableType>
-constexpr bool IsDirectory =
+constexpr bool IsDirectoryTable =
     std::is_same_v<typename std::remove_cvref_t<TableType>::RecordType, DirectoryEntry>;
 
 // Runs `work` on the list's table, whatever kind of record it holds.
@@ -130,8 +125,9 @@ class RowsReader {
     CheckRecords();
   }
 
-  void Refuse(int line, std::string_view column, std::string reason) {
-    problems_.push_back({line, std::string(column), std::move(reason)});
+  void Refuse(int line, std::string_view column, std::string reason,
+              std::optional<int> row = std::nullopt) {
+    problems_.push_back({line, std::string(column), std::move(reason), row});
   }
 
   // Finds each header's column; false when the header line is refused.
@@ -191,7 +187,7 @@ class RowsReader {
       // the user changes, and a file written by this program comes back unchanged.
       if (value == column.shown(stored, *target)) continue;
       if (std::optional<std::string> refusal = column.store(record, value)) {
-        Refuse(row.line, column.header, std::move(*refusal));
+        Refuse(row.line, column.header, std::move(*refusal), *target);
       }
     }
   }
@@ -210,7 +206,7 @@ class RowsReader {
       const auto [other, fresh] = lineOf_.emplace(*keyed.row, row.line);
       if (!fresh) {
         Refuse(row.line, (*key)->header,
-               "the channel is on line " + std::to_string(other->second) + " too");
+               "the channel is on line " + std::to_string(other->second) + " too", *keyed.row);
         return std::nullopt;
       }
       return keyed.row;
@@ -244,11 +240,11 @@ class RowsReader {
   bool Changed(std::size_t i) const { return !(after_[i] == table_.records[i]); }
 
   // A rule of the whole record about a value already refused would only repeat it.
-  void RefuseRecord(int line, std::string_view column, std::string reason) {
+  void RefuseRecord(int line, std::string_view column, std::string reason, int row) {
     const bool said = std::any_of(problems_.begin(), problems_.end(), [&](const ListProblem& p) {
       return p.line == line && p.column == column;
     });
-    if (!said) Refuse(line, column, std::move(reason));
+    if (!said) Refuse(line, column, std::move(reason), row);
   }
 
   void CheckRecords() {
@@ -258,11 +254,12 @@ class RowsReader {
       for (std::size_t i = 0; i < after_.size(); ++i) {
         if (!Changed(i) || ExpChannelComplete(after_[i])) continue;
         const int line = LineOf(static_cast<int>(i));
+        const int row = static_cast<int>(i);
         if (!(after_[i].rxFreq > 0)) {
-          RefuseRecord(line, "Rx MHz", "an enabled channel needs a receive frequency");
+          RefuseRecord(line, "Rx MHz", "an enabled channel needs a receive frequency", row);
         }
         if (TrimBlanks(after_[i].chDisplayL).empty()) {
-          RefuseRecord(line, "CH Display", "an enabled channel needs a channel number");
+          RefuseRecord(line, "CH Display", "an enabled channel needs a channel number", row);
         }
       }
     }
@@ -287,12 +284,13 @@ class RowsReader {
       const bool noMmsi = TrimBlanks(entry.mmsi).empty();
       const bool noName = followed && TrimBlanks(entry.tagName).empty();
       if (const int line = LineOf(k); line != 0) {
-        if (noMmsi) RefuseRecord(line, "MMSI", "an entry needs an MMSI");
-        if (noName) RefuseRecord(line, "Name", "an entry needs a name when another follows it");
+        if (noMmsi) RefuseRecord(line, "MMSI", "an entry needs an MMSI", k);
+        if (noName) RefuseRecord(line, "Name", "an entry needs a name when another follows it", k);
       } else if (noMmsi || noName) {
         Refuse(firstLine_, "",
                "entry " + std::to_string(k + 1) +
-                   " needs a name and an MMSI before another entry can follow it");
+                   " needs a name and an MMSI before another entry can follow it",
+               k);
       }
     }
   }
@@ -321,6 +319,15 @@ std::vector<int> AllRows(int count) {
 
 }  // namespace
 
+bool IsDirectory(ListId list) {
+  return list.kind == ListKind::kIndividualDirectory || list.kind == ListKind::kGroupDirectory;
+}
+
+DirectoryKind DirectoryOf(ListId list) {
+  return list.kind == ListKind::kIndividualDirectory ? DirectoryKind::kIndividual
+                                                     : DirectoryKind::kGroup;
+}
+
 std::string ProblemText(const ListProblem& problem) {
   std::string text = "line " + std::to_string(problem.line);
   if (!problem.column.empty()) text += ", " + problem.column;
@@ -346,14 +353,14 @@ void ListEdit::ApplyTo(SettingsModel& model) const {
 std::string ListCsv(const SettingsModel& model, ListId list) {
   return WithTable(model, list, [&](const auto& table) {
     int count = static_cast<int>(table.records.size());
-    if constexpr (IsDirectory<decltype(table)>) count = EntriesInUse(table.records);
+    if constexpr (IsDirectoryTable<decltype(table)>) count = EntriesInUse(table.records);
     return RowsText(table, AllRows(count), kCsvSeparator, kCsvLineEnd);
   });
 }
 
 ListEditResult ListFromCsv(const SettingsModel& model, ListId list, std::string_view csv) {
   return WithTable(model, list, [&](const auto& table) {
-    constexpr bool kDirectory = IsDirectory<decltype(table)>;
+    constexpr bool kDirectory = IsDirectoryTable<decltype(table)>;
     return ReadRows(table, list, {true, 0, kDirectory}, csv, kCsvSeparator);
   });
 }

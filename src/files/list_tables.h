@@ -11,6 +11,7 @@
 #include <variant>
 #include <vector>
 
+#include "model/directory_rules.h"
 #include "model/settings_model.h"
 
 namespace kol {
@@ -24,11 +25,16 @@ struct ListId {
   bool operator==(const ListId&) const = default;
 };
 
+// Whether a list is a directory, and which.
+bool IsDirectory(ListId list);
+DirectoryKind DirectoryOf(ListId list);
+
 // A value, or a line, that keeps a text from becoming a change.
 struct ListProblem {
   int line = 0;        // 1-based line of the text
   std::string column;  // the column's header; empty when the line as a whole is at fault
   std::string reason;
+  std::optional<int> row;  // the 0-based row of the list it is about, where there is one
 
   bool operator==(const ListProblem&) const = default;
 };

@@ -14,17 +14,6 @@ constexpr double kHighestExpMhz = 174.0;
 constexpr long long kUnitsPerMhz = 10000;  // 100 Hz steps
 constexpr long long kRasterUnits = 250;    // 25 kHz
 
-std::vector<std::string> ExpListRow(int number, const ExpChannelRecord& channel) {
-  return {std::to_string(number),
-          channel.enable ? "[Enable]" : "",
-          ExpDisplayName(channel),
-          Frequency4Text(channel.rxFreq),
-          Frequency4Text(channel.txFreq),
-          ListMarkText(ListMark::kLow, channel.lowPower),
-          ListMarkText(ListMark::kUp, channel.powerUp),
-          ListMarkText(ListMark::kMem, channel.scanMemory)};
-}
-
 }  // namespace
 
 const ChannelTableEntry& PlanTableEntry(const ChannelRecord& record) {
@@ -121,43 +110,66 @@ std::string ExpFrequencyHint() {
          " (156.025, for example), or leave the field empty.";
 }
 
+namespace {
+
+template <PlanSwitch which>
+bool Switched(const ChannelRecord& record) {
+  return SwitchOf(record, which);
+}
+
+template <PlanSwitch which, ListMark mark>
+std::string SwitchMark(const ChannelRecord& record) {
+  return ListMarkText(mark, SwitchOf(record, which));
+}
+
+// The enable mark as the EXP list and the tree show it.
+std::string EnableMark(bool enabled) { return enabled ? "[Enable]" : ""; }
+
+const PlanListColumn kPlanListColumns[] = {
+    {"CH", [](const ChannelRecord& r) { return PlanTableEntry(r).numberText; }},
+    {"ENABLE", [](const ChannelRecord& r) { return EnableMark(r.enable); }, PlanSwitch::kEnable,
+     Switched<PlanSwitch::kEnable>},
+    {"RX[MHz]", [](const ChannelRecord& r) { return Frequency3Text(PlanReceiveFrequency(r)); }},
+    {"TX[MHz]",
+     [](const ChannelRecord& r) {
+       return Frequency3GatedText(PlanTableEntry(r).frequency, r.receiveOnly);
+     }},
+    {"TX", SwitchMark<PlanSwitch::kTxEnable, ListMark::kTx>, PlanSwitch::kTxEnable,
+     Switched<PlanSwitch::kTxEnable>},
+    {"LOW", SwitchMark<PlanSwitch::kLowPower, ListMark::kLow>, PlanSwitch::kLowPower,
+     Switched<PlanSwitch::kLowPower>},
+    {"UP", SwitchMark<PlanSwitch::kPowerUp, ListMark::kUp>, PlanSwitch::kPowerUp,
+     Switched<PlanSwitch::kPowerUp>},
+    // The duplex bit counts only where the channel has a duplex pair; it is kept as read.
+    {"DUP", [](const ChannelRecord& r) { return ListMarkText(ListMark::kDup, PlanDuplexInUse(r)); },
+     PlanSwitch::kDuplex, PlanDuplexInUse},
+    {"MEM", SwitchMark<PlanSwitch::kScanMemory, ListMark::kMem>, PlanSwitch::kScanMemory,
+     Switched<PlanSwitch::kScanMemory>},
+};
+
+const ExpListColumn kExpListColumns[] = {
+    {"CH", [](const ExpChannelRecord&, int number) { return std::to_string(number); }},
+    {"ENABLE", [](const ExpChannelRecord& r, int) { return EnableMark(r.enable); }},
+    {"DISP", [](const ExpChannelRecord& r, int) { return ExpDisplayName(r); }},
+    {"RX[MHz]", [](const ExpChannelRecord& r, int) { return Frequency4Text(r.rxFreq); }},
+    {"TX[MHz]", [](const ExpChannelRecord& r, int) { return Frequency4Text(r.txFreq); }},
+    {"LOW", [](const ExpChannelRecord& r, int) { return ListMarkText(ListMark::kLow, r.lowPower); }},
+    {"UP", [](const ExpChannelRecord& r, int) { return ListMarkText(ListMark::kUp, r.powerUp); }},
+    {"MEM", [](const ExpChannelRecord& r, int) { return ListMarkText(ListMark::kMem, r.scanMemory); }},
+};
+
+}  // namespace
+
+std::span<const PlanListColumn> PlanListColumns() { return kPlanListColumns; }
+
+std::span<const ExpListColumn> ExpListColumns() { return kExpListColumns; }
+
 std::vector<std::string> PlanListRow(const ChannelRecord& record) {
-  const ChannelTableEntry& entry = PlanTableEntry(record);
-  return {entry.numberText,
-          Frequency3Text(PlanReceiveFrequency(record)),
-          Frequency3GatedText(entry.frequency, record.receiveOnly),
-          ListMarkText(ListMark::kTx, record.txEnable),
-          ListMarkText(ListMark::kLow, record.lowPower),
-          ListMarkText(ListMark::kUp, record.powerUp),
-          ListMarkText(ListMark::kDup, PlanDuplexInUse(record)),
-          ListMarkText(ListMark::kMem, record.scanMemory)};
-}
-
-const std::vector<std::string>& PlanListHeaders() {
-  static const std::vector<std::string> kHeaders = {"CH",  "RX[MHz]", "TX[MHz]", "TX",
-                                                    "LOW", "UP",      "DUP",     "MEM"};
-  return kHeaders;
-}
-
-const std::vector<std::string>& ExpListHeaders() {
-  static const std::vector<std::string> kHeaders = {"CH",      "ENABLE", "DISP", "RX[MHz]",
-                                                    "TX[MHz]", "LOW",    "UP",   "MEM"};
-  return kHeaders;
-}
-
-std::vector<std::vector<std::string>> PlanListRows(const ChannelPlan& plan) {
-  std::vector<std::vector<std::string>> rows;
-  rows.reserve(plan.size());
-  for (const ChannelRecord& record : plan) rows.push_back(PlanListRow(record));
-  return rows;
-}
-
-std::vector<std::vector<std::string>> ExpListRows(
-    const std::array<ExpChannelRecord, kExpChannelCount>& channels) {
-  std::vector<std::vector<std::string>> rows;
-  rows.reserve(channels.size());
-  for (int n = 1; n <= kExpChannelCount; ++n) rows.push_back(ExpListRow(n, channels[n - 1]));
-  return rows;
+  std::vector<std::string> row;
+  for (const PlanListColumn& column : kPlanListColumns) {
+    if (column.toggles != PlanSwitch::kEnable) row.push_back(column.text(record));
+  }
+  return row;
 }
 
 }  // namespace kol

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,14 +75,27 @@ bool SwitchOf(const ChannelRecord& record, PlanSwitch which);
 // channel 70 never changes its scan memory. Keeping the stored value is always allowed.
 bool PlanSwitchAllowed(const ChannelRecord& record, PlanSwitch which, bool on);
 
-// The channel lists: header texts and one row of cell texts per channel.
-const std::vector<std::string>& PlanListHeaders();
-const std::vector<std::string>& ExpListHeaders();
-// A plan channel's row: number, receive and transmit frequency, then its TX, LOW, UP, DUP
-// and MEM marks (the printed report lists the same).
+// A column of the window's plan channel lists: its header and the text a channel shows in
+// it; a column of switch marks also names the switch (which the list toggles in place) and
+// whether its mark is on.
+struct PlanListColumn {
+  std::string_view header;
+  std::string (*text)(const ChannelRecord& record);
+  std::optional<PlanSwitch> toggles = std::nullopt;
+  bool (*marked)(const ChannelRecord& record) = nullptr;
+};
+// "CH", "ENABLE", "RX[MHz]", "TX[MHz]", then the marks TX, LOW, UP, DUP and MEM.
+std::span<const PlanListColumn> PlanListColumns();
+// A plan channel's row as the printed report lists it: the list's columns but the enable
+// column, as the report lists only enabled channels.
 std::vector<std::string> PlanListRow(const ChannelRecord& record);
-std::vector<std::vector<std::string>> PlanListRows(const ChannelPlan& plan);
-std::vector<std::vector<std::string>> ExpListRows(
-    const std::array<ExpChannelRecord, kExpChannelCount>& channels);
+
+// A column of the EXP channel list; `number` is the channel's, 1-40.
+struct ExpListColumn {
+  std::string_view header;
+  std::string (*text)(const ExpChannelRecord& record, int number);
+};
+// "CH", "ENABLE", "DISP", "RX[MHz]", "TX[MHz]", "LOW", "UP", "MEM".
+std::span<const ExpListColumn> ExpListColumns();
 
 }  // namespace kol

@@ -98,7 +98,7 @@ class ChannelPagesTest : public EditorRig {
   std::vector<std::string> GridRow(int row) const {
     auto* grid = Find<editor::ListGrid>("MSFlexGrid1");
     std::vector<std::string> cells;
-    for (int c = 0; c < grid->columnCount(); ++c) cells.push_back(grid->CellText(row, c));
+    for (int c = 0; c < grid->model()->columnCount(); ++c) cells.push_back(grid->CellText(row, c));
     return cells;
   }
 };
@@ -111,15 +111,16 @@ TEST_F(ChannelPagesTest, PlanListShowsEveryChannelAndTheDuplexReceiveFrequency) 
   ClickNode("PU");
   EXPECT_EQ(ShownPanel(), "pictB");
   auto* grid = Find<editor::ListGrid>("MSFlexGrid1");
-  EXPECT_EQ(grid->rowCount(), 240);
-  EXPECT_EQ(grid->horizontalHeaderItem(1)->text().toStdString(), "RX[MHz]");
-  EXPECT_EQ(GridRow(40), (std::vector<std::string>{"20", "161.600", "157.000", "TX", "---", "--", "DUP", "---"}));
+  EXPECT_EQ(grid->model()->rowCount(), 240);
+  EXPECT_EQ(grid->model()->headerData(2, Qt::Horizontal).toString().toStdString(), "RX[MHz]");
+  EXPECT_EQ(GridRow(40),
+            (std::vector<std::string>{"20", "[Enable]", "161.600", "157.000", "TX", "---", "--", "DUP", "---"}));
   // Edits in the editor show when the list is selected again.
   ClickNode("PU 40");
   Click(Box("chkCDup"));
   ClickNode("PU");
-  EXPECT_EQ(GridRow(40)[1], "157.000");
-  EXPECT_EQ(GridRow(40)[6], "---");
+  EXPECT_EQ(GridRow(40)[2], "157.000");
+  EXPECT_EQ(GridRow(40)[7], "---");
 }
 
 TEST_F(ChannelPagesTest, EnterOrDoubleClickOnARowOpensItsChannel) {
@@ -130,13 +131,13 @@ TEST_F(ChannelPagesTest, EnterOrDoubleClickOnARowOpensItsChannel) {
   grid->setFocus();
   QApplication::processEvents();
   EXPECT_EQ(StatusHelp(), editor::key_help::kGrid);
-  grid->setCurrentCell(6, 0);
+  grid->setCurrentIndex(grid->model()->index(6, 0));
   QTest::keyClick(grid, Qt::Key_Return);
   EXPECT_EQ(SelectedKey(), "E 7");
   EXPECT_EQ(ShownPanel(), "pictC");
 
   ClickNode("PU");
-  const QRect cell = grid->visualItemRect(grid->item(3, 2));
+  const QRect cell = grid->visualRect(grid->model()->index(3, 2));
   QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());  // a double click's first press
   QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
   QApplication::processEvents();

@@ -66,8 +66,8 @@ TEST_F(DirectoryPagesTest, StationIsAddedNamedAndGivenItsNineDigits) {
 
   ClickNode("SM");
   const auto* grid = Control<editor::ListGrid>("MSFlexGrid2");
-  ASSERT_EQ(grid->rowCount(), 48);
-  EXPECT_EQ(grid->horizontalHeaderItem(1)->text().toStdString(), "STATION NAME");
+  ASSERT_EQ(grid->model()->rowCount(), 48);
+  EXPECT_EQ(grid->model()->headerData(1, Qt::Horizontal).toString().toStdString(), "STATION NAME");
   EXPECT_EQ(grid->CellText(0, 0), "1");
   EXPECT_EQ(grid->CellText(0, 1), "SEA HAWK");
   EXPECT_EQ(grid->CellText(0, 2), "211234567");
@@ -84,8 +84,8 @@ TEST_F(DirectoryPagesTest, GroupMmsiIsStoredBetweenItsFixedZeroAndThePad) {
   EXPECT_EQ(Group(1).mmsi, "0112233440");
   ClickNode("SG");
   const auto* grid = Control<editor::ListGrid>("MSFlexGrid2");
-  ASSERT_EQ(grid->rowCount(), 20);
-  EXPECT_EQ(grid->horizontalHeaderItem(1)->text().toStdString(), "GROUP NAME");
+  ASSERT_EQ(grid->model()->rowCount(), 20);
+  EXPECT_EQ(grid->model()->headerData(1, Qt::Horizontal).toString().toStdString(), "GROUP NAME");
   EXPECT_EQ(grid->CellText(0, 2), "011223344");
 }
 
@@ -217,7 +217,7 @@ TEST_F(DirectoryPagesTest, EnterOnAListRowOpensItsEntry) {
   ClickNode("SM");
   auto* grid = Control<editor::ListGrid>("MSFlexGrid2");
   grid->setFocus();
-  grid->setCurrentCell(2, 0);
+  grid->setCurrentIndex(grid->model()->index(2, 0));
   QTest::keyClick(grid, Qt::Key_Return);
   EXPECT_EQ(SelectedKey(), "SM 3");
   EXPECT_EQ(Text("txtGPosi"), "S3");

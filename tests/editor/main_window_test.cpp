@@ -603,12 +603,14 @@ TEST_F(MainWindowTest, DestinationChangeLoadsItsImageOrKeepsTheOldTick) {
 
 TEST_F(MainWindowTest, ModelMenuOnlyWithTwoModelsAndAChangeAsksFirst) {
   ASSERT_TRUE(StartProbeWindow());
-  EXPECT_FALSE(Find<QMenu>("mnuEdit")->menuAction()->isVisible());
+  // The Edit menu is always there, for Undo and the clipboard.
+  EXPECT_TRUE(Find<QMenu>("mnuEdit")->menuAction()->isVisible());
+  EXPECT_FALSE(Find<QMenu>("mnuEditModel")->menuAction()->isVisible());
   window->close();
   WriteFile("global.ini", "[model1]\r\nuse=1\r\n[model2]\r\nuse=1\r\n");
   FreshDocument();
   ASSERT_TRUE(StartProbeWindow());
-  EXPECT_TRUE(Find<QMenu>("mnuEdit")->menuAction()->isVisible());
+  EXPECT_TRUE(Find<QMenu>("mnuEditModel")->menuAction()->isVisible());
   EXPECT_EQ(document.profile.modelCode, 1);  // "lastmodel" reads 1 on a first start
   prompts.messages.answers = {MessageButton::kCancel};
   Command("mnuEditModelType_2");

@@ -9,12 +9,14 @@
 
 #include <gtest/gtest.h>
 
+#include "editor/list_commands.h"
 #include "editor/page.h"
 #include "editor/widgets/commit_field.h"
 #include "editor/widgets/key_filter.h"
 #include "editor/widgets/list_grid.h"
 #include "editor/widgets/rule_line.h"
 #include "editor_rig.h"
+#include "model/default_document.h"
 
 namespace kol::test {
 namespace {
@@ -139,7 +141,8 @@ class CommitFieldTest : public ::testing::Test {
   FakeWindow fakeWindow;
   QWidget top;
   editor::DocumentController controller{document, host, prompts, top};
-  editor::EditorServices services{controller, prompts, fakeWindow};
+  editor::ListCommands lists{controller, prompts};
+  editor::EditorServices services{controller, prompts, fakeWindow, lists};
   HostPage* page;
   CommitField* field;
   QLineEdit* neighbour;
@@ -267,28 +270,76 @@ TEST_F(CommitFieldTest, SilentFieldKeepsARefusedTextAndItsPendingEditAndGivesThe
 // List grid and rule line
 // ---------------------------------------------------------------------------------------
 
-TEST(ListGrid, EnterAndDoubleClickOpenARowAndTheWheelMovesOneLine) {
-  editor::ListGrid grid;
-  std::vector<std::vector<std::string>> rows;
-  for (int i = 0; i < 100; ++i) rows.push_back({std::to_string(i), "x"});
-  grid.SetContent({"No.", "NAME"}, rows);
-  grid.resize(300, 200);
-  grid.show();
+// A plan list: what a row asks for with the keys and the mouse.
+class ListGridTest : public ::testing::Test {
+ protected:
+  ListGridTest() {
+    BuildNewDocument(document.model, document.image, document.profile);
+    grid.Show({ListKind::kPlanChannels, kGroup1});
+    grid.resize(400, 200);
+    grid.show();
+    QObject::connect(&grid, &editor::ListGrid::RowActivated, [this](int row) { opened.push_back(row); });
+    QObject::connect(&grid, &editor::ListGrid::ToggleAsked,
+                     [this](int row, int column) { toggled.push_back({row, column}); });
+    QObject::connect(&grid, &editor::ListGrid::DeleteAsked, [this] { ++deletes; });
+  }
+  QModelIndex Cell(int row, int column) const { return grid.model()->index(row, column); }
+  void Current(int row, int column) { grid.setCurrentIndex(Cell(row, column)); }
+
+  Document document;
+  editor::ListGrid grid{document};
   std::vector<int> opened;
-  QObject::connect(&grid, &editor::ListGrid::RowActivated, [&opened](int row) { opened.push_back(row); });
-  grid.setCurrentCell(7, 0);
+  std::vector<std::pair<int, int>> toggled;
+  int deletes = 0;
+};
+
+constexpr int kTxColumn = 4;
+
+TEST_F(ListGridTest, EnterAndDoubleClickOpenARowAndTheWheelMovesOneLine) {
+  Current(7, 0);
   QTest::keyClick(&grid, Qt::Key_Return);
-  const QRect cell = grid.visualItemRect(grid.item(2, 1));
+  const QRect cell = grid.visualRect(Cell(2, 2));
   QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
   QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
   EXPECT_EQ(opened, (std::vector<int>{7, 2}));
-  EXPECT_EQ(grid.CellText(7, 0), "7");
+  EXPECT_EQ(grid.CellText(7, 0), "03A");
 
   const int before = grid.verticalScrollBar()->value();
   QWheelEvent down(QPointF(10, 10), grid.mapToGlobal(QPointF(10, 10)), {}, {0, -120}, Qt::NoButton,
                    {}, Qt::NoScrollPhase, false);
   QApplication::sendEvent(grid.viewport(), &down);
   EXPECT_EQ(grid.verticalScrollBar()->value(), before + 1);
+}
+
+TEST_F(ListGridTest, SwitchesAskToToggleOnAClickOrSpaceAndOpenNothing) {
+  const QRect box = grid.SwitchRect(Cell(3, kTxColumn));
+  ASSERT_FALSE(box.isEmpty());
+  EXPECT_TRUE(grid.SwitchRect(Cell(3, 0)).isEmpty());  // the channel number is no switch
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, box.center());
+  QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, box.center());  // the second click of two
+  QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, box.center());
+  // Beside the box the click selects the row, as on any other cell.
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(Cell(5, kTxColumn)).topRight() - QPoint(2, -2));
+  Current(6, kTxColumn + 1);
+  QTest::keyClick(&grid, Qt::Key_Space);
+  Current(6, 0);
+  QTest::keyClick(&grid, Qt::Key_Space);  // no switch: nothing
+  QTest::keyClick(&grid, Qt::Key_Delete);
+  EXPECT_EQ(toggled, (std::vector<std::pair<int, int>>{{3, kTxColumn}, {3, kTxColumn}, {6, kTxColumn + 1}}));
+  EXPECT_TRUE(opened.empty());
+  EXPECT_EQ(deletes, 1);
+}
+
+TEST_F(ListGridTest, AClickOnASwitchKeepsTheSelectionItBelongsTo) {
+  grid.SelectRows({2, 3, 4});
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.SwitchRect(Cell(3, kTxColumn)).center());
+  EXPECT_EQ(grid.SelectedRows(), (std::vector<int>{2, 3, 4}));
+  // A switch outside the selection selects its own row.
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.SwitchRect(Cell(6, kTxColumn)).center());
+  EXPECT_EQ(grid.SelectedRows(), (std::vector<int>{6}));
+  // Shift extends the selection from the current row, as a spreadsheet does.
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::ShiftModifier, grid.visualRect(Cell(8, 0)).center());
+  EXPECT_EQ(grid.SelectedRows(), (std::vector<int>{6, 7, 8}));
 }
 
 TEST(RuleLine, DrawsInTheWindowTextColourOnlyWhileActive) {

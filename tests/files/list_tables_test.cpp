@@ -328,6 +328,23 @@ TEST(PastedRows, DirectoryEntriesKeepTheListWithoutHoles) {
             "line 2: entry 2 needs a name and an MMSI before another entry can follow it\n");
 }
 
+// The window names the row a refused value would have gone to, as the list shows it.
+TEST(PastedRows, ProblemsNameTheRowTheyAreAbout) {
+  const SettingsModel model = Document();
+  auto rows = [](const ListEditResult& result) {
+    std::vector<std::optional<int>> found;
+    for (const ListProblem& problem : result.problems) found.push_back(problem.row);
+    return found;
+  };
+  using Rows = std::vector<std::optional<int>>;
+  EXPECT_EQ(rows(PastedRows(model, kExp, 5, "Rx MHz\tEnable\n156.025\tNo\n1\tNo\n\tYes\n")),
+            (Rows{6, 7, 7}));  // a value refused; an enabled channel without frequency and number
+  EXPECT_EQ(rows(PastedRows(model, kExp, 39, "Enable\nNo\nNo\n")), (Rows{std::nullopt}));
+  EXPECT_EQ(rows(PastedRows(model, kGroups, 2, "Name\tMMSI\nC\t011111111\n")), (Rows{1}));
+  EXPECT_EQ(rows(ListFromCsv(model, kExp, kExpHeader + "9,9,,1,,No,No,No,No\r\n9,,,,,No,No,No,No\r\n")),
+            (Rows{8, 8}));
+}
+
 // Whatever a file or the clipboard holds: either every problem is named and nothing
 // changes, or the change keeps each list's size and reads back as the document it makes.
 TEST(ListTables, AnyTextIsRefusedWithReasonsOrTakenAsAWhole) {

@@ -137,29 +137,49 @@ TEST(ChannelRules, PlanChannelIsShownDuplexOnlyWhereItHasADuplexPair) {
   }
 }
 
+// The texts of a record in every column of a list.
+template <typename Columns, typename Record, typename... Number>
+std::vector<std::string> ListRow(Columns columns, const Record& record, Number... number) {
+  std::vector<std::string> cells;
+  for (const auto& column : columns) cells.push_back(column.text(record, number...));
+  return cells;
+}
+
 TEST(ChannelRules, PlanListRowsShowTheTableAndTheChannelsFlags) {
   ChannelPlan plan = UsaPlan();
-  ASSERT_EQ(PlanListHeaders().size(), 8u);
-  const auto rows = PlanListRows(plan);
-  ASSERT_EQ(rows.size(), 240u);
+  std::vector<std::string> headers;
+  for (const PlanListColumn& column : PlanListColumns()) headers.emplace_back(column.header);
+  EXPECT_EQ(headers, (std::vector<std::string>{"CH", "ENABLE", "RX[MHz]", "TX[MHz]", "TX", "LOW", "UP", "DUP", "MEM"}));
   // Channel 20 starts in duplex; channel 15 only receives.
-  EXPECT_EQ(rows[40], (std::vector<std::string>{"20", "161.600", "157.000", "TX", "---", "--", "DUP", "---"}));
-  EXPECT_EQ(rows[30], (std::vector<std::string>{"15", "156.750", "---.---", "--", "---", "--", "---", "---"}));
+  plan[40].enable = true;
+  plan[30].enable = false;
+  EXPECT_EQ(ListRow(PlanListColumns(), plan[40]),
+            (std::vector<std::string>{"20", "[Enable]", "161.600", "157.000", "TX", "---", "--", "DUP", "---"}));
+  EXPECT_EQ(ListRow(PlanListColumns(), plan[30]),
+            (std::vector<std::string>{"15", "", "156.750", "---.---", "--", "---", "--", "---", "---"}));
   plan[3].scanMemory = plan[3].powerUp = plan[3].lowPower = true;
-  EXPECT_EQ(PlanListRows(plan)[3],
+  // The report's row leaves the enable column out: it lists enabled channels only.
+  EXPECT_EQ(PlanListRow(plan[3]),
             (std::vector<std::string>{"01A", "156.050", "156.050", "TX", "LOW", "UP", "---", "MEM"}));
+  // A column of marks is on exactly where its mark shows.
+  for (const ChannelRecord& record : {plan[3], plan[30], plan[40]}) {
+    for (const PlanListColumn& column : PlanListColumns()) {
+      if (!column.marked) continue;
+      SCOPED_TRACE(std::string(column.header));
+      const std::string text = column.text(record);
+      EXPECT_EQ(column.marked(record), text == column.header || text == "[Enable]");
+    }
+  }
 }
 
 TEST(ChannelRules, ExpListRowsShowNameEnableAndFrequencies) {
-  std::array<ExpChannelRecord, kExpChannelCount> channels{};
-  channels[6] = {.enable = true, .lowPower = true, .chDisplayL = "7", .chDisplayR = "",
-                 .rxFreq = 156.025, .txFreq = 0.0};
-  const auto rows = ExpListRows(channels);
-  ASSERT_EQ(rows.size(), 40u);
-  EXPECT_EQ(ExpListHeaders()[1], "ENABLE");
-  EXPECT_EQ(rows[6], (std::vector<std::string>{"7", "[Enable]", " 7 ", "156.0250", "---.----", "LOW", "--", "---"}));
-  EXPECT_EQ(rows[39][0], "40");
-  EXPECT_EQ(rows[39][1], "");
+  const ExpChannelRecord channel{.enable = true, .lowPower = true, .chDisplayL = "7", .chDisplayR = "",
+                                 .rxFreq = 156.025, .txFreq = 0.0};
+  EXPECT_EQ(ExpListColumns()[1].header, "ENABLE");
+  EXPECT_EQ(ListRow(ExpListColumns(), channel, 7),
+            (std::vector<std::string>{"7", "[Enable]", " 7 ", "156.0250", "---.----", "LOW", "--", "---"}));
+  EXPECT_EQ(ListRow(ExpListColumns(), ExpChannelRecord{}, 40)[0], "40");
+  EXPECT_EQ(ListRow(ExpListColumns(), ExpChannelRecord{}, 40)[1], "");
 }
 
 }  // namespace

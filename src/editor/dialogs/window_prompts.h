@@ -24,6 +24,7 @@ struct FileRequest {
 // The kinds of file the window's dialogs offer, each with every file as the other choice.
 inline constexpr char kSettingsFileFilter[] = "KOL settings (*.dat)|*.dat|All files (*)|*";
 inline constexpr char kImageFileFilter[] = "Radio images (*.hex)|*.hex|All files (*)|*";
+inline constexpr char kListFileFilter[] = "CSV files (*.csv)|*.csv|All files (*)|*";
 inline constexpr char kPdfFileFilter[] = "PDF files (*.pdf)|*.pdf|All files (*)|*";
 inline constexpr char kTextFileFilter[] = "Text files (*.txt)|*.txt|All files (*)|*";
 

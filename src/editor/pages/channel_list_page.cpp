@@ -1,40 +1,56 @@
 #include "editor/pages/channel_list_page.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
+#include "editor/list_commands.h"
 #include "editor/widgets/list_grid.h"
-#include "model/channel_rules.h"
 
 namespace kol::editor {
 
 ChannelListPage::ChannelListPage(EditorServices& services, QWidget* parent)
-    : Page(services, parent), grid_(new ListGrid(this)) {
-  grid_->setObjectName("MSFlexGrid1");
+    : Page(services, parent), grid_(new ListGrid(services.controller.Doc(), this)) {
+  grid_->setObjectName(kChannelGrid);
   grid_->horizontalHeader()->setStretchLastSection(false);  // columns as wide as their texts
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(grid_);
-  connect(grid_, &ListGrid::RowActivated, this, [this](int row) {
-    const std::string key = RowNodeKey(row);
-    if (!key.empty()) services_.window.SelectNode(key);
+  services_.lists.Serve(*grid_, [this](int row) {
+    services_.window.SelectNode(RowNodeKey(Model(), grid_->Model().List(), row));
   });
+  connect(grid_, &ListGrid::ToggleAsked, this, &ChannelListPage::Toggle);
 }
 
 void ChannelListPage::ShowFor(const NodeTarget& target) {
-  const SettingsModel& model = Model();
-  if (target.kind == PageKind::kExpList) {
-    grid_->SetContent(ExpListHeaders(), ExpListRows(model.exp));
-  } else {
-    grid_->SetContent(PlanListHeaders(), PlanListRows(model.group[static_cast<std::size_t>(target.group)]));
-  }
+  grid_->Show(target.kind == PageKind::kExpList ? ListId{ListKind::kExpChannels}
+                                                : ListId{ListKind::kPlanChannels, target.group});
 }
 
-std::string ChannelListPage::RowNodeKey(int row) const {
-  if (Shown().kind == PageKind::kExpList) return LeafKey(node_key::kExpLeafPrefix, row + 1);
-  // The row's channel is found again by its number in the channel table; a number the
-  // table does not know leads back to the list's own node.
-  const int position = ChannelPosition(grid_->CellText(row, 0));
-  return position < 0 ? Shown().key : LeafKey(Shown().key, position);
+void ChannelListPage::Toggle(int row, int column) {
+  const ListModel& list = grid_->Model();
+  const std::optional<PlanSwitch> which = list.SwitchAt(column);
+  if (!which || services_.Locked()) return;
+  if (!list.MayToggle(row, column)) {
+    QApplication::beep();  // the channel editor's box would be disabled
+    return;
+  }
+  const ListId id = list.List();
+  const ChannelPlan& plan = Model().group[static_cast<std::size_t>(id.group)];
+  const bool on = !SwitchOf(plan[static_cast<std::size_t>(row)], *which);
+  std::vector<int> rows = grid_->SelectedRows();
+  if (std::find(rows.begin(), rows.end(), row) == rows.end()) rows = {row};
+  // Rows that hold the value already, or may not take it, stay as they are.
+  std::erase_if(rows, [&](int r) {
+    const ChannelRecord& record = plan[static_cast<std::size_t>(r)];
+    return SwitchOf(record, *which) == on || !PlanSwitchAllowed(record, *which, on);
+  });
+  const EditStep step =
+      RowsStep(SwitchCaption(*which) + " of " + RowsName(Model(), id, rows), id, rows);
+  services_.controller.Edit(step, [&](SettingsModel& model) {
+    for (int r : rows) SwitchOf(model.group[static_cast<std::size_t>(id.group)][static_cast<std::size_t>(r)], *which) = on;
+  });
 }
 
 }  // namespace kol::editor

@@ -1,5 +1,6 @@
-// The channel lists (pictB): a channel plan or the EXP channels as read-only rows; Enter or
-// a double click on a row opens that channel in the channel editor.
+// The channel lists (pictB): a channel plan or the EXP channels, one row per channel. Enter
+// or a double click on a row opens the channel in the channel editor; a plan channel's
+// switches toggle in place, under the channel editor's rules, in every selected row at once.
 #pragma once
 
 #include "editor/page.h"
@@ -17,8 +18,9 @@ class ChannelListPage final : public Page {
   void ShowFor(const NodeTarget& target) override;
 
  private:
-  // The node a row opens: the channel's node of the plan, or the EXP channel's node.
-  std::string RowNodeKey(int row) const;
+  // The switch of `column` in `row`, and in the other selected rows when `row` is one of
+  // them, turned to the opposite of what `row` holds: one step.
+  void Toggle(int row, int column);
 
   ListGrid* grid_;
 };

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "editor/list_commands.h"
 #include "editor/widgets/commit_field.h"
 #include "editor/widgets/key_filter.h"
 #include "editor/widgets/key_help.h"
@@ -28,23 +29,17 @@ bool Individual(DirectoryKind kind) { return kind == DirectoryKind::kIndividual;
 // ---------------------------------------------------------------------------------------
 
 DirectoryListPage::DirectoryListPage(EditorServices& services, QWidget* parent)
-    : Page(services, parent), grid_(new ListGrid(this)) {
-  grid_->setObjectName("MSFlexGrid2");
+    : Page(services, parent), grid_(new ListGrid(services.controller.Doc(), this)) {
+  grid_->setObjectName(kDirectoryGrid);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(grid_);
-  connect(grid_, &ListGrid::RowActivated, this, [this](int row) {
-    services_.window.SelectNode(LeafKey(DirectoryKey(Shown().directory), row + 1));
-  });
+  services_.lists.Serve(*grid_,
+                        [this](int row) { services_.window.SelectNode(LeafKey(DirectoryKey(Shown().directory), row + 1)); });
 }
 
 void DirectoryListPage::ShowFor(const NodeTarget& target) {
-  std::vector<std::vector<std::string>> rows;
-  int number = 0;
-  for (const DirectoryEntry& entry : DirectoryEntries(Model(), target.directory)) {
-    rows.push_back({std::to_string(++number), entry.tagName, ListedMmsi(entry.mmsi)});
-  }
-  grid_->SetContent({"No.", Individual(target.directory) ? "STATION NAME" : "GROUP NAME", "MMSI"}, rows);
+  grid_->Show({Individual(target.directory) ? ListKind::kIndividualDirectory : ListKind::kGroupDirectory});
   const int dpi = logicalDpiX();
   grid_->setColumnWidth(0, kNumberColumnTwips * dpi / kTwipsPerInch);
   grid_->setColumnWidth(1, kNameColumnTwips * dpi / kTwipsPerInch);
