@@ -18,10 +18,13 @@ namespace {
 
 constexpr int kKeyRole = Qt::UserRole;  // a node's key, by which tests and tools find it
 
-// A tree node with what it shows, so that a click needs nothing but the item.
+// A tree node with what it shows, so that a click needs nothing but the item. Its own item
+// type tells it from the items of other trees (the list of differences with a radio).
+constexpr int kNodeItemType = QTreeWidgetItem::UserType + 1;
+
 class NodeItem final : public QTreeWidgetItem {
  public:
-  explicit NodeItem(const TreeNode& node) : QTreeWidgetItem(UserType), row(node.row), target(node.target) {
+  explicit NodeItem(const TreeNode& node) : QTreeWidgetItem(kNodeItemType), row(node.row), target(node.target) {
     setText(0, QString::fromStdString(node.text));
     setData(0, kKeyRole, QString::fromStdString(node.target.key));
   }
@@ -242,7 +245,9 @@ void Navigator::ShowStep(const EditStep& step) {
   if (grid && !step.rows.empty()) grid->SelectRows(step.rows);
 }
 
-const NodeTarget* Navigator::TargetOf(const QTreeWidgetItem* item) { return item ? &AsNode(item)->target : nullptr; }
+const NodeTarget* Navigator::TargetOf(const QTreeWidgetItem* item) {
+  return item && item->type() == kNodeItemType ? &AsNode(item)->target : nullptr;
+}
 
 void Navigator::ShowContextMenu(const QPoint& position) {
   const QTreeWidgetItem* item = tree_->itemAt(position);

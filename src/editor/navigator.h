@@ -56,7 +56,7 @@ class Navigator final : public QObject {
   // Shows the page of a setting and puts the focus on its control (bringing its tab
   // forward). False when the page cannot be shown.
   bool ShowSetting(const SettingPlace& place);
-  // What a node of the tree shows; null for no node.
+  // What a node of the tree shows; null for no item or an item of another tree.
   static const NodeTarget* TargetOf(const QTreeWidgetItem* item);
 
  signals:

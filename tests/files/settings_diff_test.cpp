@@ -70,8 +70,12 @@ TEST(SettingsDiff, AnEditIsNamedByFileKeyAndWindowCaption) {
     EXPECT_EQ(d.key, c.key);
     EXPECT_EQ(d.caption, c.caption) << d.key;
     EXPECT_NE(d.a, d.b) << d.key;
-    if (c.a) EXPECT_EQ(d.a, *c.a) << d.key;
-    if (c.b) EXPECT_EQ(d.b, *c.b) << d.key;
+    if (c.a) {
+      EXPECT_EQ(d.a, *c.a) << d.key;
+    }
+    if (c.b) {
+      EXPECT_EQ(d.b, *c.b) << d.key;
+    }
     EXPECT_EQ(differences.otherBytes, 0) << d.key;
   }
 }

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "editor/widgets/list_grid.h"
+#include "model/document.h"
 
 namespace kol::test {
 namespace {
@@ -66,7 +67,11 @@ INSTANTIATE_TEST_SUITE_P(
     Widgets, FrameTest,
     ::testing::Values(
         FramedCase{"Tree", [](QWidget& p) { return new QTreeWidget(&p); }},
-        FramedCase{"ListGrid", [](QWidget& p) { return new editor::ListGrid(&p); }},
+        FramedCase{"ListGrid",
+                   [](QWidget& p) {
+                     static const Document document;  // the frame draws the same for any rows
+                     return new editor::ListGrid(document, &p);
+                   }},
         FramedCase{"Panel",
                    [](QWidget& p) {
                      auto* panel = new QFrame(&p);
