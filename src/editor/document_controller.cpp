@@ -118,8 +118,7 @@ StartUpResult DocumentController::Start() {
   StartUpResult started = StartUp(document_, host_);
   host_.pauseMs = pauseMs;
   if (started.offeredModels.empty()) return started;
-  SetDataChanged(false);
-  StartHistory(true);
+  ForgetChanges();
   Reloads(Reload::kStartPage);
   return started;
 }
@@ -181,8 +180,7 @@ void DocumentController::RunNew() {
   emit Reloading();
   host_.Pause();
   ResetDocument(document_, host_, true);
-  SetDataChanged(false);
-  StartHistory(true);
+  ForgetChanges();
   Reloads(Reload::kStartPage);
 }
 
@@ -213,8 +211,7 @@ bool DocumentController::OpenPath(const std::string& path) {
   document_.path = path;
   document_.flags.cancelFlag = false;
   // The file as it is on disk: the edits it replaced were offered a save first.
-  SetDataChanged(false);
-  StartHistory(true);
+  ForgetChanges();
   RememberRecentFile(path);
   Reloads(Reload::kSamePage);
   return true;
@@ -282,8 +279,7 @@ bool DocumentController::ChangeModel(int modelCode) {
     return false;
   }
   BusyScope busy(&window_);
-  SetDataChanged(false);
-  StartHistory(true);
+  ForgetChanges();
   Reloads(Reload::kStartPage);
   return true;
 }
@@ -293,8 +289,7 @@ bool DocumentController::ChangeDestination(const std::string& name) {
     return false;
   }
   BusyScope busy(&window_);
-  SetDataChanged(false);
-  StartHistory(true);
+  ForgetChanges();
   Reloads(Reload::kStartPage);
   return true;
 }
@@ -313,8 +308,7 @@ void DocumentController::OpenImage() {
     return;
   }
   document_.path = path;
-  SetDataChanged(false);
-  StartHistory(true);
+  ForgetChanges();
   Reloads(Reload::kStartPage);
 }
 
@@ -382,8 +376,7 @@ bool DocumentController::Transfer(Operation operation, const std::function<bool(
   switch (operation) {
     case Operation::kRead:
       document_.path.clear();
-      SetDataChanged(false);
-      StartHistory(true);
+      ForgetChanges();
       Reloads(Reload::kStartPage);
       break;
     case Operation::kProgram:

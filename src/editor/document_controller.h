@@ -90,7 +90,8 @@ class DocumentController final : public QObject {
   // The closing question when there are unsaved edits; false when the user cancelled or
   // the save did not happen. True at once when nothing changed.
   bool AskToSaveChanges();
-  // The unsaved edits are let go without a question (a check that the program starts).
+  // The document as it stands is the saved state, with no history: after New, Open, a
+  // read and a model change, and where unsaved edits are let go without a question.
   void ForgetChanges();
 
   // File > Import and Export: a list as a CSV file. An import is taken whole or not at all
