@@ -83,31 +83,26 @@ ListCommands::Offer ListCommands::OfferForFocus() const {
   return target ? OfferFor(*target) : Offer{};
 }
 
-void ListCommands::CutFocused() {
+void ListCommands::OnFocus(const std::function<void(QLineEdit&)>& inField,
+                           const std::function<void(const ListSelection&)>& onRows) {
   QWidget* focus = QApplication::focusWidget();
   if (auto* field = qobject_cast<QLineEdit*>(focus)) {
-    field->cut();
+    inField(*field);
   } else if (const std::optional<ListSelection> target = SelectionOf(focus, controller_.Doc().model)) {
-    Cut(*target);
+    onRows(*target);
   }
+}
+
+void ListCommands::CutFocused() {
+  OnFocus(&QLineEdit::cut, [this](const ListSelection& rows) { Cut(rows); });
 }
 
 void ListCommands::CopyFocused() {
-  QWidget* focus = QApplication::focusWidget();
-  if (auto* field = qobject_cast<QLineEdit*>(focus)) {
-    field->copy();
-  } else if (const std::optional<ListSelection> target = SelectionOf(focus, controller_.Doc().model)) {
-    Copy(*target);
-  }
+  OnFocus(&QLineEdit::copy, [this](const ListSelection& rows) { Copy(rows); });
 }
 
 void ListCommands::PasteFocused() {
-  QWidget* focus = QApplication::focusWidget();
-  if (auto* field = qobject_cast<QLineEdit*>(focus)) {
-    field->paste();
-  } else if (const std::optional<ListSelection> target = SelectionOf(focus, controller_.Doc().model)) {
-    Paste(*target);
-  }
+  OnFocus(&QLineEdit::paste, [this](const ListSelection& rows) { Paste(rows); });
 }
 
 // ---------------------------------------------------------------------------------------

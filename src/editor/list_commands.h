@@ -14,6 +14,7 @@
 #include "editor/document_controller.h"
 #include "editor/list_places.h"
 
+class QLineEdit;
 class QWidget;
 
 namespace kol::editor {
@@ -70,6 +71,10 @@ class ListCommands final : public QObject {
 
  private:
   void FollowFocus(QWidget* now);
+  // A text field with the focus keeps its own meaning of Cut, Copy and Paste (`inField`);
+  // a list or the tree hands its rows to `onRows`.
+  void OnFocus(const std::function<void(QLineEdit&)>& inField,
+               const std::function<void(const ListSelection&)>& onRows);
   // Removes the directory entries of `rows` that are in use, as one step named `name`.
   bool RemoveEntries(const std::string& name, const ListSelection& rows);
 
