@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "cli_process.h"
+#include "run_benchmarks.h"
 
 namespace {
 
@@ -160,8 +161,5 @@ int Burn(long us) {
 
 int main(int argc, char** argv) {
   if (argc == 3 && std::string(argv[1]) == kBurnOption) return Burn(std::stol(argv[2]));
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return kol::bench::RunBenchmarks(argc, argv);
 }

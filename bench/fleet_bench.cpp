@@ -17,6 +17,7 @@
 #include "cli_process.h"
 #include "link/qt_pty_radio.h"
 #include "link/serial_port.h"
+#include "run_benchmarks.h"
 
 namespace {
 
@@ -116,8 +117,5 @@ BENCHMARK(BM_ProgramEightRadiosAtOnce)
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return kol::bench::RunBenchmarks(argc, argv);
 }

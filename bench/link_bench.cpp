@@ -20,6 +20,7 @@
 #include "link/qt_serial_port.h"
 #include "link/transfer_operations.h"
 #include "model/value_tables.h"
+#include "run_benchmarks.h"
 
 namespace kol {
 namespace {
@@ -164,8 +165,5 @@ BENCHMARK(BM_FullProgram)->Iterations(1)->UseManualTime()->Unit(benchmark::kSeco
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return kol::bench::RunBenchmarks(argc, argv);
 }

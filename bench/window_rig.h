@@ -20,17 +20,9 @@
 #include "files/error_log.h"
 #include "files/settings_store.h"
 #include "model/clock.h"
+#include "run_benchmarks.h"
 
 namespace kol::bench {
-
-// Runs the benchmarks the command line asks for; 1 for an option it does not know.
-inline int RunBenchmarks(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
 
 // The application object of a program that shows windows, offscreen unless a platform is
 // chosen. It belongs in main: one that outlives main is destroyed after Qt's own globals
