@@ -112,18 +112,6 @@ EditStep RowsStep(std::string name, ListId list, std::vector<int> rows) {
   return {std::move(name), {ListNodeKey(list), IsDirectory(list) ? kDirectoryGrid : kChannelGrid}, std::move(rows)};
 }
 
-std::string SwitchCaption(PlanSwitch which) {
-  switch (which) {
-    case PlanSwitch::kEnable: return "CH Enable";
-    case PlanSwitch::kTxEnable: return "Tx Enable";
-    case PlanSwitch::kLowPower: return "Low Power Only";
-    case PlanSwitch::kPowerUp: return "Power Up";
-    case PlanSwitch::kDuplex: return "Duplex";
-    case PlanSwitch::kScanMemory: break;
-  }
-  return "Scan Memory";
-}
-
 Message RefusalMessage(const std::string& title, const std::string& what,
                        const std::vector<ListProblem>& problems, const SettingsModel& model,
                        ListId list, bool byRow) {

@@ -49,8 +49,6 @@ std::string RowNodeKey(const SettingsModel& model, ListId list, int row);
 // A step on rows of a list: shown at the list's node and grid, with the rows selected.
 EditStep RowsStep(std::string name, ListId list, std::vector<int> rows);
 
-// The channel editor's words for a switch: "CH Enable", "Tx Enable", "Scan Memory", ...
-std::string SwitchCaption(PlanSwitch which);
 
 // The message for a text that changed nothing: `what` ("Nothing was pasted.") above every
 // problem, each named by the row it is about (a paste) or by its line (a file).

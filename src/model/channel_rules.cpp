@@ -73,6 +73,18 @@ bool ExpChannelComplete(const ExpChannelRecord& channel) {
   return !channel.enable || (channel.rxFreq > 0 && !TrimBlanks(channel.chDisplayL).empty());
 }
 
+std::string_view PlanSwitchCaption(PlanSwitch which) {
+  switch (which) {
+    case PlanSwitch::kEnable: return "CH Enable";
+    case PlanSwitch::kTxEnable: return "Tx Enable";
+    case PlanSwitch::kLowPower: return "Low Power Only";
+    case PlanSwitch::kPowerUp: return "Power Up";
+    case PlanSwitch::kDuplex: return "Duplex";
+    case PlanSwitch::kScanMemory: break;
+  }
+  return "Scan Memory";
+}
+
 bool& SwitchOf(ChannelRecord& record, PlanSwitch which) {
   switch (which) {
     case PlanSwitch::kEnable: return record.enable;

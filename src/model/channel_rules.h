@@ -68,6 +68,8 @@ bool ExpChannelComplete(const ExpChannelRecord& channel);
 
 // The switches of a plan channel, as the channel editor and the lists offer them.
 enum class PlanSwitch { kEnable, kTxEnable, kLowPower, kPowerUp, kDuplex, kScanMemory };
+// The channel editor's words for a switch: "CH Enable", "Tx Enable", "Scan Memory", ...
+std::string_view PlanSwitchCaption(PlanSwitch which);
 bool& SwitchOf(ChannelRecord& record, PlanSwitch which);
 bool SwitchOf(const ChannelRecord& record, PlanSwitch which);
 // Whether the user may give switch `which` of the channel the value `on`: a receive-only

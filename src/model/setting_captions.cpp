@@ -1,5 +1,6 @@
 #include "model/setting_captions.h"
 
+#include "model/channel_rules.h"
 #include "model/formatters.h"
 #include "model/setup_rules.h"
 #include "model/value_tables.h"
@@ -100,10 +101,13 @@ class Captions {
     for (int g = 0; g < kExpGroup; ++g) {
       for (const ChannelRecord& r : model_.group[static_cast<std::size_t>(g)]) {
         const std::string page = JoinCaption({GroupBoxCaption(g, {}), "CH" + ChannelCodeText(r.position)});
-        const std::pair<const void*, const char*> rows[] = {
-            {&r.enable, "CH Enable"}, {&r.txEnable, "Tx Enable"},  {&r.lowPower, "Low Power Only"},
-            {&r.powerUp, "Power Up"}, {&r.duplex, "Duplex"},       {&r.scanMemory, "Scan Memory"}};
-        for (const auto& [field, caption] : rows) Add(field, JoinCaption({page, caption}));
+        const std::pair<const bool*, PlanSwitch> rows[] = {
+            {&r.enable, PlanSwitch::kEnable},   {&r.txEnable, PlanSwitch::kTxEnable},
+            {&r.lowPower, PlanSwitch::kLowPower}, {&r.powerUp, PlanSwitch::kPowerUp},
+            {&r.duplex, PlanSwitch::kDuplex},   {&r.scanMemory, PlanSwitch::kScanMemory}};
+        for (const auto& [field, which] : rows) {
+          Add(field, JoinCaption({page, PlanSwitchCaption(which)}));
+        }
       }
     }
     for (std::size_t i = 0; i < model_.weather.size() && i < WeatherTable().size(); ++i) {

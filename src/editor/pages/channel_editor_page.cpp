@@ -29,6 +29,9 @@ constexpr int kNumberHelp = 2401;
 constexpr int kRxHelp = 2402;
 constexpr int kTxHelp = 2403;
 
+// A switch box's caption, which also names its step.
+std::string SwitchCaption(PlanSwitch which) { return std::string(PlanSwitchCaption(which)); }
+
 constexpr char kPageError[] = "Data Error!!\r\nPlease input correct data.";
 
 constexpr int kFrequencyCharacters = 8;  // "156.0250"
@@ -60,8 +63,8 @@ void ChannelEditorPage::BuildControls() {
     created->setObjectName(name);
     return created;
   };
-  auto box = [this](const char* name, const char* caption) {
-    auto* created = new QCheckBox(caption, this);
+  auto box = [this](const char* name, PlanSwitch which) {
+    auto* created = new QCheckBox(QString::fromStdString(SwitchCaption(which)), this);
     created->setObjectName(name);
     SetKeyHelp(*created, key_help::kCheckBox);
     return created;
@@ -81,16 +84,16 @@ void ChannelEditorPage::BuildControls() {
   tx_ = new CommitField(services_, this);
   tx_->setObjectName("txtCTF");
   txUnit_ = label("lblCUnit_1", "MHz");
-  enable_ = box("chkCEnable", "CH Enable");
-  txEnable_ = box("chkCTXEnable", "Tx Enable");
-  lowPower_ = box("chkCTXOnly", "Low Power Only");
+  enable_ = box("chkCEnable", PlanSwitch::kEnable);
+  txEnable_ = box("chkCTXEnable", PlanSwitch::kTxEnable);
+  lowPower_ = box("chkCTXOnly", PlanSwitch::kLowPower);
   lowPowerLine_ = new RuleLine(Qt::Vertical, this);
   lowPowerLine_->setObjectName("linCTXOnly");
-  powerUp_ = box("chkCTXPower", "Power Up");
+  powerUp_ = box("chkCTXPower", PlanSwitch::kPowerUp);
   powerUpLine_ = new RuleLine(Qt::Vertical, this);
   powerUpLine_->setObjectName("linCTXPower");
-  duplex_ = box("chkCDup", "Duplex");
-  scan_ = box("chkCScan", "Scan Memory");
+  duplex_ = box("chkCDup", PlanSwitch::kDuplex);
+  scan_ = box("chkCScan", PlanSwitch::kScanMemory);
 
   InstallKeyFilter(*number_, KeyFilter::kChannelNumber);
   InstallKeyFilter(*suffix_, KeyFilter::kChannelNumber);
@@ -196,28 +199,28 @@ void ChannelEditorPage::Bind() {
     Switch(m, &ChannelRecord::lowPower, &ExpChannelRecord::lowPower) = lowPower_->isChecked();
   };
   BindBox(
-      *enable_, "CH Enable",
+      *enable_, SwitchCaption(PlanSwitch::kEnable),
       [this](const SettingsModel& m) { return Switch(m, &ChannelRecord::enable, &ExpChannelRecord::enable); },
       storeCascade,
       [this] {
         Show(Shown());
         enable_->setFocus(Qt::OtherFocusReason);
       });
-  BindBox(*txEnable_, "Tx Enable",
+  BindBox(*txEnable_, SwitchCaption(PlanSwitch::kTxEnable),
           [this](const SettingsModel& m) {
             // A receive-only channel shows no transmit flag, whatever it holds.
             return IsExp() ? ExpRecord(m).txEnable : PlanRecord(m).txEnable && !PlanRecord(m).receiveOnly;
           },
           storeCascade);
-  BindBox(*lowPower_, "Low Power Only",
+  BindBox(*lowPower_, SwitchCaption(PlanSwitch::kLowPower),
           [this](const SettingsModel& m) { return Switch(m, &ChannelRecord::lowPower, &ExpChannelRecord::lowPower); },
           storeCascade);
-  BindBox(*powerUp_, "Power Up",
+  BindBox(*powerUp_, SwitchCaption(PlanSwitch::kPowerUp),
           [this](auto& m) -> auto& { return Switch(m, &ChannelRecord::powerUp, &ExpChannelRecord::powerUp); });
-  BindBox(*scan_, "Scan Memory",
+  BindBox(*scan_, SwitchCaption(PlanSwitch::kScanMemory),
           [this](auto& m) -> auto& { return Switch(m, &ChannelRecord::scanMemory, &ExpChannelRecord::scanMemory); });
   BindBox(
-      *duplex_, "Duplex", [this](const SettingsModel& m) { return !IsExp() && PlanRecord(m).duplex; },
+      *duplex_, SwitchCaption(PlanSwitch::kDuplex), [this](const SettingsModel& m) { return !IsExp() && PlanRecord(m).duplex; },
       [this](SettingsModel& m, bool ticked) {
         if (!IsExp()) PlanRecord(m).duplex = ticked;
       },

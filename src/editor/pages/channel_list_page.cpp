@@ -47,7 +47,7 @@ void ChannelListPage::Toggle(int row, int column) {
     return SwitchOf(record, *which) == on || !PlanSwitchAllowed(record, *which, on);
   });
   const EditStep step =
-      RowsStep(SwitchCaption(*which) + " of " + RowsName(Model(), id, rows), id, rows);
+      RowsStep(std::string(PlanSwitchCaption(*which)) + " of " + RowsName(Model(), id, rows), id, rows);
   services_.controller.Edit(step, [&](SettingsModel& model) {
     for (int r : rows) SwitchOf(model.group[static_cast<std::size_t>(id.group)][static_cast<std::size_t>(r)], *which) = on;
   });
